@@ -1,0 +1,97 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "geometry/point.h"
+
+namespace korvo {
+
+class FileWriter;
+
+// The three archive failures of the native format, plus a value the format cannot hold.
+enum class ArchiveErrorKind {
+  BadClass,         // a structural check failed (guard words, record checks, unknown kind)
+  BadIndex,         // a table index outside its name list, or a name not in its table
+  EndOfFile,        // the file ended early, or a count promises more than the file holds
+  InvalidArgument,  // a negative index, or a settings reference beyond its table
+};
+
+class ArchiveError : public std::runtime_error {
+ public:
+  explicit ArchiveError(ArchiveErrorKind kind);
+  ArchiveErrorKind kind() const { return kind_; }
+
+ private:
+  ArchiveErrorKind kind_;
+};
+
+// Little-endian reader over a file held in memory. Every read checks the remaining bytes
+// first; counts read from the file are checked against what is left before anything is
+// allocated or looped over.
+class ArchiveReader {
+ public:
+  explicit ArchiveReader(std::span<const uint8_t> bytes) : bytes_(bytes) {}
+
+  uint8_t ReadU8();
+  uint16_t ReadU16();
+  int16_t ReadI16() { return static_cast<int16_t>(ReadU16()); }
+  uint32_t ReadU32();
+  double ReadF64();
+  Point ReadPoint();
+  // A u32 followed by its bitwise complement (else BadClass). The file must still hold
+  // `count` items of at least `minItemBytes` each (else EndOfFile).
+  uint32_t ReadGuardedCount(std::size_t minItemBytes);
+  // The framework string: UTF-16LE after the 0xFF 0xFE 0xFF announcement, otherwise 8-bit
+  // characters in the system code page (Windows-1252).
+  std::u16string ReadString();
+  // A guarded count of characters followed by a string of exactly that length (else BadClass).
+  std::u16string ReadNamedString();
+
+  std::size_t Remaining() const { return bytes_.size() - offset_; }
+  std::size_t Offset() const { return offset_; }
+
+  // The version of the file being read (0..4), for the readers of records that changed.
+  int version = 4;
+
+ private:
+  void Need(std::size_t count) const;
+  uint64_t ReadStringLength(bool& unicode);
+
+  std::span<const uint8_t> bytes_;
+  std::size_t offset_ = 0;
+};
+
+// Little-endian writer, either into memory or through a buffered file.
+class ArchiveWriter {
+ public:
+  ArchiveWriter() = default;
+  explicit ArchiveWriter(FileWriter& file) : file_(&file) {}
+
+  void WriteU8(uint8_t value) { Put(&value, 1); }
+  void WriteU16(uint16_t value);
+  void WriteI16(int16_t value) { WriteU16(static_cast<uint16_t>(value)); }
+  void WriteU32(uint32_t value);
+  void WriteF64(double value);
+  void WritePoint(const Point& p) { WriteF64(p.x), WriteF64(p.y); }
+  void WriteGuardedCount(uint32_t count) { WriteU32(count), WriteU32(~count); }
+  // Always in the UTF-16 form with its announcement.
+  void WriteString(std::u16string_view text);
+  void WriteNamedString(std::u16string_view text);
+  void WriteBytes(const void* data, std::size_t size) { Put(data, size); }
+
+  // The bytes written, when writing into memory.
+  const std::vector<uint8_t>& bytes() const { return memory_; }
+
+ private:
+  void Put(const void* data, std::size_t size);
+
+  FileWriter* file_ = nullptr;
+  std::vector<uint8_t> memory_;
+};
+
+}  // namespace korvo

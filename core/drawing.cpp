@@ -1,0 +1,109 @@
+#include "core/drawing.h"
+
+#include <algorithm>
+
+#include "core/entity.h"
+#include "platform/text_format.h"
+
+namespace korvo {
+
+Drawing::~Drawing() {
+  // Entities point into the tables: they go first.
+  entities.DeleteAll();
+  blocks.Clear();
+}
+
+Layer* MakeDefaultLayer() { return new Layer(u"0", 7, &ContinuousLineType(), -3.0); }
+
+TextStyle* MakeStandardTextStyle() { return new TextStyle(u"STANDARD", kDefaultFontName, 0, 1.0, 0, 0); }
+
+void Drawing::New() {
+  Clear();
+  Layer* layer = MakeDefaultLayer();
+  layers.Add(layer);
+  settings.currentLayer = layer;
+  lineTypes.AddBuiltIns();
+  TextStyle* style = MakeStandardTextStyle();
+  textStyles.Add(style);
+  settings.currentTextStyle = style;
+}
+
+void Drawing::CompleteAfterOpen() {
+  if (layers.Find(u"0") == nullptr) {
+    Layer* layer = MakeDefaultLayer();
+    layers.Add(layer);
+    settings.currentLayer = layer;
+  }
+  lineTypes.AddBuiltIns();
+  if (textStyles.Find(u"STANDARD") == nullptr) {
+    TextStyle* style = MakeStandardTextStyle();
+    textStyles.Add(style);
+    settings.currentTextStyle = style;
+  }
+  if (settings.currentTextStyle == nullptr) settings.currentTextStyle = textStyles.Find(u"STANDARD");
+  // A file may leave the current layer unset only if it had no layers at all; keep every
+  // new entity on a layer.
+  if (settings.currentLayer == nullptr) settings.currentLayer = layers.Find(u"0");
+}
+
+void Drawing::Clear() {
+  newlySelected.clear();
+  newlyDeselected.clear();
+  selection.clear();
+  entities.DeleteAll();
+  settings.Reset();
+  blocks.Clear();
+  layers.Clear();
+  lineTypes.Clear();
+  textStyles.Clear();
+  modified_ = false;
+}
+
+void Drawing::Select(Entity* entity) {
+  if (entity == nullptr || entity->IsSelected()) return;
+  selection.push_back(entity);
+  entity->flags |= EntityFlag::Selected;
+  if (newlyDeselected.erase(entity) == 0) newlySelected.insert(entity);
+}
+
+void Drawing::Deselect(Entity* entity) {
+  if (entity == nullptr || !entity->IsSelected()) return;
+  auto found = std::find(selection.rbegin(), selection.rend(), entity);
+  if (found == selection.rend()) return;
+  selection.erase(std::next(found).base());
+  entity->flags &= ~EntityFlag::Selected;
+  if (newlySelected.erase(entity) == 0) newlyDeselected.insert(entity);
+}
+
+void Drawing::DeselectAll() {
+  while (!selection.empty()) {
+    Entity* last = selection.back();
+    if (last->IsSelected()) {
+      Deselect(last);
+    } else {
+      selection.pop_back();  // never selected through Select: nothing to undo
+    }
+  }
+}
+
+bool Drawing::IsLayerUsed(const Layer* layer) const {
+  for (const Entity* entity : entities) {
+    if (!entity->IsErased() && entity->layer == layer) return true;
+  }
+  return false;
+}
+
+std::u16string Drawing::MakeUniqueBlockName(std::u16string_view prefix, int& counter) const {
+  for (;;) {
+    std::u16string name = FormatMessage(u"%s%d", {prefix, int64_t{counter}});
+    ++counter;
+    if (blocks.Find(name) == nullptr) return name;
+  }
+}
+
+void Drawing::SetModifiedFlag(bool modified) {
+  modified_ = modified;
+  if (modifiedListener_) modifiedListener_(modified);
+}
+
+}  // namespace korvo

@@ -1,0 +1,121 @@
+#include "geometry/geometry.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace korvo {
+
+double Distance(const Point& p, const Point& q) { return std::hypot(p.x - q.x, p.y - q.y); }
+
+double Distance(double x1, double y1, double x2, double y2) { return std::hypot(x1 - x2, y1 - y2); }
+
+double NormalizeAngle(double a) {
+  double r = std::fmod(a, kTwoPi);
+  if (r < 0) r += kTwoPi;
+  // fmod of a tiny negative angle plus 2π can round up to 2π itself.
+  if (r >= kTwoPi) r = 0;
+  return r;
+}
+
+double Angle(const Point& from, const Point& to) {
+  if (from == to) return 0;
+  return std::atan2(to.y - from.y, to.x - from.x);
+}
+
+double SafeAtan2(double y, double x) {
+  if (y == 0 && x == 0) return 0;
+  return std::atan2(y, x);
+}
+
+bool IsBetween(const Point& a, const Point& b, const Point& p) {
+  if (p == a || p == b) return true;
+  // The two directions of a point on the segment agree; on a segment running along −x one
+  // can come out as +π and the other as −π, so compare them on the circle.
+  double difference = std::fmod(std::fabs(Angle(a, p) - Angle(p, b)), kTwoPi);
+  difference = std::min(difference, kTwoPi - difference);
+  return difference < 1e-6;
+}
+
+bool IntersectSegments(const Point& a1, const Point& a2, const Point& b1, const Point& b2, Point& out,
+                       SegmentMode mode) {
+  const Point d1 = a2 - a1;
+  const Point d2 = b2 - b1;
+  const double denominator = d1.x * d2.y - d2.x * d1.y;
+  if (std::fabs(denominator) > 1e-6) {
+    double y;
+    if (d2.y == 0) {
+      y = b1.y;
+    } else if (d1.y == 0) {
+      y = a1.y;
+    } else {
+      y = (b1.y * d2.x * d1.y + a1.x * d2.y * d1.y - a1.y * d2.y * d1.x - b1.x * d2.y * d1.y) /
+          (d2.x * d1.y - d2.y * d1.x);
+    }
+    double x;
+    if (d1.x == 0) {
+      x = a1.x;
+    } else if (d2.x == 0) {
+      x = b1.x;
+    } else if (std::fabs(d2.y) > std::fabs(d1.y)) {
+      x = (y - b1.y) / d2.y * d2.x + b1.x;
+    } else {
+      x = (y - a1.y) / d1.y * d1.x + a1.x;
+    }
+    const Point crossing(x, y);
+    if (mode == SegmentMode::Segments && !(IsBetween(a1, a2, crossing) && IsBetween(b1, b2, crossing)))
+      return false;
+    out = crossing;
+    return true;
+  }
+  // Parallel: only degenerate segments and shared end points meet.
+  const bool aDegenerate = a1 == a2;
+  const bool bDegenerate = b1 == b2;
+  const auto onLine = [](const Point& p, const Point& s, const Point& d) {
+    return d.x == 0 || d.y == 0 || (p.x - s.x) / d.x == (p.y - s.y) / d.y;
+  };
+  if (aDegenerate && bDegenerate) {
+    if (a1 == b1) return out = a1, true;
+  }
+  if (aDegenerate && IsBetween(b1, b2, a1) && onLine(a1, b1, d2)) return out = a1, true;
+  if (bDegenerate && IsBetween(a1, a2, b1) && onLine(b1, a1, d1)) return out = b1, true;
+  if (a1 == b1 && a2 != b2) return out = a1, true;
+  if (a1 == b2 && a2 != b1) return out = a1, true;
+  if (a2 == b1 && a1 != b2) return out = a2, true;
+  if (a2 == b2 && a1 != b1) return out = a2, true;
+  return false;
+}
+
+double NearestOnSegment(const Point& a, const Point& b, const Point& p, Point& out) {
+  const Point d = b - a;
+  const double lengthSquared = d.x * d.x + d.y * d.y;
+  if (lengthSquared == 0 || !std::isfinite(lengthSquared)) {
+    out = a;
+  } else {
+    const double t = ((p.x - a.x) * d.x + (p.y - a.y) * d.y) / lengthSquared;
+    // The ends are returned exactly, not as a + (b − a), which may round.
+    if (!(t > 0)) {
+      out = a;
+    } else if (t >= 1) {
+      out = b;
+    } else {
+      out = Point(a.x + d.x * t, a.y + d.y * t);
+    }
+  }
+  return Distance(out, p);
+}
+
+bool CircleThrough3(const Point& a, const Point& b, const Point& c, Point& centre) {
+  if (a == b || b == c || a == c) return false;
+  const Point ab = b - a;
+  const Point ac = c - a;
+  const double cross = ab.x * ac.y - ab.y * ac.x;
+  // Collinear within rounding: the area is negligible against the two sides.
+  if (!(std::fabs(cross) > 1e-12 * std::hypot(ab.x, ab.y) * std::hypot(ac.x, ac.y))) return false;
+  const double ab2 = ab.x * ab.x + ab.y * ab.y;
+  const double ac2 = ac.x * ac.x + ac.y * ac.y;
+  const double d = 2 * cross;
+  centre = Point(a.x + (ac.y * ab2 - ab.y * ac2) / d, a.y + (ab.x * ac2 - ac.x * ab2) / d);
+  return true;
+}
+
+}  // namespace korvo

@@ -1,0 +1,96 @@
+#include "platform/file_io.h"
+
+#include <cstdio>
+#include <random>
+#include <system_error>
+
+#include <unistd.h>
+
+namespace korvo {
+namespace {
+constexpr std::size_t kBufferSize = 1 << 16;
+}
+
+std::optional<std::vector<uint8_t>> ReadFileBytes(const std::filesystem::path& path) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return std::nullopt;
+  std::vector<uint8_t> bytes;
+  uint8_t chunk[kBufferSize];
+  bool ok = true;
+  for (;;) {
+    const std::size_t n = std::fread(chunk, 1, sizeof chunk, file);
+    bytes.insert(bytes.end(), chunk, chunk + n);
+    if (n < sizeof chunk) {
+      ok = std::ferror(file) == 0;
+      break;
+    }
+  }
+  std::fclose(file);
+  if (!ok) return std::nullopt;
+  return bytes;
+}
+
+FileWriter::~FileWriter() {
+  if (file_ != nullptr) std::fclose(file_);
+}
+
+bool FileWriter::Open(const std::filesystem::path& path) {
+  file_ = std::fopen(path.c_str(), "wb");
+  failed_ = file_ == nullptr;
+  buffer_.reserve(kBufferSize);
+  return file_ != nullptr;
+}
+
+void FileWriter::Write(const void* data, std::size_t size) {
+  if (file_ == nullptr) {
+    failed_ = true;
+    return;
+  }
+  const char* bytes = static_cast<const char*>(data);
+  if (buffer_.size() + size > kBufferSize) Flush();
+  if (size >= kBufferSize) {
+    if (std::fwrite(bytes, 1, size, file_) != size) failed_ = true;
+    return;
+  }
+  buffer_.insert(buffer_.end(), bytes, bytes + size);
+}
+
+void FileWriter::Flush() {
+  if (!buffer_.empty() && std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size())
+    failed_ = true;
+  buffer_.clear();
+}
+
+bool FileWriter::Close() {
+  if (file_ == nullptr) return false;
+  Flush();
+  if (std::fflush(file_) != 0) failed_ = true;
+  if (::fsync(::fileno(file_)) != 0) failed_ = true;
+  if (std::fclose(file_) != 0) failed_ = true;
+  file_ = nullptr;
+  return !failed_;
+}
+
+bool WriteFileAtomically(const std::filesystem::path& target,
+                         const std::function<bool(FileWriter&)>& write) {
+  std::random_device random;
+  const std::filesystem::path temporary =
+      target.parent_path() / (target.filename().string() + ".tmp" + std::to_string(random() % 1000000));
+  bool ok = false;
+  {
+    FileWriter writer;
+    if (writer.Open(temporary)) {
+      const bool wrote = write(writer);
+      ok = writer.Close() && wrote;
+    }
+  }
+  std::error_code error;
+  if (ok) {
+    std::filesystem::rename(temporary, target, error);
+    ok = !error;
+  }
+  if (!ok) std::filesystem::remove(temporary, error);
+  return ok;
+}
+
+}  // namespace korvo

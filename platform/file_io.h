@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace korvo {
+
+// Reads a whole file; nothing when it cannot be opened or read.
+std::optional<std::vector<uint8_t>> ReadFileBytes(const std::filesystem::path& path);
+
+// Buffered output to a file.
+class FileWriter {
+ public:
+  FileWriter() = default;
+  ~FileWriter();
+  FileWriter(const FileWriter&) = delete;
+  FileWriter& operator=(const FileWriter&) = delete;
+
+  bool Open(const std::filesystem::path& path);
+  void Write(const void* data, std::size_t size);
+  void Write(std::string_view text) { Write(text.data(), text.size()); }
+  // Flushes and closes; false if any write failed.
+  bool Close();
+  bool Failed() const { return failed_; }
+
+ private:
+  void Flush();
+
+  std::FILE* file_ = nullptr;
+  std::vector<char> buffer_;
+  bool failed_ = false;
+};
+
+// Saving never loses the previous file: `write` fills a temporary file beside `target`, which
+// is renamed over `target` only when `write` reported success and every byte reached the
+// disk. On failure the temporary file is removed and `target` is untouched.
+bool WriteFileAtomically(const std::filesystem::path& target,
+                         const std::function<bool(FileWriter&)>& write);
+
+}  // namespace korvo

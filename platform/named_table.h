@@ -1,0 +1,95 @@
+#pragma once
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/utf16.h"
+
+namespace korvo {
+
+// A table of named entries keyed by the upper-cased name, so names compare without regard to
+// case. Iteration follows the order in which keys were first added; files number entries in
+// this order, so it must stay deterministic. The table owns its entries unless
+// `Ownership::IsShared` says an entry belongs to the program (the built-in line types).
+struct TableOwnsAll {
+  template <class T>
+  static bool IsShared(const T*) {
+    return false;
+  }
+};
+
+template <class T, class Ownership = TableOwnsAll>
+class NamedTable {
+ public:
+  NamedTable() = default;
+  NamedTable(const NamedTable&) = delete;
+  NamedTable& operator=(const NamedTable&) = delete;
+  ~NamedTable() { Clear(); }
+
+  // Stores `entry` under its upper-cased name. An entry already under that key is replaced
+  // in place; the table keeps it alive until it is cleared, since entities may still point
+  // to it.
+  void Add(T* entry) {
+    std::u16string key = ToUpper(entry->name);
+    auto found = index_.find(key);
+    if (found != index_.end()) {
+      T*& slot = *std::find(order_.begin(), order_.end(), found->second);
+      if (slot == entry) return;
+      if (!IsShared(slot)) retired_.push_back(slot);
+      slot = entry;
+      found->second = entry;
+      return;
+    }
+    index_.emplace(std::move(key), entry);
+    order_.push_back(entry);
+  }
+
+  T* Find(std::u16string_view name) const {
+    auto found = index_.find(ToUpper(name));
+    return found == index_.end() ? nullptr : found->second;
+  }
+
+  // Unlinks the entry (found by pointer); deletes it when `destroy` and the table owns it.
+  bool Remove(T* entry, bool destroy = true) {
+    auto position = std::find(order_.begin(), order_.end(), entry);
+    if (position == order_.end()) return false;
+    order_.erase(position);
+    for (auto it = index_.begin(); it != index_.end(); ++it) {
+      if (it->second == entry) {
+        index_.erase(it);
+        break;
+      }
+    }
+    if (destroy && !IsShared(entry)) delete entry;
+    return true;
+  }
+
+  // Deletes every owned entry and empties the table.
+  void Clear() {
+    for (T* entry : order_) {
+      if (!IsShared(entry)) delete entry;
+    }
+    for (T* entry : retired_) delete entry;
+    order_.clear();
+    retired_.clear();
+    index_.clear();
+  }
+
+  std::size_t size() const { return order_.size(); }
+  bool empty() const { return order_.empty(); }
+  auto begin() const { return order_.begin(); }
+  auto end() const { return order_.end(); }
+
+ private:
+  static bool IsShared(const T* entry) { return Ownership::IsShared(entry); }
+
+  std::vector<T*> order_;
+  std::unordered_map<std::u16string, T*> index_;
+  std::vector<T*> retired_;
+};
+
+}  // namespace korvo

@@ -1,0 +1,176 @@
+#include "platform/text_format.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <system_error>
+
+namespace korvo {
+namespace {
+
+std::string ToChars(double value, std::chars_format format, int precision) {
+  char buffer[400];
+  const auto result = precision < 0 ? std::to_chars(buffer, buffer + sizeof buffer, value, format)
+                                    : std::to_chars(buffer, buffer + sizeof buffer, value, format,
+                                                    precision);
+  if (result.ec != std::errc()) return "0";
+  return std::string(buffer, result.ptr);
+}
+
+// printf spells the non-finite values this way.
+std::optional<std::string> NonFinite(double value, bool upper) {
+  if (std::isnan(value)) return std::string(std::signbit(value) ? "-" : "") + (upper ? "NAN" : "nan");
+  if (std::isinf(value)) return std::string(value < 0 ? "-" : "") + (upper ? "INF" : "inf");
+  return std::nullopt;
+}
+
+bool IsSpace(char32_t c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
+
+}  // namespace
+
+std::string FormatFixed(double value, int decimals) {
+  if (auto text = NonFinite(value, false)) return *text;
+  return ToChars(value, std::chars_format::fixed, decimals);
+}
+
+std::string FormatGeneral(double value, int precision) {
+  if (auto text = NonFinite(value, false)) return *text;
+  return ToChars(value, std::chars_format::general, precision == 0 ? 1 : precision);
+}
+
+std::string FormatShortest(double value) {
+  if (auto text = NonFinite(value, false)) return *text;
+  return ToChars(value, std::chars_format::general, -1);
+}
+
+std::optional<ParsedNumber> ParseNumber(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && IsSpace(static_cast<unsigned char>(text[i]))) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    negative = text[i] == '-';
+    ++i;
+  }
+  // from_chars takes no sign of its own after ours.
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) return std::nullopt;
+  double value = 0;
+  const char* begin = text.data() + i;
+  const auto result = std::from_chars(begin, text.data() + text.size(), value);
+  if (result.ec == std::errc::invalid_argument) return std::nullopt;
+  if (result.ec == std::errc::result_out_of_range) {
+    // strtod's answer for an out-of-range number: the infinity or zero of its sign.
+    const std::string copy(begin, result.ptr);
+    value = std::strtod(copy.c_str(), nullptr);
+  }
+  return ParsedNumber{negative ? -value : value, static_cast<std::size_t>(result.ptr - text.data())};
+}
+
+std::optional<ParsedNumber> ParseNumber(std::u16string_view text) {
+  // Numbers are ASCII; stop copying at the first character that cannot belong to one.
+  std::string narrow;
+  narrow.reserve(text.size());
+  for (char16_t c : text) {
+    if (c >= 0x80) break;
+    narrow.push_back(static_cast<char>(c));
+  }
+  return ParseNumber(std::string_view(narrow));
+}
+
+std::u16string FormatMessage(std::u16string_view format, const std::vector<FormatArg>& args) {
+  std::u16string out;
+  std::size_t next = 0;
+  for (std::size_t i = 0; i < format.size(); ++i) {
+    const char16_t c = format[i];
+    if (c != u'%' || i + 1 >= format.size()) {
+      out.push_back(c);
+      continue;
+    }
+    if (format[i + 1] == u'%') {
+      out.push_back(u'%');
+      ++i;
+      continue;
+    }
+    // Collect the conversion: flags, width, precision, length, type.
+    std::string spec = "%";
+    std::size_t j = i + 1;
+    while (j < format.size() && std::u16string_view(u"-+ #0").find(format[j]) != std::u16string_view::npos)
+      spec.push_back(static_cast<char>(format[j++]));
+    while (j < format.size() && format[j] >= u'0' && format[j] <= u'9' && spec.size() < 12)
+      spec.push_back(static_cast<char>(format[j++]));
+    if (j < format.size() && format[j] == u'.') {
+      spec.push_back('.');
+      ++j;
+      while (j < format.size() && format[j] >= u'0' && format[j] <= u'9' && spec.size() < 20)
+        spec.push_back(static_cast<char>(format[j++]));
+    }
+    while (j < format.size() && (format[j] == u'l' || format[j] == u'h')) ++j;
+    if (j >= format.size()) break;
+    const char16_t type = format[j];
+    i = j;
+    const FormatArg* arg = next < args.size() ? &args[next] : nullptr;
+    ++next;
+    if (arg == nullptr) continue;
+    char buffer[512] = {};
+    switch (type) {
+      case u'd':
+      case u'i':
+      case u'u':
+      case u'x':
+      case u'X': {
+        long long integer = 0;
+        if (auto* s = std::get_if<int64_t>(arg)) {
+          integer = *s;
+        } else if (auto* u = std::get_if<uint64_t>(arg)) {
+          integer = static_cast<long long>(*u);
+        } else if (auto* d = std::get_if<double>(arg)) {
+          integer = std::isfinite(*d) ? static_cast<long long>(*d) : 0;
+        } else {
+          continue;
+        }
+        const char conversion = type == u'i' ? 'd' : static_cast<char>(type);
+        const std::string full = spec + "ll" + conversion;
+        if (type == u'd' || type == u'i') {
+          std::snprintf(buffer, sizeof buffer, full.c_str(), integer);
+        } else {
+          std::snprintf(buffer, sizeof buffer, full.c_str(), static_cast<unsigned long long>(integer));
+        }
+        break;
+      }
+      case u'f':
+      case u'F':
+      case u'g':
+      case u'G':
+      case u'e':
+      case u'E': {
+        double real = 0;
+        if (auto* d = std::get_if<double>(arg)) {
+          real = *d;
+        } else if (auto* s = std::get_if<int64_t>(arg)) {
+          real = static_cast<double>(*s);
+        } else if (auto* u = std::get_if<uint64_t>(arg)) {
+          real = static_cast<double>(*u);
+        } else {
+          continue;
+        }
+        // snprintf follows LC_NUMERIC; the "C" formatting of to_chars does not, so format
+        // through snprintf and mend the decimal separator, which is the only locale effect.
+        const std::string full = spec + static_cast<char>(type);
+        const int length = std::snprintf(buffer, sizeof buffer, full.c_str(), real);
+        for (int k = 0; k < length && k < static_cast<int>(sizeof buffer); ++k) {
+          if (buffer[k] == ',') buffer[k] = '.';
+        }
+        break;
+      }
+      case u's':
+      case u'S':
+        if (auto* s = std::get_if<std::u16string_view>(arg)) out.append(*s);
+        continue;
+      default:
+        continue;
+    }
+    for (const char* p = buffer; *p != '\0'; ++p) out.push_back(static_cast<char16_t>(static_cast<unsigned char>(*p)));
+  }
+  return out;
+}
+
+}  // namespace korvo
