@@ -11,17 +11,22 @@ namespace {
 
 const char* Describe(ArchiveErrorKind kind) {
   switch (kind) {
-    case ArchiveErrorKind::BadClass: return "archive: bad class";
-    case ArchiveErrorKind::BadIndex: return "archive: bad index";
-    case ArchiveErrorKind::EndOfFile: return "archive: end of file";
-    case ArchiveErrorKind::InvalidArgument: return "archive: invalid argument";
+    case ArchiveErrorKind::BadClass:
+      return "archive: bad class";
+    case ArchiveErrorKind::BadIndex:
+      return "archive: bad index";
+    case ArchiveErrorKind::EndOfFile:
+      return "archive: end of file";
+    case ArchiveErrorKind::InvalidArgument:
+      return "archive: invalid argument";
   }
   return "archive error";
 }
 
 }  // namespace
 
-ArchiveError::ArchiveError(ArchiveErrorKind kind) : std::runtime_error(Describe(kind)), kind_(kind) {}
+ArchiveError::ArchiveError(ArchiveErrorKind kind)
+    : std::runtime_error(Describe(kind)), kind_(kind) {}
 
 void ArchiveReader::Need(std::size_t count) const {
   if (count > Remaining()) throw ArchiveError(ArchiveErrorKind::EndOfFile);
@@ -65,7 +70,8 @@ uint32_t ArchiveReader::ReadGuardedCount(std::size_t minItemBytes) {
   const uint32_t count = ReadU32();
   const uint32_t guard = ReadU32();
   if (guard != static_cast<uint32_t>(~count)) throw ArchiveError(ArchiveErrorKind::BadClass);
-  if (minItemBytes > 0 && count > Remaining() / minItemBytes) throw ArchiveError(ArchiveErrorKind::EndOfFile);
+  if (minItemBytes > 0 && count > Remaining() / minItemBytes)
+    throw ArchiveError(ArchiveErrorKind::EndOfFile);
   return count;
 }
 

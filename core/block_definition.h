@@ -13,9 +13,9 @@ class BlockDefinition : public EntityList {
   BlockDefinition() = default;
   explicit BlockDefinition(std::u16string blockName) : name(std::move(blockName)) {}
 
-  Point origin;     // saved from file version 1
+  Point origin;  // saved from file version 1
   Point basePoint;
-  Size extent;      // given by the creating command
+  Size extent;          // given by the creating command
   std::u16string name;  // names beginning with "*" are generated
 };
 

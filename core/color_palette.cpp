@@ -19,12 +19,24 @@ constexpr uint32_t HueShade(int index) {
   const auto ramp = [&](int j) { return minimum + (value - minimum) * j / 4; };
   int r = 0, g = 0, b = 0;
   switch (hue / 4) {
-    case 0: r = value, g = ramp(k), b = minimum; break;
-    case 1: r = ramp(4 - k), g = value, b = minimum; break;
-    case 2: r = minimum, g = value, b = ramp(k); break;
-    case 3: r = minimum, g = ramp(4 - k), b = value; break;
-    case 4: r = ramp(k), g = minimum, b = value; break;
-    default: r = value, g = minimum, b = ramp(4 - k); break;
+    case 0:
+      r = value, g = ramp(k), b = minimum;
+      break;
+    case 1:
+      r = ramp(4 - k), g = value, b = minimum;
+      break;
+    case 2:
+      r = minimum, g = value, b = ramp(k);
+      break;
+    case 3:
+      r = minimum, g = ramp(4 - k), b = value;
+      break;
+    case 4:
+      r = ramp(k), g = minimum, b = value;
+      break;
+    default:
+      r = value, g = minimum, b = ramp(4 - k);
+      break;
   }
   return Rgb(static_cast<uint32_t>(r), static_cast<uint32_t>(g), static_cast<uint32_t>(b));
 }

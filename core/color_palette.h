@@ -16,8 +16,14 @@ uint32_t ColorFromIndex(int index);
 inline constexpr uint32_t Rgb(uint32_t red, uint32_t green, uint32_t blue) {
   return red | (green << 8) | (blue << 16);
 }
-inline constexpr uint32_t RedOf(uint32_t color) { return color & 0xFF; }
-inline constexpr uint32_t GreenOf(uint32_t color) { return (color >> 8) & 0xFF; }
-inline constexpr uint32_t BlueOf(uint32_t color) { return (color >> 16) & 0xFF; }
+inline constexpr uint32_t RedOf(uint32_t color) {
+  return color & 0xFF;
+}
+inline constexpr uint32_t GreenOf(uint32_t color) {
+  return (color >> 8) & 0xFF;
+}
+inline constexpr uint32_t BlueOf(uint32_t color) {
+  return (color >> 16) & 0xFF;
+}
 
 }  // namespace korvo

@@ -13,9 +13,13 @@ Drawing::~Drawing() {
   blocks.Clear();
 }
 
-Layer* MakeDefaultLayer() { return new Layer(u"0", 7, &ContinuousLineType(), -3.0); }
+Layer* MakeDefaultLayer() {
+  return new Layer(u"0", 7, &ContinuousLineType(), -3.0);
+}
 
-TextStyle* MakeStandardTextStyle() { return new TextStyle(u"STANDARD", kDefaultFontName, 0, 1.0, 0, 0); }
+TextStyle* MakeStandardTextStyle() {
+  return new TextStyle(u"STANDARD", kDefaultFontName, 0, 1.0, 0, 0);
+}
 
 void Drawing::New() {
   Clear();
@@ -40,7 +44,8 @@ void Drawing::CompleteAfterOpen() {
     textStyles.Add(style);
     settings.currentTextStyle = style;
   }
-  if (settings.currentTextStyle == nullptr) settings.currentTextStyle = textStyles.Find(u"STANDARD");
+  if (settings.currentTextStyle == nullptr)
+    settings.currentTextStyle = textStyles.Find(u"STANDARD");
   // A file may leave the current layer unset only if it had no layers at all; keep every
   // new entity on a layer.
   if (settings.currentLayer == nullptr) settings.currentLayer = layers.Find(u"0");

@@ -48,7 +48,9 @@ class Drawing {
   bool IsModified() const { return modified_; }
   // Marking the drawing modified tells the views (which then re-render).
   void SetModifiedFlag(bool modified = true);
-  void SetModifiedListener(std::function<void(bool)> listener) { modifiedListener_ = std::move(listener); }
+  void SetModifiedListener(std::function<void(bool)> listener) {
+    modifiedListener_ = std::move(listener);
+  }
 
   std::filesystem::path path;  // empty for a new drawing
 

@@ -35,7 +35,7 @@ class DrawingSettings {
   std::array<double, 5> values;  // saved from version 1
   double workAngle;              // working value of commands; never saved
   uint8_t gridOn;
-  uint8_t orthoSnap;         // never saved
+  uint8_t orthoSnap;  // never saved
   uint8_t gridSnap;
   uint8_t objectSnap;        // never saved
   uint8_t intersectionSnap;  // never saved

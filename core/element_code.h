@@ -22,8 +22,8 @@ inline constexpr int Marker = 255;  // internal, never stored
 
 // State bits of an entity's `flags`.
 namespace EntityFlag {
-inline constexpr unsigned Hidden = 0x01;     // only the marker object
-inline constexpr unsigned Erased = 0x02;     // kept for undo; not drawn, saved or snapped to
+inline constexpr unsigned Hidden = 0x01;  // only the marker object
+inline constexpr unsigned Erased = 0x02;  // kept for undo; not drawn, saved or snapped to
 inline constexpr unsigned Selected = 0x04;
 inline constexpr unsigned OutOfView = 0x08;  // set by the view; never copied
 }  // namespace EntityFlag

@@ -1,17 +1,21 @@
 #include "core/entity.h"
 
+#include "core/color_palette.h"
 #include "core/drawing_settings.h"
 #include "core/entity_pool.h"
-#include "core/color_palette.h"
 #include "core/layer.h"
 #include "geometry/geometry.h"
 #include "text/line_type.h"
 
 namespace korvo {
 
-Entity::Entity(const DrawingSettings& settings) { ApplyCurrentProperties(settings); }
+Entity::Entity(const DrawingSettings& settings) {
+  ApplyCurrentProperties(settings);
+}
 
-void* Entity::operator new(std::size_t size) { return AllocateEntityStorage(size); }
+void* Entity::operator new(std::size_t size) {
+  return AllocateEntityStorage(size);
+}
 
 void Entity::operator delete(void* storage, std::size_t size) noexcept {
   ReleaseEntityStorage(storage, size);
@@ -41,27 +45,49 @@ void Entity::CopyHeaderFrom(const Entity& other) {
   flags = other.flags & ~EntityFlag::OutOfView;
 }
 
-bool Entity::GetExtents(Point&, Point&) const { return false; }
-bool Entity::IsFilled(double) const { return false; }
-Entity& Entity::CopyFrom(const Entity&) { return *this; }
+bool Entity::GetExtents(Point&, Point&) const {
+  return false;
+}
+bool Entity::IsFilled(double) const {
+  return false;
+}
+Entity& Entity::CopyFrom(const Entity&) {
+  return *this;
+}
 void Entity::Translate(const Point&) {}
 void Entity::Rotate(const Rotation&) {}
 void Entity::Scale(const Scaling&) {}
 
-double Entity::NearestPoint(const Point&, Point&, int) const { return kNoDistance; }
+double Entity::NearestPoint(const Point&, Point&, int) const {
+  return kNoDistance;
+}
 
 double Entity::NearestKeyPoint(const Point&, Point& out) const {
   out = Point(0, 0);
   return kNoDistance;
 }
 
-int Entity::IntersectWithCircle(const CircleEntity&, PointList&) const { return 0; }
-int Entity::IntersectWithArc(const ArcEntity&, PointList&) const { return 0; }
-int Entity::IntersectWithLine(const LineEntity&, PointList&) const { return 0; }
-int Entity::IntersectWithPoint(const PointEntity&, PointList&) const { return 0; }
-int Entity::IntersectWith(const Entity&, PointList&) const { return 0; }
-int Entity::IntersectSelf(PointList&) const { return 0; }
-bool Entity::WriteDxf(DxfWriter&) const { return true; }
+int Entity::IntersectWithCircle(const CircleEntity&, PointList&) const {
+  return 0;
+}
+int Entity::IntersectWithArc(const ArcEntity&, PointList&) const {
+  return 0;
+}
+int Entity::IntersectWithLine(const LineEntity&, PointList&) const {
+  return 0;
+}
+int Entity::IntersectWithPoint(const PointEntity&, PointList&) const {
+  return 0;
+}
+int Entity::IntersectWith(const Entity&, PointList&) const {
+  return 0;
+}
+int Entity::IntersectSelf(PointList&) const {
+  return 0;
+}
+bool Entity::WriteDxf(DxfWriter&) const {
+  return true;
+}
 
 bool Entity::CrossesRect(double x1, double y1, double x2, double y2) const {
   const Point corners[4] = {{x1, y1}, {x2, y1}, {x2, y2}, {x1, y2}};
@@ -73,15 +99,21 @@ bool Entity::CrossesRect(double x1, double y1, double x2, double y2) const {
   return false;
 }
 
-bool Entity::GetTypeProperty(int, PropertyValue&) const { return false; }
-bool Entity::SetTypeProperty(int, const PropertyValue&) { return false; }
+bool Entity::GetTypeProperty(int, PropertyValue&) const {
+  return false;
+}
+bool Entity::SetTypeProperty(int, const PropertyValue&) {
+  return false;
+}
 
 bool Entity::IsVisible() const {
   if ((flags & (EntityFlag::Hidden | EntityFlag::Erased)) != 0) return false;
   return layer != nullptr && !layer->IsFrozen();
 }
 
-uint32_t Entity::GetColor() const { return ColorFromIndex(colorIndex); }
+uint32_t Entity::GetColor() const {
+  return ColorFromIndex(colorIndex);
+}
 
 bool Entity::GetProperty(int code, PropertyValue& out) const {
   switch (code) {

@@ -23,7 +23,9 @@ uint32_t BlockSize(std::size_t block) {
 
 }  // namespace
 
-EntityList::~EntityList() { DeleteAll(); }
+EntityList::~EntityList() {
+  DeleteAll();
+}
 
 EntityList::Node& EntityList::At(uint32_t index) const {
   const uint32_t slot = index - 1;
@@ -131,9 +133,15 @@ ListPosition EntityList::Find(const Entity* entity) const {
   return {};
 }
 
-ListPosition EntityList::Next(ListPosition position) const { return {At(position.index).next}; }
-ListPosition EntityList::Prev(ListPosition position) const { return {At(position.index).prev}; }
-Entity* EntityList::GetAt(ListPosition position) const { return At(position.index).entity; }
+ListPosition EntityList::Next(ListPosition position) const {
+  return {At(position.index).next};
+}
+ListPosition EntityList::Prev(ListPosition position) const {
+  return {At(position.index).prev};
+}
+Entity* EntityList::GetAt(ListPosition position) const {
+  return At(position.index).entity;
+}
 
 void EntityList::DeleteAll() {
   // Unlink first: a destructor that looks at this list must not see deleted members.
@@ -142,7 +150,9 @@ void EntityList::DeleteAll() {
   for (Entity* entity : members) delete entity;
 }
 
-void EntityList::RemoveAll() { ReleaseBlocks(); }
+void EntityList::RemoveAll() {
+  ReleaseBlocks();
+}
 
 void EntityList::CopyFrom(const EntityList& other) {
   if (&other == this) return;
@@ -184,8 +194,8 @@ void EntityList::TranslateToOrigin(const Point& base) {
 
 void EntityList::SetSelectedAll(bool selected) {
   for (Entity* entity : *this) {
-    entity->flags = selected ? (entity->flags | EntityFlag::Selected)
-                             : (entity->flags & ~EntityFlag::Selected);
+    entity->flags =
+        selected ? (entity->flags | EntityFlag::Selected) : (entity->flags & ~EntityFlag::Selected);
   }
 }
 
@@ -232,7 +242,8 @@ bool EntityList::AnyCrossesRect(double x1, double y1, double x2, double y2) cons
 }
 
 bool EntityList::AnyCrossesRect(const Point& a, const Point& b) const {
-  return AnyCrossesRect(std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y));
+  return AnyCrossesRect(std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x),
+                        std::max(a.y, b.y));
 }
 
 bool EntityList::ForEach(const std::function<bool(Entity&)>& callback) const {

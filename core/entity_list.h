@@ -97,10 +97,22 @@ class EntityList {
     Iterator(const EntityList* list, ListPosition position) : list_(list), position_(position) {}
     Entity* operator*() const { return list_->GetAt(position_); }
     Iterator& operator++() { return position_ = list_->Next(position_), *this; }
-    Iterator operator++(int) { Iterator old = *this; ++*this; return old; }
-    Iterator& operator--() { return position_ = position_ ? list_->Prev(position_) : list_->TailPosition(), *this; }
-    Iterator operator--(int) { Iterator old = *this; --*this; return old; }
-    friend bool operator==(const Iterator& a, const Iterator& b) { return a.position_ == b.position_; }
+    Iterator operator++(int) {
+      Iterator old = *this;
+      ++*this;
+      return old;
+    }
+    Iterator& operator--() {
+      return position_ = position_ ? list_->Prev(position_) : list_->TailPosition(), *this;
+    }
+    Iterator operator--(int) {
+      Iterator old = *this;
+      --*this;
+      return old;
+    }
+    friend bool operator==(const Iterator& a, const Iterator& b) {
+      return a.position_ == b.position_;
+    }
     ListPosition position() const { return position_; }
 
    private:
@@ -122,9 +134,9 @@ class EntityList {
   void ReleaseBlocks();
 
   std::vector<std::unique_ptr<Node[]>> blocks_;
-  uint32_t capacity_ = 0;   // node slots in all blocks
-  uint32_t used_ = 0;       // slots handed out at least once
-  uint32_t freeList_ = 0;   // reusable slots, linked through `next`
+  uint32_t capacity_ = 0;  // node slots in all blocks
+  uint32_t used_ = 0;      // slots handed out at least once
+  uint32_t freeList_ = 0;  // reusable slots, linked through `next`
   uint32_t head_ = 0;
   uint32_t tail_ = 0;
   uint32_t count_ = 0;

@@ -98,6 +98,8 @@ void ReleaseEntityStorage(void* storage, std::size_t size) noexcept {
 #endif
 }
 
-std::size_t EntityPoolFootprint() { return ThePool().footprint; }
+std::size_t EntityPoolFootprint() {
+  return ThePool().footprint;
+}
 
 }  // namespace korvo

@@ -17,7 +17,9 @@ using PropertyValue =
     std::variant<std::monostate, double, int, Point, std::u16string, LineType*, Layer*, TextStyle*>;
 
 // The code of a coordinate pair, for example PairCode(10, 20) = 0x000A0014.
-inline constexpr int PairCode(int first, int second) { return (first << 16) | second; }
+inline constexpr int PairCode(int first, int second) {
+  return (first << 16) | second;
+}
 
 // Reads a double out of a property value; false (and `out` unchanged) for any other type.
 inline bool GetDouble(const PropertyValue& value, double& out) {

@@ -4,6 +4,8 @@
 
 namespace korvo {
 
-uint32_t Layer::GetColor() const { return ColorFromIndex(colorIndex); }
+uint32_t Layer::GetColor() const {
+  return ColorFromIndex(colorIndex);
+}
 
 }  // namespace korvo

@@ -13,14 +13,18 @@ class Layer {
   static constexpr uint8_t kLocked = 0x04;  // its entities cannot be selected
 
   Layer() = default;
-  Layer(std::u16string layerName, int layerColorIndex, LineType* layerLineType, double layerLineWeight)
+  Layer(std::u16string layerName, int layerColorIndex, LineType* layerLineType,
+        double layerLineWeight)
       : name(std::move(layerName)),
         lineType(layerLineType),
         colorIndex(static_cast<int16_t>(layerColorIndex)),
         lineWeight(layerLineWeight) {}
   // Copies everything but the file index.
   Layer(const Layer& other)
-      : name(other.name), flags(other.flags), lineType(other.lineType), colorIndex(other.colorIndex),
+      : name(other.name),
+        flags(other.flags),
+        lineType(other.lineType),
+        colorIndex(other.colorIndex),
         lineWeight(other.lineWeight) {}
   Layer& operator=(const Layer&) = delete;
 

@@ -13,6 +13,8 @@ Entity& MarkerEntity::CopyFrom(const Entity& other) {
   return *this;
 }
 
-double MarkerEntity::NearestPoint(const Point&, Point&, int) const { return kMaxDouble; }
+double MarkerEntity::NearestPoint(const Point&, Point&, int) const {
+  return kMaxDouble;
+}
 
 }  // namespace korvo

@@ -15,7 +15,8 @@ void TextStyleTable::CopyFrom(const TextStyleTable& other) {
 }
 
 BlockDefinition* BlockTable::CreateBlock(std::u16string_view name, const EntityList& entities,
-                                         const Point& origin, const Point& basePoint, const Size& extent) {
+                                         const Point& origin, const Point& basePoint,
+                                         const Size& extent) {
   auto* block = new BlockDefinition(std::u16string(name));
   block->origin = origin;
   block->basePoint = basePoint;

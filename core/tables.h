@@ -23,8 +23,8 @@ class TextStyleTable : public NamedTable<TextStyle> {
 class BlockTable : public NamedTable<BlockDefinition> {
  public:
   // Makes a definition filled with clones of `entities` and adds it.
-  BlockDefinition* CreateBlock(std::u16string_view name, const EntityList& entities, const Point& origin,
-                               const Point& basePoint, const Size& extent);
+  BlockDefinition* CreateBlock(std::u16string_view name, const EntityList& entities,
+                               const Point& origin, const Point& basePoint, const Size& extent);
   // Removes the definition of that name; deletes it when `destroy`.
   bool RemoveByName(std::u16string_view name, bool destroy);
   // Removes `block` only when the entry under its own name is that very object.

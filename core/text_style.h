@@ -32,9 +32,11 @@ class TextStyle {
   TextStyle& operator=(const TextStyle&) = delete;
 
   // The font file name, which is the font record's name.
-  std::u16string_view FontName() const { return font ? std::u16string_view(font->name) : kDefaultFontName; }
+  std::u16string_view FontName() const {
+    return font ? std::u16string_view(font->name) : kDefaultFontName;
+  }
 
-  double height = 0;        // fixed text height; 0 = not fixed
+  double height = 0;  // fixed text height; 0 = not fixed
   double widthFactor = 1.0;
   double obliqueAngle = 0;  // radians
   uint8_t flags = 0;        // kBackwards, kUpsideDown

@@ -5,9 +5,13 @@
 
 namespace korvo {
 
-double Distance(const Point& p, const Point& q) { return std::hypot(p.x - q.x, p.y - q.y); }
+double Distance(const Point& p, const Point& q) {
+  return std::hypot(p.x - q.x, p.y - q.y);
+}
 
-double Distance(double x1, double y1, double x2, double y2) { return std::hypot(x1 - x2, y1 - y2); }
+double Distance(double x1, double y1, double x2, double y2) {
+  return std::hypot(x1 - x2, y1 - y2);
+}
 
 double NormalizeAngle(double a) {
   double r = std::fmod(a, kTwoPi);
@@ -36,8 +40,8 @@ bool IsBetween(const Point& a, const Point& b, const Point& p) {
   return difference < 1e-6;
 }
 
-bool IntersectSegments(const Point& a1, const Point& a2, const Point& b1, const Point& b2, Point& out,
-                       SegmentMode mode) {
+bool IntersectSegments(const Point& a1, const Point& a2, const Point& b1, const Point& b2,
+                       Point& out, SegmentMode mode) {
   const Point d1 = a2 - a1;
   const Point d2 = b2 - b1;
   const double denominator = d1.x * d2.y - d2.x * d1.y;
@@ -62,7 +66,8 @@ bool IntersectSegments(const Point& a1, const Point& a2, const Point& b1, const 
       x = (y - a1.y) / d1.y * d1.x + a1.x;
     }
     const Point crossing(x, y);
-    if (mode == SegmentMode::Segments && !(IsBetween(a1, a2, crossing) && IsBetween(b1, b2, crossing)))
+    if (mode == SegmentMode::Segments &&
+        !(IsBetween(a1, a2, crossing) && IsBetween(b1, b2, crossing)))
       return false;
     out = crossing;
     return true;

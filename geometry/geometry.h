@@ -31,8 +31,8 @@ bool IsBetween(const Point& a, const Point& b, const Point& p);
 
 // Whether the two segments (or, with `asLines`, the two infinite lines) meet, and where.
 enum class SegmentMode { Segments, Lines };
-bool IntersectSegments(const Point& a1, const Point& a2, const Point& b1, const Point& b2, Point& out,
-                       SegmentMode mode = SegmentMode::Segments);
+bool IntersectSegments(const Point& a1, const Point& a2, const Point& b1, const Point& b2,
+                       Point& out, SegmentMode mode = SegmentMode::Segments);
 
 // The point of segment a–b nearest to p, and its distance to p.
 double NearestOnSegment(const Point& a, const Point& b, const Point& p, Point& out);

@@ -16,8 +16,14 @@ struct Point {
   constexpr Point(double px, double py) : x(px), y(py) {}
 
   friend constexpr bool operator==(const Point&, const Point&) = default;
-  constexpr Point& operator+=(const Point& o) { x += o.x, y += o.y; return *this; }
-  constexpr Point& operator-=(const Point& o) { x -= o.x, y -= o.y; return *this; }
+  constexpr Point& operator+=(const Point& o) {
+    x += o.x, y += o.y;
+    return *this;
+  }
+  constexpr Point& operator-=(const Point& o) {
+    x -= o.x, y -= o.y;
+    return *this;
+  }
   friend constexpr Point operator+(Point a, const Point& b) { return a += b; }
   friend constexpr Point operator-(Point a, const Point& b) { return a -= b; }
   friend constexpr Point operator*(const Point& a, double f) { return {a.x * f, a.y * f}; }

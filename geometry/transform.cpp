@@ -14,8 +14,14 @@ Point Rotation::Apply(const Point& p) const {
   return {centre.x + cos * dx - sin * dy, centre.y + cos * dy + sin * dx};
 }
 
-void Point::Rotate(const Rotation& rotation) { *this = rotation.Apply(*this); }
-void Point::Scale(const Scaling& scaling) { *this = scaling.Apply(*this); }
-void Point::Unscale(const Scaling& scaling) { *this = scaling.Unapply(*this); }
+void Point::Rotate(const Rotation& rotation) {
+  *this = rotation.Apply(*this);
+}
+void Point::Scale(const Scaling& scaling) {
+  *this = scaling.Apply(*this);
+}
+void Point::Unscale(const Scaling& scaling) {
+  *this = scaling.Unapply(*this);
+}
 
 }  // namespace korvo

@@ -24,8 +24,12 @@ struct Scaling {
   bool IsUniform() const { return sx == sy; }
   // True when the scaling mirrors: the factors have opposite signs.
   bool Mirrors() const { return (sx < 0 && sy > 0) || (sy < 0 && sx > 0); }
-  Point Apply(const Point& p) const { return {base.x + (p.x - base.x) * sx, base.y + (p.y - base.y) * sy}; }
-  Point Unapply(const Point& p) const { return {base.x + (p.x - base.x) / sx, base.y + (p.y - base.y) / sy}; }
+  Point Apply(const Point& p) const {
+    return {base.x + (p.x - base.x) * sx, base.y + (p.y - base.y) * sy};
+  }
+  Point Unapply(const Point& p) const {
+    return {base.x + (p.x - base.x) / sx, base.y + (p.y - base.y) / sy};
+  }
 };
 
 }  // namespace korvo

@@ -75,7 +75,8 @@ bool WriteFileAtomically(const std::filesystem::path& target,
                          const std::function<bool(FileWriter&)>& write) {
   std::random_device random;
   const std::filesystem::path temporary =
-      target.parent_path() / (target.filename().string() + ".tmp" + std::to_string(random() % 1000000));
+      target.parent_path() /
+      (target.filename().string() + ".tmp" + std::to_string(random() % 1000000));
   bool ok = false;
   {
     FileWriter writer;

@@ -26,7 +26,9 @@ MessageBoxService* g_service = nullptr;
 
 }  // namespace
 
-MessageBoxService& GetMessageBox() { return g_service != nullptr ? *g_service : BuiltIn(); }
+MessageBoxService& GetMessageBox() {
+  return g_service != nullptr ? *g_service : BuiltIn();
+}
 
 MessageBoxService* SetMessageBox(MessageBoxService* service) {
   MessageBoxService* previous = g_service;

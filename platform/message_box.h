@@ -16,7 +16,8 @@ enum class MessageAnswer { Ok = 1, Cancel = 2, Retry = 4, Yes = 6, No = 7 };
 class MessageBoxService {
  public:
   virtual ~MessageBoxService() = default;
-  virtual MessageAnswer Show(std::u16string_view text, MessageButtons buttons, MessageIcon icon) = 0;
+  virtual MessageAnswer Show(std::u16string_view text, MessageButtons buttons,
+                             MessageIcon icon) = 0;
 };
 
 // The process-wide message box. Without an installed service, messages are recorded by a

@@ -10,21 +10,24 @@ namespace {
 
 std::string ToChars(double value, std::chars_format format, int precision) {
   char buffer[400];
-  const auto result = precision < 0 ? std::to_chars(buffer, buffer + sizeof buffer, value, format)
-                                    : std::to_chars(buffer, buffer + sizeof buffer, value, format,
-                                                    precision);
+  const auto result = precision < 0
+                          ? std::to_chars(buffer, buffer + sizeof buffer, value, format)
+                          : std::to_chars(buffer, buffer + sizeof buffer, value, format, precision);
   if (result.ec != std::errc()) return "0";
   return std::string(buffer, result.ptr);
 }
 
 // printf spells the non-finite values this way.
 std::optional<std::string> NonFinite(double value, bool upper) {
-  if (std::isnan(value)) return std::string(std::signbit(value) ? "-" : "") + (upper ? "NAN" : "nan");
+  if (std::isnan(value))
+    return std::string(std::signbit(value) ? "-" : "") + (upper ? "NAN" : "nan");
   if (std::isinf(value)) return std::string(value < 0 ? "-" : "") + (upper ? "INF" : "inf");
   return std::nullopt;
 }
 
-bool IsSpace(char32_t c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
+bool IsSpace(char32_t c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+}
 
 }  // namespace
 
@@ -62,7 +65,8 @@ std::optional<ParsedNumber> ParseNumber(std::string_view text) {
     const std::string copy(begin, result.ptr);
     value = std::strtod(copy.c_str(), nullptr);
   }
-  return ParsedNumber{negative ? -value : value, static_cast<std::size_t>(result.ptr - text.data())};
+  return ParsedNumber{negative ? -value : value,
+                      static_cast<std::size_t>(result.ptr - text.data())};
 }
 
 std::optional<ParsedNumber> ParseNumber(std::u16string_view text) {
@@ -93,7 +97,8 @@ std::u16string FormatMessage(std::u16string_view format, const std::vector<Forma
     // Collect the conversion: flags, width, precision, length, type.
     std::string spec = "%";
     std::size_t j = i + 1;
-    while (j < format.size() && std::u16string_view(u"-+ #0").find(format[j]) != std::u16string_view::npos)
+    while (j < format.size() &&
+           std::u16string_view(u"-+ #0").find(format[j]) != std::u16string_view::npos)
       spec.push_back(static_cast<char>(format[j++]));
     while (j < format.size() && format[j] >= u'0' && format[j] <= u'9' && spec.size() < 12)
       spec.push_back(static_cast<char>(format[j++]));
@@ -132,7 +137,8 @@ std::u16string FormatMessage(std::u16string_view format, const std::vector<Forma
         if (type == u'd' || type == u'i') {
           std::snprintf(buffer, sizeof buffer, full.c_str(), integer);
         } else {
-          std::snprintf(buffer, sizeof buffer, full.c_str(), static_cast<unsigned long long>(integer));
+          std::snprintf(buffer, sizeof buffer, full.c_str(),
+                        static_cast<unsigned long long>(integer));
         }
         break;
       }
@@ -168,7 +174,8 @@ std::u16string FormatMessage(std::u16string_view format, const std::vector<Forma
       default:
         continue;
     }
-    for (const char* p = buffer; *p != '\0'; ++p) out.push_back(static_cast<char16_t>(static_cast<unsigned char>(*p)));
+    for (const char* p = buffer; *p != '\0'; ++p)
+      out.push_back(static_cast<char16_t>(static_cast<unsigned char>(*p)));
   }
   return out;
 }

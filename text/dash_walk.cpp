@@ -6,6 +6,7 @@ namespace korvo {
 
 void DashWalk::BeginWalk(double& start, double& length) {
   element_ = 0;
+  continuous_ = false;
   // A pattern that never advances (all zeros, or not finite) would never end a walk: it
   // draws continuous instead.
   double advance = 0;
@@ -13,6 +14,7 @@ void DashWalk::BeginWalk(double& start, double& length) {
     advance += std::fabs(pattern_[i]) + std::fabs(pattern_[i + 1]);
   if (pattern_.size() < 2 || scale_ == 0 || !(advance * std::fabs(scale_) > 0) ||
       !std::isfinite(advance * scale_)) {
+    continuous_ = true;
     start = 0;
     length = kEndless;
     return;
@@ -24,7 +26,7 @@ void DashWalk::BeginWalk(double& start, double& length) {
 void DashWalk::NextDash(double& start, double& length) {
   // Only complete dash/gap pairs count; an odd last element is ignored.
   const std::size_t pairs = pattern_.size() / 2;
-  if (pairs == 0 || scale_ == 0) {
+  if (pairs == 0 || scale_ == 0 || continuous_) {
     start = kEndless;
     length = 0;
     return;

@@ -18,13 +18,15 @@ class DashWalk {
   DashWalk(const std::vector<double>& pattern, double scale) : pattern_(pattern), scale_(scale) {}
 
   void BeginWalk(double& start, double& length);
+  // After the last dash, `start` is kEndless.
   void NextDash(double& start, double& length);
 
  private:
   const std::vector<double>& pattern_;
   double scale_;
-  double position_ = 0;   // pattern units along the path
+  double position_ = 0;      // pattern units along the path
   std::size_t element_ = 0;  // index of the next element
+  bool continuous_ = false;  // the walk is one endless dash
 };
 
 }  // namespace korvo

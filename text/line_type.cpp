@@ -14,7 +14,10 @@ LineType::LineType(std::u16string typeName, std::u16string typeDescription,
       builtIn(isBuiltIn ? 1 : 0) {}
 
 LineType::LineType(const LineType& other)
-    : fileIndex(other.fileIndex), name(other.name), description(other.description), pattern(other.pattern) {}
+    : fileIndex(other.fileIndex),
+      name(other.name),
+      description(other.description),
+      pattern(other.pattern) {}
 
 void LineType::CopyFrom(const LineType& other) {
   fileIndex = other.fileIndex;

@@ -28,7 +28,8 @@ std::vector<std::u16string> SplitLines(const std::vector<uint8_t>& bytes) {
 
 }  // namespace
 
-void ParseLineTypeLibrary(const std::vector<uint8_t>& bytes, std::vector<std::unique_ptr<LineType>>& types) {
+void ParseLineTypeLibrary(const std::vector<uint8_t>& bytes,
+                          std::vector<std::unique_ptr<LineType>>& types) {
   const std::vector<std::u16string> lines = SplitLines(bytes);
   std::size_t next = 1;  // the first line is a header
   const auto nextField = [&](std::u16string& out) {
@@ -44,13 +45,16 @@ void ParseLineTypeLibrary(const std::vector<uint8_t>& bytes, std::vector<std::un
   }
 }
 
-bool LoadLineTypeLibrary(const std::filesystem::path& path, std::vector<std::unique_ptr<LineType>>& types) {
+bool LoadLineTypeLibrary(const std::filesystem::path& path,
+                         std::vector<std::unique_ptr<LineType>>& types) {
   const auto bytes = ReadFileBytes(path);
   if (!bytes) return false;
   ParseLineTypeLibrary(*bytes, types);
   return true;
 }
 
-std::filesystem::path LineTypeLibraryPath() { return ProgramFolder() / kLineTypeLibraryName; }
+std::filesystem::path LineTypeLibraryPath() {
+  return ProgramFolder() / kLineTypeLibraryName;
+}
 
 }  // namespace korvo

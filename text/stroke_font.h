@@ -11,10 +11,10 @@ class StrokeFont {
   explicit StrokeFont(std::u16string fontName) : name(std::move(fontName)) {}
   virtual ~StrokeFont() = default;
 
-  std::u16string name;          // as given when first acquired
-  std::u16string description;   // trimmed description line of the font file
+  std::u16string name;         // as given when first acquired
+  std::u16string description;  // trimmed description line of the font file
   int referenceCount = 1;
-  bool loaded = false;          // the glyph index has been read
+  bool loaded = false;                   // the glyph index has been read
   double lineSpacingFactor = 1.6666666;  // baseline distance in text heights
 };
 

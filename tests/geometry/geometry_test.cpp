@@ -7,7 +7,9 @@
 namespace korvo {
 namespace {
 
-TEST(Angle, OfEqualPointsIsZero) { EXPECT_EQ(Angle(Point(3, 4), Point(3, 4)), 0.0); }
+TEST(Angle, OfEqualPointsIsZero) {
+  EXPECT_EQ(Angle(Point(3, 4), Point(3, 4)), 0.0);
+}
 
 TEST(NormalizeAngle, BringsAnglesIntoOneTurn) {
   struct Case {
