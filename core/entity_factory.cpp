@@ -1,5 +1,10 @@
 #include "core/entity_factory.h"
 
+#include "core/line_entity.h"
+#include "core/point_entity.h"
+#include "core/solid_entity.h"
+#include "core/trace_entity.h"
+
 #include "platform/message_box.h"
 #include "platform/text_format.h"
 
@@ -7,6 +12,14 @@ namespace korvo {
 
 std::unique_ptr<Entity> CreateEntity(int elementCode) {
   switch (elementCode) {
+    case ElementCode::Line:
+      return std::make_unique<LineEntity>();
+    case ElementCode::Solid:
+      return std::make_unique<SolidEntity>();
+    case ElementCode::Point:
+      return std::make_unique<PointEntity>();
+    case ElementCode::Trace:
+      return std::make_unique<TraceEntity>();
     default:
       break;
   }
