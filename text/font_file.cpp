@@ -10,7 +10,6 @@ namespace {
 
 constexpr std::size_t kLineStrokeSize = 16;
 constexpr std::size_t kArcStrokeSize = 20;
-constexpr std::size_t kIndexEntrySize = 6;
 
 // The part of the file before the trailer, where records, index and description lie.
 std::span<const uint8_t> Body(std::span<const uint8_t> bytes) {
