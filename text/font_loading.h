@@ -24,7 +24,9 @@ Glyph* GetLayoutGlyph(StrokeFont& font, char16_t code);
 //
 // A font file that cannot be opened, here or when the index is read, is replaced by the
 // default font's file (the font keeps its name) and reported (text/font_failure_report.h);
-// when that cannot be opened either, the font is left without glyphs.
+// when that cannot be opened either, the font is left without glyphs. Either way the index
+// counts as read: files are not tried again for that font until its last reference is
+// released and it is acquired anew.
 void LoadGlyphs(StrokeFont& font, std::u16string_view text);
 
 // Reads the glyph index if it was not read (GetGlyph does this on its own).
