@@ -17,7 +17,7 @@ namespace {
 
 constexpr std::size_t kGranule = 8;
 constexpr std::size_t kLargestPooled = 512;
-constexpr std::size_t kChunkBytes = 64 * 1024;
+[[maybe_unused]] constexpr std::size_t kChunkBytes = 64 * 1024;
 
 struct FreeSlot {
   FreeSlot* next;

@@ -1,21 +1,36 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+
+#include "text/glyph.h"
 
 namespace korvo {
 
-// A stroke font shared between text styles through the FontCache. Glyphs load lazily.
+// Baseline distance in text heights until a font file supplies another.
+inline constexpr double kDefaultLineSpacingFactor = 1.6666666;
+
+// A stroke font shared between text styles through the FontCache. The glyph index is read
+// when a glyph is first asked for, a glyph's strokes when a string using it is laid out
+// (text/font_loading.h).
 class StrokeFont {
  public:
   explicit StrokeFont(std::u16string fontName) : name(std::move(fontName)) {}
   virtual ~StrokeFont() = default;
+  StrokeFont(const StrokeFont&) = delete;
+  StrokeFont& operator=(const StrokeFont&) = delete;
 
   std::u16string name;         // as given when first acquired
   std::u16string description;  // trimmed description line of the font file
   int referenceCount = 1;
-  bool loaded = false;                   // the glyph index has been read
-  double lineSpacingFactor = 1.6666666;  // baseline distance in text heights
+  bool loaded = false;  // the glyph index has been read
+  double lineSpacingFactor = kDefaultLineSpacingFactor;
+  std::unordered_map<char16_t, Glyph> glyphs;
+  // The file the glyph index came from: the font's own or, after a failure, the default
+  // font's. Empty when neither could be read.
+  std::filesystem::path sourcePath;
 };
 
 // The font of `name` (case-insensitive), created without touching any file on first use;
@@ -46,6 +61,7 @@ class FontRef {
 
   StrokeFont* get() const { return font_; }
   StrokeFont* operator->() const { return font_; }
+  StrokeFont& operator*() const { return *font_; }
   explicit operator bool() const { return font_ != nullptr; }
 
  private:
