@@ -1,5 +1,9 @@
 #include "core/entity_factory.h"
 
+#include "core/arc_entity.h"
+#include "core/circle_entity.h"
+#include "core/ellipse_entity.h"
+
 #include "platform/message_box.h"
 #include "platform/text_format.h"
 
@@ -7,6 +11,12 @@ namespace korvo {
 
 std::unique_ptr<Entity> CreateEntity(int elementCode) {
   switch (elementCode) {
+    case ElementCode::Circle:
+      return std::make_unique<CircleEntity>();
+    case ElementCode::Arc:
+      return std::make_unique<ArcEntity>();
+    case ElementCode::Ellipse:
+      return std::make_unique<EllipseEntity>();
     default:
       break;
   }
