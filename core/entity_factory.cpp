@@ -3,6 +3,10 @@
 #include "core/arc_entity.h"
 #include "core/circle_entity.h"
 #include "core/ellipse_entity.h"
+#include "core/line_entity.h"
+#include "core/point_entity.h"
+#include "core/solid_entity.h"
+#include "core/trace_entity.h"
 
 #include "platform/message_box.h"
 #include "platform/text_format.h"
@@ -11,12 +15,20 @@ namespace korvo {
 
 std::unique_ptr<Entity> CreateEntity(int elementCode) {
   switch (elementCode) {
+    case ElementCode::Line:
+      return std::make_unique<LineEntity>();
     case ElementCode::Circle:
       return std::make_unique<CircleEntity>();
     case ElementCode::Arc:
       return std::make_unique<ArcEntity>();
+    case ElementCode::Solid:
+      return std::make_unique<SolidEntity>();
     case ElementCode::Ellipse:
       return std::make_unique<EllipseEntity>();
+    case ElementCode::Point:
+      return std::make_unique<PointEntity>();
+    case ElementCode::Trace:
+      return std::make_unique<TraceEntity>();
     default:
       break;
   }
