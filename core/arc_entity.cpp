@@ -6,6 +6,8 @@
 #include "core/archive.h"
 #include "core/circle_entity.h"
 #include "core/curve_properties.h"
+#include "core/line_entity.h"
+#include "core/point_entity.h"
 #include "geometry/geometry.h"
 
 namespace korvo {
@@ -216,6 +218,16 @@ int ArcEntity::IntersectWithCircle(const CircleEntity& circle, PointList& out) c
 
 int ArcEntity::IntersectWithArc(const ArcEntity& arc, PointList& out) const {
   return IntersectCurves(Operand(), arc.Operand(), out);
+}
+
+int ArcEntity::IntersectWithLine(const LineEntity& line, PointList& out) const {
+  const ParameterRange range = ParameterRange::Of(startAngle, endAngle);
+  return IntersectCurveWithSegment(Frame(), &range, line.start, line.end, out);
+}
+
+int ArcEntity::IntersectWithPoint(const PointEntity& point, PointList& out) const {
+  const ParameterRange range = ParameterRange::Of(startAngle, endAngle);
+  return IntersectCurveWithSegment(Frame(), &range, point.position, point.position, out);
 }
 
 int ArcEntity::IntersectWith(const Entity& other, PointList& out) const {

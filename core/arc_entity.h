@@ -42,6 +42,9 @@ class ArcEntity : public Entity {
   double NearestKeyPoint(const Point& p, Point& out) const override;
   int IntersectWithCircle(const CircleEntity& circle, PointList& out) const override;
   int IntersectWithArc(const ArcEntity& arc, PointList& out) const override;
+  // Only the points within the arc.
+  int IntersectWithLine(const LineEntity& line, PointList& out) const override;
+  int IntersectWithPoint(const PointEntity& point, PointList& out) const override;
   int IntersectWith(const Entity& other, PointList& out) const override;
   ArcEntity* AsArc() override { return this; }
   const ArcEntity* AsArc() const override { return this; }

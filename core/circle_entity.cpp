@@ -7,6 +7,8 @@
 #include "core/archive.h"
 #include "core/curve_intersection.h"
 #include "core/curve_properties.h"
+#include "core/line_entity.h"
+#include "core/point_entity.h"
 #include "geometry/geometry.h"
 
 namespace korvo {
@@ -132,6 +134,14 @@ int CircleEntity::IntersectWithCircle(const CircleEntity& circle, PointList& out
 
 int CircleEntity::IntersectWithArc(const ArcEntity& arc, PointList& out) const {
   return IntersectCurves({Frame()}, arc.Operand(), out);
+}
+
+int CircleEntity::IntersectWithLine(const LineEntity& line, PointList& out) const {
+  return IntersectCurveWithSegment(Frame(), nullptr, line.start, line.end, out);
+}
+
+int CircleEntity::IntersectWithPoint(const PointEntity& point, PointList& out) const {
+  return IntersectCurveWithSegment(Frame(), nullptr, point.position, point.position, out);
 }
 
 int CircleEntity::IntersectWith(const Entity& other, PointList& out) const {

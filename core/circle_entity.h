@@ -33,6 +33,9 @@ class CircleEntity : public Entity {
   double NearestKeyPoint(const Point& p, Point& out) const override;
   int IntersectWithCircle(const CircleEntity& circle, PointList& out) const override;
   int IntersectWithArc(const ArcEntity& arc, PointList& out) const override;
+  int IntersectWithLine(const LineEntity& line, PointList& out) const override;
+  // A point is a segment of length zero.
+  int IntersectWithPoint(const PointEntity& point, PointList& out) const override;
   int IntersectWith(const Entity& other, PointList& out) const override;
   CircleEntity* AsCircle() override { return this; }
   const CircleEntity* AsCircle() const override { return this; }

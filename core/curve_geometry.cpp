@@ -37,7 +37,12 @@ void NormalizeAngles(double& start, double& end) {
   end = std::fmod(end, kTwoPi);
   if (start > kPi) start -= kTwoPi;
   if (end > kPi) end -= kTwoPi;
+  // fmod keeps the sign, so the two angles can still lie more than a turn apart: an end
+  // more than a turn below the start needs a second turn (start 2, end −5), and an end more
+  // than a turn above it one turn less (start −3.5, end 3).
   if (end < start) end += kTwoPi;
+  if (end < start) end += kTwoPi;
+  if (end - start > kTwoPi) end -= kTwoPi;
   if (end > kTwoPi) {
     start -= kTwoPi;
     end -= kTwoPi;

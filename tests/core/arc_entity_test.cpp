@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 #include <memory>
+#include <random>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -12,6 +13,8 @@
 #include "core/drawing_settings.h"
 #include "core/ellipse_entity.h"
 #include "core/entity_factory.h"
+#include "core/line_entity.h"
+#include "core/point_entity.h"
 #include "geometry/geometry.h"
 
 namespace korvo {
@@ -53,6 +56,8 @@ TEST(NormalizeAngles, StoredForm) {
       {"whole turns dropped", kTwoPi + kHalfPi, kTwoPi + kPi, kHalfPi, kPi},
       {"negative kept negative", -3 * kPi / 2, -kHalfPi, -3 * kPi / 2, -kHalfPi},
       {"end raised past a turn, both lowered", 3, 1, 3 - kTwoPi, 1},
+      {"end more than a turn below the start", 2, -5, 2 - kTwoPi, -5 + kTwoPi},
+      {"end more than a turn above the start", -3.5, 3, -3.5, 3 - kTwoPi},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -91,6 +96,24 @@ TEST(ArcEntity, ConstructorNormalises) {
     EXPECT_NEAR(c.arc->endAngle, c.end, kEps);
     EXPECT_NEAR(c.arc->rotation, c.rotation, kEps);
     EXPECT_EQ(c.arc->visible != 0, c.visible);
+  }
+}
+
+TEST(ArcEntity, NormalisedAnglesKeepTheirInvariants) {
+  std::mt19937 random(7);
+  std::uniform_real_distribution<double> angle(-20, 20);
+  for (int i = 0; i < 10000; ++i) {
+    const double start = angle(random);
+    const double end = angle(random);
+    const auto arc = Arc({0, 0}, 1, start, end);
+    SCOPED_TRACE(testing::Message() << start << " .. " << end);
+    EXPECT_GT(arc->endAngle, arc->startAngle);
+    EXPECT_LE(arc->endAngle - arc->startAngle, kTwoPi);
+    EXPECT_GT(arc->startAngle, -kTwoPi);
+    EXPECT_LE(arc->startAngle, kPi);
+    // Still the same directions.
+    EXPECT_NEAR(std::remainder(arc->startAngle - start, kTwoPi), 0, 1e-9);
+    EXPECT_NEAR(std::remainder(arc->endAngle - end, kTwoPi), 0, 1e-9);
   }
 }
 
@@ -485,6 +508,96 @@ TEST(ArcEntity, IntersectionsWithCirclesAndArcs) {
       EXPECT_EQ(found, 2) << expected.x << ", " << expected.y;
     }
   }
+}
+
+TEST(ArcEntity, IntersectWithLineAndPointKeepsItsPart) {
+  const DrawingSettings& settings = Settings();
+  const double s3 = std::sqrt(3.0) / 2;
+  struct Case {
+    const char* name;
+    std::unique_ptr<ArcEntity> arc;
+    Point a, b;
+    std::vector<Point> expected;
+  } cases[] = {
+      {"upper half, horizontal line",
+       Arc({0, 0}, 1, 0, kPi),
+       {-2, 0.5},
+       {2, 0.5},
+       {{-s3, 0.5}, {s3, 0.5}}},
+      {"upper half, line below", Arc({0, 0}, 1, 0, kPi), {-2, -0.5}, {2, -0.5}, {}},
+      {"quarter, vertical line", Arc({0, 0}, 1, 0, kHalfPi), {0.5, -2}, {0.5, 2}, {{0.5, s3}}},
+      {"quarter, line through its start", Arc({0, 0}, 1, 0, kHalfPi), {1, -1}, {1, 1}, {{1, 0}}},
+      {"elliptic arc", Elliptic({0, 0}, 2, 0.5, 0, 0, kHalfPi), {1, 5}, {1, -5}, {{1, s3}}},
+      {"point on the arc", Arc({0, 0}, 1, 0, kHalfPi), {0, 1}, {0, 1}, {{0, 1}}},
+      {"point on the circle, off the arc", Arc({0, 0}, 1, 0, kHalfPi), {0, -1}, {0, -1}, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    PointList out;
+    if (c.a == c.b) {
+      const PointEntity point(settings, c.a);
+      EXPECT_EQ(point.IntersectWith(*c.arc, out), static_cast<int>(c.expected.size()));
+      EXPECT_EQ(c.arc->IntersectWith(point, out), static_cast<int>(c.expected.size()));
+    } else {
+      const LineEntity line(c.a, c.b, settings);
+      EXPECT_EQ(line.IntersectWith(*c.arc, out), static_cast<int>(c.expected.size()));
+      EXPECT_EQ(c.arc->IntersectWith(line, out), static_cast<int>(c.expected.size()));
+    }
+    ASSERT_EQ(out.size(), 2 * c.expected.size());
+    for (std::size_t i = 0; i < c.expected.size(); ++i) {
+      ExpectNear(out[i], c.expected[i]);
+      ExpectNear(out[i + c.expected.size()], c.expected[i]);
+    }
+  }
+}
+
+// Every reported intersection lies on both entities, and two full circles that must cross
+// report two points.
+TEST(ArcEntity, IntersectionsLieOnBothCurves) {
+  std::mt19937 random(20240611);
+  std::uniform_real_distribution<double> coordinate(-10, 10);
+  std::uniform_real_distribution<double> size(0.5, 8);
+  std::uniform_real_distribution<double> angle(-kTwoPi, kTwoPi);
+  std::uniform_real_distribution<double> unit(0.2, 1);
+  const auto onEntity = [](const Entity& entity, const Point& p) {
+    Point nearest;
+    return entity.NearestPoint(p, nearest) < 1e-5;
+  };
+  int reported = 0;
+  for (int i = 0; i < 2000; ++i) {
+    const Point c1(coordinate(random), coordinate(random));
+    const Point c2(coordinate(random), coordinate(random));
+    const double r1 = size(random);
+    const double r2 = size(random);
+    const auto arc1 = Arc(c1, r1, angle(random), angle(random));
+    const auto arc2 = Arc(c2, r2, angle(random), angle(random));
+    const auto circle1 = Circle(c1, r1);
+    const auto circle2 = Circle(c2, r2);
+    const auto ellipse =
+        Elliptic(c1, r1, unit(random), angle(random), angle(random), angle(random));
+    const LineEntity line(Point(coordinate(random), coordinate(random)),
+                          Point(coordinate(random), coordinate(random)), Settings());
+    const std::pair<const Entity*, const Entity*> pairs[] = {
+        {arc1.get(), arc2.get()},      {arc1.get(), circle2.get()}, {circle1.get(), circle2.get()},
+        {arc1.get(), &line},           {circle1.get(), &line},      {ellipse.get(), &line},
+        {ellipse.get(), circle2.get()}};
+    for (const auto& [a, b] : pairs) {
+      PointList out;
+      const int count = a->IntersectWith(*b, out);
+      ASSERT_EQ(count, static_cast<int>(out.size()));
+      reported += count;
+      for (const Point& p : out) {
+        EXPECT_TRUE(onEntity(*a, p)) << i << ": " << p.x << ", " << p.y;
+        EXPECT_TRUE(onEntity(*b, p)) << i << ": " << p.x << ", " << p.y;
+      }
+    }
+    const double d = Distance(c1, c2);
+    if (d > std::fabs(r1 - r2) + 1e-3 && d < r1 + r2 - 1e-3) {
+      PointList out;
+      EXPECT_EQ(circle1->IntersectWith(*circle2, out), 2) << i;
+    }
+  }
+  EXPECT_GT(reported, 1000);  // the cases do meet
 }
 
 TEST(ArcEntity, Properties) {

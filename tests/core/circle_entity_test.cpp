@@ -12,6 +12,9 @@
 #include "core/drawing_settings.h"
 #include "core/ellipse_entity.h"
 #include "core/entity_factory.h"
+#include "core/line_entity.h"
+#include "core/point_entity.h"
+#include "core/solid_entity.h"
 #include "geometry/geometry.h"
 
 namespace korvo {
@@ -362,6 +365,61 @@ TEST(CircleEntity, IntersectWithDispatchesToTheOtherKind) {
   const CircleEntity& other = *otherOwner;
   PointList out;
   EXPECT_EQ(circle.IntersectWith(other, out), 2);
+}
+
+TEST(CircleEntity, IntersectWithLineAndPoint) {
+  const DrawingSettings settings;
+  const double s3 = std::sqrt(3.0) / 2;
+  struct Case {
+    const char* name;
+    std::unique_ptr<CircleEntity> circle;
+    Point a, b;
+    std::vector<Point> expected;
+  } cases[] = {
+      {"line through a circle", MakeCircle({1, 1}, 5), {-10, 1}, {10, 1}, {{-4, 1}, {6, 1}}},
+      {"line from the centre", MakeCircle({1, 1}, 5), {1, 1}, {1, 10}, {{1, 6}}},
+      {"line through an ellipse", MakeCircle({0, 0}, 2, 0.5), {1, 5}, {1, -5}, {{1, s3}, {1, -s3}}},
+      {"line through a turned ellipse",
+       MakeCircle({0, 0}, 2, 0.5, kHalfPi),
+       {5, 1},
+       {-5, 1},
+       {{s3, 1}, {-s3, 1}}},
+      {"line missing", MakeCircle({0, 0}, 2), {-5, 3}, {5, 3}, {}},
+      {"point on the circle", MakeCircle({1, 1}, 5), {4, 5}, {4, 5}, {{4, 5}}},
+      {"point off the circle", MakeCircle({1, 1}, 5), {4, 4}, {4, 4}, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    PointList out;
+    if (c.a == c.b) {
+      const PointEntity point(settings, c.a);
+      EXPECT_EQ(point.IntersectWith(*c.circle, out), static_cast<int>(c.expected.size()));
+      EXPECT_EQ(c.circle->IntersectWith(point, out), static_cast<int>(c.expected.size()));
+    } else {
+      const LineEntity line(c.a, c.b, settings);
+      EXPECT_EQ(line.IntersectWith(*c.circle, out), static_cast<int>(c.expected.size()));
+      EXPECT_EQ(c.circle->IntersectWith(line, out), static_cast<int>(c.expected.size()));
+    }
+    ASSERT_EQ(out.size(), 2 * c.expected.size());
+    for (std::size_t i = 0; i < c.expected.size(); ++i) {
+      ExpectNear(out[i], c.expected[i]);
+      ExpectNear(out[i + c.expected.size()], c.expected[i]);
+    }
+  }
+}
+
+TEST(CircleEntity, SolidIntersectsCircleByItsEdges) {
+  const DrawingSettings settings;
+  const SolidEntity square(-1, -1, 2, 2, settings);  // the square (-1, -1)-(1, 1)
+  const auto circle = MakeCircle({1, 1}, 1);
+  PointList out;
+  // The edges x = 1 and y = 1 run through the centre: (1, 0) and (0, 1).
+  EXPECT_EQ(square.IntersectWith(*circle, out), 2);
+  EXPECT_EQ(circle->IntersectWith(square, out), 2);
+  ASSERT_EQ(out.size(), 4u);
+  for (const Point& p : out) {
+    EXPECT_TRUE(Distance(p, {1, 0}) < kEps || Distance(p, {0, 1}) < kEps) << p.x << ", " << p.y;
+  }
 }
 
 TEST(CircleEntity, Properties) {
