@@ -5,13 +5,18 @@
 
 #include "core/archive.h"
 #include "core/circle_entity.h"
-#include "core/curve_properties.h"
+#include "core/coordinate_property.h"
 #include "core/line_entity.h"
 #include "core/point_entity.h"
 #include "geometry/geometry.h"
 
 namespace korvo {
 namespace {
+
+// The centre by group codes 10 and 20, and the pairs (10,20) and (20,10).
+CoordinatePart CentreCode(int code) {
+  return MatchCoordinateCode(code, 10, 20, PairOrder::EitherOrder);
+}
 
 // The centre and the start and end points of the counter-clockwise arc the three points
 // give; false when they give none.
@@ -243,7 +248,7 @@ bool ArcEntity::GetTypeProperty(int code, PropertyValue& out) const {
     case 51:
       return out = endAngle, true;
     default:
-      return GetPointProperty(code, 10, 20, center, out);
+      return GetCoordinate(center, CentreCode(code), out);
   }
 }
 
@@ -260,7 +265,7 @@ bool ArcEntity::SetTypeProperty(int code, const PropertyValue& in) {
       NormalizeArc();
       return true;
     default:
-      return SetPointProperty(code, 10, 20, in, center);
+      return SetCoordinate(center, CentreCode(code), in);
   }
 }
 

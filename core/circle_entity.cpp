@@ -5,13 +5,21 @@
 
 #include "core/arc_entity.h"
 #include "core/archive.h"
+#include "core/coordinate_property.h"
 #include "core/curve_intersection.h"
-#include "core/curve_properties.h"
 #include "core/line_entity.h"
 #include "core/point_entity.h"
 #include "geometry/geometry.h"
 
 namespace korvo {
+namespace {
+
+// The centre by group codes 10 and 20, and the pairs (10,20) and (20,10).
+CoordinatePart CentreCode(int code) {
+  return MatchCoordinateCode(code, 10, 20, PairOrder::EitherOrder);
+}
+
+}  // namespace
 
 CircleEntity::CircleEntity(const Point& centre, double circleRadius,
                            const DrawingSettings& settings)
@@ -150,12 +158,12 @@ int CircleEntity::IntersectWith(const Entity& other, PointList& out) const {
 
 bool CircleEntity::GetTypeProperty(int code, PropertyValue& out) const {
   if (code == 40) return out = radius, true;
-  return GetPointProperty(code, 10, 20, center, out);
+  return GetCoordinate(center, CentreCode(code), out);
 }
 
 bool CircleEntity::SetTypeProperty(int code, const PropertyValue& in) {
   if (code == 40) return GetDouble(in, radius);
-  return SetPointProperty(code, 10, 20, in, center);
+  return SetCoordinate(center, CentreCode(code), in);
 }
 
 }  // namespace korvo

@@ -2,10 +2,23 @@
 
 #include <cmath>
 
-#include "core/curve_properties.h"
+#include "core/coordinate_property.h"
 #include "geometry/geometry.h"
 
 namespace korvo {
+namespace {
+
+// The centre by group codes 10 and 20, and the pairs (10,20) and (20,10).
+CoordinatePart CentreCode(int code) {
+  return MatchCoordinateCode(code, 10, 20, PairOrder::EitherOrder);
+}
+
+// The end of the major axis by group codes 11 and 21, and the pairs (11,21) and (21,11).
+CoordinatePart AxisEndCode(int code) {
+  return MatchCoordinateCode(code, 11, 21, PairOrder::EitherOrder);
+}
+
+}  // namespace
 
 double ParameterOfAngle(double angle, double ratio) {
   // A flat ellipse has no parameter for a direction off its axis; keep the angle.
@@ -42,8 +55,8 @@ bool EllipseEntity::GetTypeProperty(int code, PropertyValue& out) const {
     case 51:
       return false;
     default:
-      return GetPointProperty(code, 10, 20, center, out) ||
-             GetPointProperty(code, 11, 21, AxisEnd(), out);
+      return GetCoordinate(center, CentreCode(code), out) ||
+             GetCoordinate(AxisEnd(), AxisEndCode(code), out);
   }
 }
 
@@ -65,9 +78,9 @@ bool EllipseEntity::SetTypeProperty(int code, const PropertyValue& in) {
     default:
       break;
   }
-  if (SetPointProperty(code, 10, 20, in, center)) return true;
+  if (SetCoordinate(center, CentreCode(code), in)) return true;
   Point axisEnd = AxisEnd();
-  if (!SetPointProperty(code, 11, 21, in, axisEnd)) return false;
+  if (!SetCoordinate(axisEnd, AxisEndCode(code), in)) return false;
   rotation = Angle(center, axisEnd);
   radius = Distance(center, axisEnd);
   NormalizeArc();
