@@ -1,5 +1,8 @@
 #include "core/entity_factory.h"
 
+#include "core/arc_entity.h"
+#include "core/circle_entity.h"
+#include "core/ellipse_entity.h"
 #include "core/line_entity.h"
 #include "core/point_entity.h"
 #include "core/solid_entity.h"
@@ -14,8 +17,14 @@ std::unique_ptr<Entity> CreateEntity(int elementCode) {
   switch (elementCode) {
     case ElementCode::Line:
       return std::make_unique<LineEntity>();
+    case ElementCode::Circle:
+      return std::make_unique<CircleEntity>();
+    case ElementCode::Arc:
+      return std::make_unique<ArcEntity>();
     case ElementCode::Solid:
       return std::make_unique<SolidEntity>();
+    case ElementCode::Ellipse:
+      return std::make_unique<EllipseEntity>();
     case ElementCode::Point:
       return std::make_unique<PointEntity>();
     case ElementCode::Trace:

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "core/arc_entity.h"
 #include "core/archive.h"
+#include "core/circle_entity.h"
 #include "core/coordinate_property.h"
 #include "core/point_entity.h"
 #include "geometry/geometry.h"
@@ -75,14 +77,11 @@ double LineEntity::NearestKeyPoint(const Point& p, Point& out) const {
   return best;
 }
 
-// FIXME: forward as circle.IntersectWithLine(*this, out) and arc.IntersectWithLine(*this, out)
-// once the curved kinds are declared in this layer; with only their forward declarations the
-// references cannot be converted to their Entity base, so these give no points yet.
-int LineEntity::IntersectWithCircle(const CircleEntity&, PointList&) const {
-  return 0;
+int LineEntity::IntersectWithCircle(const CircleEntity& circle, PointList& out) const {
+  return circle.IntersectWithLine(*this, out);
 }
-int LineEntity::IntersectWithArc(const ArcEntity&, PointList&) const {
-  return 0;
+int LineEntity::IntersectWithArc(const ArcEntity& arc, PointList& out) const {
+  return arc.IntersectWithLine(*this, out);
 }
 
 int LineEntity::IntersectWithLine(const LineEntity& line, PointList& out) const {

@@ -2,7 +2,9 @@
 
 #include <cmath>
 
+#include "core/arc_entity.h"
 #include "core/archive.h"
+#include "core/circle_entity.h"
 #include "core/coordinate_property.h"
 #include "core/line_entity.h"
 #include "core/point_display.h"
@@ -120,14 +122,11 @@ double PointEntity::NearestKeyPoint(const Point& p, Point& out) const {
   return Distance(position, p);
 }
 
-// FIXME: forward as circle.IntersectWithPoint(*this, out) and arc.IntersectWithPoint(*this, out)
-// once the curved kinds are declared in this layer; with only their forward declarations the
-// references cannot be converted to their Entity base, so these give no points yet.
-int PointEntity::IntersectWithCircle(const CircleEntity&, PointList&) const {
-  return 0;
+int PointEntity::IntersectWithCircle(const CircleEntity& circle, PointList& out) const {
+  return circle.IntersectWithPoint(*this, out);
 }
-int PointEntity::IntersectWithArc(const ArcEntity&, PointList&) const {
-  return 0;
+int PointEntity::IntersectWithArc(const ArcEntity& arc, PointList& out) const {
+  return arc.IntersectWithPoint(*this, out);
 }
 
 int PointEntity::IntersectWithLine(const LineEntity& line, PointList& out) const {

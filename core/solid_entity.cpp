@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "core/arc_entity.h"
 #include "core/archive.h"
+#include "core/circle_entity.h"
 #include "core/coordinate_property.h"
 #include "core/drawing_settings.h"
 #include "core/line_entity.h"
@@ -115,14 +117,11 @@ int SolidEntity::IntersectEdgesWith(const Entity& other, PointList& out) const {
   return count;
 }
 
-// FIXME: answer with IntersectEdgesWith(circle, out) and IntersectEdgesWith(arc, out) once
-// the curved kinds are declared in this layer; with only their forward declarations the
-// references cannot be converted to their Entity base, so these give no points yet.
-int SolidEntity::IntersectWithCircle(const CircleEntity&, PointList&) const {
-  return 0;
+int SolidEntity::IntersectWithCircle(const CircleEntity& circle, PointList& out) const {
+  return IntersectEdgesWith(circle, out);
 }
-int SolidEntity::IntersectWithArc(const ArcEntity&, PointList&) const {
-  return 0;
+int SolidEntity::IntersectWithArc(const ArcEntity& arc, PointList& out) const {
+  return IntersectEdgesWith(arc, out);
 }
 
 int SolidEntity::IntersectWithLine(const LineEntity& line, PointList& out) const {

@@ -1,0 +1,272 @@
+#include "core/arc_entity.h"
+
+#include <cmath>
+#include <utility>
+
+#include "core/archive.h"
+#include "core/circle_entity.h"
+#include "core/coordinate_property.h"
+#include "core/line_entity.h"
+#include "core/point_entity.h"
+#include "geometry/geometry.h"
+
+namespace korvo {
+namespace {
+
+// The centre by group codes 10 and 20, and the pairs (10,20) and (20,10).
+CoordinatePart CentreCode(int code) {
+  return MatchCoordinateCode(code, 10, 20, PairOrder::EitherOrder);
+}
+
+// The centre and the start and end points of the counter-clockwise arc the three points
+// give; false when they give none.
+bool ArcFromPoints(const Point& p1, const Point& p2, const Point& p3, ArcFromThreePoints mode,
+                   Point& centre, Point& start, Point& end) {
+  switch (mode) {
+    case ArcFromThreePoints::CentreStartEnd:
+      centre = p1, start = p2, end = p3;
+      return true;
+    case ArcFromThreePoints::ThroughThree:
+      // p2 only fixes the circle.
+      start = p1, end = p3;
+      return CircleThrough3(p1, p2, p3, centre);
+    case ArcFromThreePoints::TangentContinuation: {
+      // The centre lies on the normal of the direction p1→p2 at p2 (angle θ) and on the
+      // perpendicular bisector of p2–p3, whose direction makes the angle δ with the normal.
+      const double theta = Angle(p2, p1) + kHalfPi;
+      const double delta = Angle(p2, p3) - theta;
+      if (std::fabs(std::cos(delta)) <= 1e-6) return false;
+      const double h = Distance(p2, p3) / 2;
+      const Point local(h, -h * std::sin(delta) / std::cos(delta));
+      centre = Rotation::About(Point(), delta + theta).Apply(local) + p2;
+      // Turning clockwise at p2 means the counter-clockwise arc runs from p3 back to p2.
+      if (std::sin(Angle(p1, p2) - Angle(p2, p3)) > 0) {
+        start = p3, end = p2;
+      } else {
+        start = p2, end = p3;
+      }
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+ArcEntity::ArcEntity(const DrawingSettings& settings, const Point& centre, double arcRadius,
+                     double start, double end)
+    : Entity(settings) {
+  SetArc({centre, arcRadius, 1.0, 0.0}, start, end);
+}
+
+ArcEntity::ArcEntity(const DrawingSettings& settings, const Point& centre, double arcRadius,
+                     double arcRatio, double arcRotation, double start, double end)
+    : Entity(settings) {
+  SetArc({centre, arcRadius, arcRatio, arcRotation}, start, end);
+}
+
+ArcEntity::ArcEntity(const DrawingSettings& settings, const Point& p1, const Point& p2,
+                     const Point& p3, ArcFromThreePoints mode)
+    : Entity(settings) {
+  Point centre;
+  Point start;
+  Point end;
+  if (!ArcFromPoints(p1, p2, p3, mode, centre, start, end)) {
+    SetArc({Point(0, 0), 0.0, 1.0, 0.0}, 0, 0);
+    visible = 0;
+    return;
+  }
+  SetArc({centre, Distance(start, centre), 1.0, 0.0}, Angle(centre, start), Angle(centre, end));
+}
+
+void ArcEntity::SetFrame(const CurveFrame& frame) {
+  center = frame.center;
+  radius = frame.radius;
+  ratio = frame.ratio;
+  rotation = frame.rotation;
+}
+
+void ArcEntity::SetArc(const CurveFrame& frame, double start, double end) {
+  SetFrame(frame);
+  startAngle = start;
+  endAngle = end;
+  // Equal angles are taken as they were given: normalising turns them into a full curve,
+  // which is kept but not drawn.
+  visible = startAngle != endAngle;
+  NormalizeArc();
+}
+
+void ArcEntity::NormalizeArc() {
+  if (GetElementCode() == ElementCode::Arc && ratio == 1.0) {
+    startAngle += rotation;
+    endAngle += rotation;
+    rotation = 0;
+  }
+  if (std::fabs(startAngle) < 1e-6) startAngle = 0;
+  if (std::fabs(endAngle) < 1e-6) endAngle = 0;
+  NormalizeAngles(startAngle, endAngle);
+  if (endAngle == startAngle) endAngle += kTwoPi;
+}
+
+bool ArcEntity::GetExtents(Point& min, Point& max) const {
+  ArcBox(Frame(), startAngle, endAngle, min, max);
+  return true;
+}
+
+Entity& ArcEntity::CopyFrom(const Entity& other) {
+  if (const ArcEntity* arc = other.AsArc()) {
+    CopyHeaderFrom(other);
+    SetFrame(arc->Frame());
+    startAngle = arc->startAngle;
+    endAngle = arc->endAngle;
+    // Another arc-shaped kind may keep a rotation that this kind folds into its angles.
+    if (other.GetElementCode() != GetElementCode()) NormalizeArc();
+  }
+  return *this;
+}
+
+void ArcEntity::Translate(const Point& offset) {
+  center += offset;
+}
+
+void ArcEntity::Rotate(const Rotation& turn) {
+  center.Rotate(turn);
+  rotation += turn.angle;
+  NormalizeArc();
+}
+
+void ArcEntity::Scale(const Scaling& scaling) {
+  if (scaling.IsUniform()) {
+    const Point axisEnd = scaling.Apply(Frame().PointAt(0));
+    center = scaling.Apply(center);
+    radius = Distance(center, axisEnd);
+    // A negative factor turns the arc half round about its centre.
+    if (scaling.sx < 0) {
+      rotation += kPi;
+      NormalizeArc();
+    }
+    return;
+  }
+  const CurveFrame old = Frame();
+  const Point start = scaling.Apply(old.PointAt(startAngle));
+  const Point end = scaling.Apply(old.PointAt(endAngle));
+  SetFrame(ScaleCurveNonUniform(old, scaling));
+  const CurveFrame now = Frame();
+  startAngle = Angle(Point(), now.ToUnit(start));
+  endAngle = Angle(Point(), now.ToUnit(end));
+  // A mirror reverses the direction of travel: exchange the ends so that the arc still
+  // runs counter-clockwise over the same points.
+  if (scaling.Mirrors()) std::swap(startAngle, endAngle);
+  NormalizeArc();
+}
+
+void ArcEntity::ReadBody(ArchiveReader& archive) {
+  CurveFrame frame;
+  frame.center.x = archive.ReadF64();
+  frame.center.y = archive.ReadF64();
+  frame.radius = archive.ReadF64();
+  const double start = archive.ReadF64();
+  const double end = archive.ReadF64();
+  frame.rotation = archive.ReadF64();
+  frame.ratio = archive.ReadF64();
+  SetArc(frame, start, end);
+}
+
+bool ArcEntity::WriteBody(ArchiveWriter& archive) const {
+  archive.WriteF64(center.x);
+  archive.WriteF64(center.y);
+  archive.WriteF64(radius);
+  archive.WriteF64(startAngle);
+  archive.WriteF64(endAngle);
+  archive.WriteF64(rotation);
+  archive.WriteF64(ratio);
+  return true;
+}
+
+double ArcEntity::NearestPoint(const Point& p, Point& out, int) const {
+  const CurveFrame frame = Frame();
+  const Point q = frame.ToUnit(p);
+  double a = Angle(Point(), q);
+  if (startAngle < -kPi) a -= kTwoPi;
+  double d = a - startAngle;
+  if (d < 0) d += kTwoPi;
+  Point unit;
+  if (d <= endAngle - startAngle) {
+    unit = Point(radius * std::cos(a), radius * std::sin(a));
+  } else {
+    const Point start(radius * std::cos(startAngle), radius * std::sin(startAngle));
+    const Point end(radius * std::cos(endAngle), radius * std::sin(endAngle));
+    unit = Distance(q, start) < Distance(q, end) ? start : end;
+  }
+  out = frame.FromUnit(unit);
+  return Distance(out, p);
+}
+
+double ArcEntity::NearestKeyPoint(const Point& p, Point& out) const {
+  const Point candidates[] = {StartPoint(), EndPoint(),
+                              Frame().PointAt((startAngle + endAngle) / 2), center};
+  out = candidates[0];
+  double best = Distance(p, out);
+  for (const Point& candidate : candidates) {
+    const double d = Distance(p, candidate);
+    if (d < best) {
+      out = candidate;
+      best = d;
+    }
+  }
+  return best;
+}
+
+int ArcEntity::IntersectWithCircle(const CircleEntity& circle, PointList& out) const {
+  return IntersectCurves(Operand(), {circle.Frame()}, out);
+}
+
+int ArcEntity::IntersectWithArc(const ArcEntity& arc, PointList& out) const {
+  return IntersectCurves(Operand(), arc.Operand(), out);
+}
+
+int ArcEntity::IntersectWithLine(const LineEntity& line, PointList& out) const {
+  const ParameterRange range = ParameterRange::Of(startAngle, endAngle);
+  return IntersectCurveWithSegment(Frame(), &range, line.start, line.end, out);
+}
+
+int ArcEntity::IntersectWithPoint(const PointEntity& point, PointList& out) const {
+  const ParameterRange range = ParameterRange::Of(startAngle, endAngle);
+  return IntersectCurveWithSegment(Frame(), &range, point.position, point.position, out);
+}
+
+int ArcEntity::IntersectWith(const Entity& other, PointList& out) const {
+  return other.IntersectWithArc(*this, out);
+}
+
+bool ArcEntity::GetTypeProperty(int code, PropertyValue& out) const {
+  switch (code) {
+    case 40:
+      return out = radius, true;
+    case 50:
+      return out = startAngle, true;
+    case 51:
+      return out = endAngle, true;
+    default:
+      return GetCoordinate(center, CentreCode(code), out);
+  }
+}
+
+bool ArcEntity::SetTypeProperty(int code, const PropertyValue& in) {
+  switch (code) {
+    case 40:
+      return GetDouble(in, radius);
+    case 50:
+      if (!GetDouble(in, startAngle)) return false;
+      NormalizeArc();
+      return true;
+    case 51:
+      if (!GetDouble(in, endAngle)) return false;
+      NormalizeArc();
+      return true;
+    default:
+      return SetCoordinate(center, CentreCode(code), in);
+  }
+}
+
+}  // namespace korvo

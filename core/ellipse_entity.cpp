@@ -1,0 +1,90 @@
+#include "core/ellipse_entity.h"
+
+#include <cmath>
+
+#include "core/coordinate_property.h"
+#include "geometry/geometry.h"
+
+namespace korvo {
+namespace {
+
+// The centre by group codes 10 and 20, and the pairs (10,20) and (20,10).
+CoordinatePart CentreCode(int code) {
+  return MatchCoordinateCode(code, 10, 20, PairOrder::EitherOrder);
+}
+
+// The end of the major axis by group codes 11 and 21, and the pairs (11,21) and (21,11).
+CoordinatePart AxisEndCode(int code) {
+  return MatchCoordinateCode(code, 11, 21, PairOrder::EitherOrder);
+}
+
+}  // namespace
+
+double ParameterOfAngle(double angle, double ratio) {
+  // A flat ellipse has no parameter for a direction off its axis; keep the angle.
+  if (ratio == 0) return angle;
+  return SafeAtan2(std::sin(angle) / ratio, std::cos(angle));
+}
+
+EllipseEntity::EllipseEntity(const DrawingSettings& settings, const Point& centre,
+                             double majorRadius, double minorRatio, double axisRotation,
+                             double start, double end)
+    : ArcEntity(settings) {
+  SetArc({centre, majorRadius, minorRatio, axisRotation}, start, end);
+}
+
+EllipseEntity::EllipseEntity(const Point& centre, const Point& axisEnd, const Point& minorPoint,
+                             double start, double end, const DrawingSettings& settings)
+    : ArcEntity(settings) {
+  const double major = Distance(centre, axisEnd);
+  // An ellipse without extent keeps the ratio of a circle rather than 0/0.
+  const double minorRatio = major != 0 ? Distance(centre, minorPoint) / major : 1.0;
+  SetArc({centre, major, minorRatio, Angle(centre, axisEnd)}, ParameterOfAngle(start, minorRatio),
+         ParameterOfAngle(end, minorRatio));
+}
+
+bool EllipseEntity::GetTypeProperty(int code, PropertyValue& out) const {
+  switch (code) {
+    case 40:
+      return out = ratio, true;
+    case 41:
+      return out = startAngle, true;
+    case 42:
+      return out = endAngle, true;
+    case 50:
+    case 51:
+      return false;
+    default:
+      return GetCoordinate(center, CentreCode(code), out) ||
+             GetCoordinate(AxisEnd(), AxisEndCode(code), out);
+  }
+}
+
+bool EllipseEntity::SetTypeProperty(int code, const PropertyValue& in) {
+  switch (code) {
+    case 40:
+      return GetDouble(in, ratio);
+    case 41:
+      if (!GetDouble(in, startAngle)) return false;
+      NormalizeArc();
+      return true;
+    case 42:
+      if (!GetDouble(in, endAngle)) return false;
+      NormalizeArc();
+      return true;
+    case 50:
+    case 51:
+      return false;
+    default:
+      break;
+  }
+  if (SetCoordinate(center, CentreCode(code), in)) return true;
+  Point axisEnd = AxisEnd();
+  if (!SetCoordinate(axisEnd, AxisEndCode(code), in)) return false;
+  rotation = Angle(center, axisEnd);
+  radius = Distance(center, axisEnd);
+  NormalizeArc();
+  return true;
+}
+
+}  // namespace korvo
