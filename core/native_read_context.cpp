@@ -4,25 +4,31 @@
 #include "text/line_type.h"
 
 namespace korvo {
-namespace {
-
-template <class Table>
-auto* FindByIndex(const Table& table, const std::vector<std::u16string>& names, uint32_t index) {
-  return index < names.size() ? table.Find(names[index]) : nullptr;
+template <class T, class Table>
+T* NativeReadContext::Lookup(Resolved<T>& cache, const Table& table,
+                             const std::vector<std::u16string>& names, uint32_t index) const {
+  if (index >= names.size()) return nullptr;
+  if (cache.known.size() != names.size()) {
+    cache.entries.assign(names.size(), nullptr);
+    cache.known.assign(names.size(), false);
+  }
+  if (!cache.known[index]) {
+    cache.entries[index] = table.Find(names[index]);
+    cache.known[index] = true;
+  }
+  return cache.entries[index];
 }
 
-}  // namespace
-
 TextStyle* NativeReadContext::FindTextStyle(uint32_t index) const {
-  return FindByIndex(drawing_.textStyles, textStyleNames, index);
+  return Lookup(textStyles_, drawing_.textStyles, textStyleNames, index);
 }
 
 Layer* NativeReadContext::FindLayer(uint32_t index) const {
-  return FindByIndex(drawing_.layers, layerNames, index);
+  return Lookup(layers_, drawing_.layers, layerNames, index);
 }
 
 LineType* NativeReadContext::FindLineType(uint32_t index) const {
-  return FindByIndex(drawing_.lineTypes, lineTypeNames, index);
+  return Lookup(lineTypes_, drawing_.lineTypes, lineTypeNames, index);
 }
 
 void NativeReadContext::AppendBuiltInLineTypeNames() {

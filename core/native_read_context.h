@@ -32,7 +32,21 @@ class NativeReadContext : public NativeLoadContext {
   std::vector<std::u16string> textStyleNames;
 
  private:
+  // Entities refer to a handful of entries millions of times: each index is looked up by
+  // name once. A list that grew makes its cache start again.
+  template <class T>
+  struct Resolved {
+    std::vector<T*> entries;
+    std::vector<bool> known;
+  };
+  template <class T, class Table>
+  T* Lookup(Resolved<T>& cache, const Table& table, const std::vector<std::u16string>& names,
+            uint32_t index) const;
+
   Drawing& drawing_;
+  mutable Resolved<Layer> layers_;
+  mutable Resolved<LineType> lineTypes_;
+  mutable Resolved<TextStyle> textStyles_;
 };
 
 // Sets every table entry's fileIndex to its position in table iteration order; the built-in

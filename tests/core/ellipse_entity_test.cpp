@@ -238,5 +238,36 @@ TEST(EllipseEntity, FullTurnIsStableAcrossSaveAndReopen) {
   }
 }
 
+// Regression: angles that reduced to −0 or to a value near 0 were normalised differently the
+// second time, so such arcs changed on every save and reopen.
+TEST(EllipseEntity, NormalisingAgainChangesNothing) {
+  struct Case {
+    const char* name;
+    double start, end;
+  } cases[] = {
+      {"start a turn below 0", -kTwoPi, -3},
+      {"start just over a turn", kTwoPi + 1e-7, 3},
+      {"end just over two turns", -1, 2 * kTwoPi + 5e-7},
+      {"zero length near 0", 3e-7, 3e-7},
+      {"nearly a turn from a tiny start", 5e-7, kTwoPi},
+      {"ends swapped across 0", 1, -1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const EllipseEntity first(Settings(), {0, 0}, 2, 0.5, 0.1, c.start, c.end);
+    EXPECT_FALSE(std::signbit(first.startAngle) && first.startAngle == 0);
+    EXPECT_GT(first.endAngle, first.startAngle);
+    EXPECT_LE(first.endAngle - first.startAngle, kTwoPi);
+    ArchiveWriter writer;
+    ASSERT_TRUE(first.WriteBody(writer));
+    EllipseEntity reopened;
+    ArchiveReader reader(writer.bytes());
+    reopened.ReadBody(reader);
+    ArchiveWriter again;
+    ASSERT_TRUE(reopened.WriteBody(again));
+    EXPECT_EQ(again.bytes(), writer.bytes());
+  }
+}
+
 }  // namespace
 }  // namespace korvo
