@@ -219,6 +219,39 @@ TEST(DrawingFile, MagicsOfEveryLength) {
   }
 }
 
+TEST(DrawingFile, BlockRecordsAreCheckedLikeTheRest) {
+  auto door = [](uint32_t nameGuard, uint8_t codeCheck) {
+    return [=](NativeBytes& b) {
+      b.Guard(1).Guard(nameGuard).Str(u"DOOR").Pt(1, 2).F64(3).F64(4).Pt(0, 0);
+      b.Guard(1).Header(1, 0, 0, 7, 0).Pt(0, 0).Pt(1, 0);
+      b.bytes[b.bytes.size() - 32 - 30 + 11] = codeCheck;
+    };
+  };
+  struct Case {
+    const char* name;
+    std::function<void(NativeBytes&)> blocks;
+    bool opens;
+  } cases[] = {
+      {"a sound block", door(4, 1 ^ 0x55), true},
+      {"a block name whose length differs from its guarded count", door(5, 1 ^ 0x55), false},
+      {"a damaged record inside the block", door(4, 1), false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Drawing drawing;
+    RecordingMessageBox messages;
+    const OpenResult result = OpenDrawingBytes(MakeSmallFile(c.blocks).bytes, drawing, messages);
+    EXPECT_EQ(result.opened, c.opens);
+    if (c.opens) {
+      ASSERT_NE(drawing.blocks.Find(u"door"), nullptr);
+      EXPECT_EQ(drawing.blocks.Find(u"door")->size(), 1u);
+    } else {
+      EXPECT_EQ(messages.Texts(), std::vector<std::u16string>{kUnexpectedFileFormat});
+      EXPECT_TRUE(drawing.blocks.empty());
+    }
+  }
+}
+
 class DrawingFileOnDisk : public ::testing::Test {
  protected:
   void SetUp() override {
