@@ -7,6 +7,7 @@
 #include "core/archive.h"
 #include "core/coordinate_property.h"
 #include "core/drawing_settings.h"
+#include "core/native_context.h"
 #include "core/text_style.h"
 #include "geometry/geometry.h"
 
@@ -45,10 +46,10 @@ bool RectOverlapsQuad(double x1, double y1, double x2, double y2, const Point (&
   return true;
 }
 
-// FIXME: resolves through the native reader's style list once it exists; until then no
-// file names a style this reader knows, so every text body is refused.
-TextStyle* FindFileTextStyle(const ArchiveReader&, uint32_t) {
-  return nullptr;
+// The style the file's style list names at `index`; null when there is no list (a body
+// read outside a drawing), the index lies beyond it or the drawing lacks the style.
+TextStyle* FindFileTextStyle(const ArchiveReader& archive, uint32_t index) {
+  return archive.loadContext != nullptr ? archive.loadContext->FindTextStyle(index) : nullptr;
 }
 
 }  // namespace
@@ -185,7 +186,8 @@ void TextEntity::ReadBody(ArchiveReader& archive) {
   rotation = archive.ReadF64();
   obliqueAngle = archive.ReadF64();
   generationFlags = archive.ReadU8();
-  horizontalAlignment = archive.version >= 3 ? archive.ReadU8() : kAlignLeft;
+  // Alignment came with version 3; older texts are all left aligned.
+  horizontalAlignment = GetLoadVersion(archive) >= 3 ? archive.ReadU8() : kAlignLeft;
   content = archive.ReadNamedString();
 }
 

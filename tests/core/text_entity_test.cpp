@@ -6,11 +6,16 @@
 
 #include <gtest/gtest.h>
 
+#include "core/drawing.h"
+#include "core/drawing_file.h"
 #include "core/drawing_settings.h"
 #include "core/layer.h"
 #include "core/line_entity.h"
+#include "core/native_context.h"
+#include "core/native_drawing.h"
 #include "core/text_style.h"
 #include "tests/core/entity_test_support.h"
+#include "tests/core/native_bytes.h"
 #include "tests/text/font_test_folder.h"
 
 namespace korvo {
@@ -19,6 +24,7 @@ namespace {
 using test::Record;
 using test::SequentialFont;
 using testing::ExpectPointNear;
+using testing::NativeBytes;
 
 constexpr double kPiD = 3.141592653589793;
 
@@ -502,6 +508,145 @@ TEST_F(TextEntityTest, WriteBodyBytes) {
   TextEntity styleless;
   ArchiveWriter writer;
   EXPECT_FALSE(styleless.WriteBody(writer));
+}
+
+// The style list of the file being read, as the native reader holds it.
+class StyleListContext : public NativeLoadContext {
+ public:
+  TextStyle* FindTextStyle(uint32_t index) const override {
+    return index < styles.size() ? styles[index] : nullptr;
+  }
+  std::vector<TextStyle*> styles;
+};
+
+TEST_F(TextEntityTest, ReadBodyOfEveryVersion) {
+  TextStyle other(u"OTHER", u"TE", 0, 1, 0, 0);
+  StyleListContext context;
+  context.styles = {&other, &other, &other, &style_};
+  // The same text before version 3: no alignment byte, and an 8-bit string.
+  NativeBytes old;
+  old.U32(3).Pt(1, 2).F64(2.5).F64(1).F64(0.5).F64(-0.25).U8(kTextUpsideDown);
+  old.Guard(3).U8(3).U8('A').U8(0xB0).U8('\n');
+  struct Case {
+    const char* name;
+    int version;
+    std::vector<uint8_t> bytes;
+    uint8_t alignment;
+    std::u16string content;
+  } cases[] = {
+      {"version 4", 4, kBodyAb, kAlignRight, u"Ab"},
+      {"version 3 has the alignment", 3, kBodyAb, kAlignRight, u"Ab"},
+      {"version 2 has none", 2, old.bytes, kAlignLeft, u"A\u00B0\n"},
+      {"version 1", 1, old.bytes, kAlignLeft, u"A\u00B0\n"},
+      {"version 0", 0, old.bytes, kAlignLeft, u"A\u00B0\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TextEntity text;
+    ArchiveReader reader(c.bytes);
+    reader.version = c.version;
+    reader.loadContext = &context;
+    text.ReadBody(reader);
+    EXPECT_EQ(reader.Remaining(), 0u);
+    EXPECT_EQ(text.style, &style_);
+    EXPECT_EQ(text.insertionPoint, Point(1, 2));
+    EXPECT_EQ(text.height, 2.5);
+    EXPECT_EQ(text.widthFactor, 1.0);
+    EXPECT_EQ(text.rotation, 0.5);
+    EXPECT_EQ(text.obliqueAngle, -0.25);
+    EXPECT_EQ(text.generationFlags, kTextUpsideDown);
+    EXPECT_EQ(text.horizontalAlignment, c.alignment);
+    EXPECT_EQ(text.content, c.content);
+
+    for (std::size_t length = 0; length < c.bytes.size(); ++length) {
+      SCOPED_TRACE(length);
+      ArchiveReader truncated(std::span<const uint8_t>(c.bytes.data(), length));
+      truncated.version = c.version;
+      truncated.loadContext = &context;
+      try {
+        text.ReadBody(truncated);
+        ADD_FAILURE() << "a truncated body was accepted";
+      } catch (const ArchiveError& error) {
+        EXPECT_EQ(error.kind(), ArchiveErrorKind::EndOfFile);
+      }
+    }
+  }
+}
+
+TEST_F(TextEntityTest, ReadBodyRefusesDamage) {
+  StyleListContext context;
+  context.styles = {&style_, &style_, &style_, &style_};
+  const auto body = [](uint32_t styleIndex) {
+    NativeBytes b;
+    b.U32(styleIndex).Pt(1, 2).F64(2.5).F64(1).F64(0.5).F64(-0.25).U8(4).U8(2);
+    return b;
+  };
+  struct Case {
+    const char* name;
+    NativeBytes bytes;
+    bool withContext;
+    ArchiveErrorKind error;
+  } cases[] = {
+      {"style index beyond the list", body(4).Name(u"Ab"), true, ArchiveErrorKind::BadClass},
+      {"negative style index", body(0xFFFFFFFF).Name(u"Ab"), true, ArchiveErrorKind::BadClass},
+      {"no style list", body(0).Name(u"Ab"), false, ArchiveErrorKind::BadClass},
+      {"length without its complement", body(0).U32(2).U32(2).Str(u"Ab"), true,
+       ArchiveErrorKind::BadClass},
+      {"length unlike the string's", body(0).Guard(3).Str(u"Ab"), true, ArchiveErrorKind::BadClass},
+      {"length beyond the file", body(0).Guard(1000).Str(u"Ab"), true, ArchiveErrorKind::EndOfFile},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TextEntity text;
+    ArchiveReader reader(c.bytes.bytes);
+    if (c.withContext) reader.loadContext = &context;
+    try {
+      text.ReadBody(reader);
+      ADD_FAILURE() << "a damaged body was accepted";
+    } catch (const ArchiveError& error) {
+      EXPECT_EQ(error.kind(), c.error);
+    }
+  }
+}
+
+TEST_F(TextEntityTest, RoundTripThroughADrawingFile) {
+  Drawing drawing;
+  drawing.New();
+  auto* notes = new TextStyle(u"Notes", u"TE", 0, 1, 0, TextStyle::kBackwards);
+  drawing.textStyles.Add(notes);
+  DrawingSettings& s = drawing.settings;
+  s.currentTextStyle = notes;
+  drawing.entities.AddTail(new TextEntity({1, 2}, -2.5, 0.5, 0.75, -0.25, kTextBackward,
+                                          kAlignCentre, u"Two\nlines \u6587", s));
+  s.currentTextStyle = drawing.textStyles.Find(u"STANDARD");
+  drawing.entities.AddTail(new TextEntity({3, 4}, 1, 0, 1, 0, 0, kAlignLeft, u"", s));
+
+  ArchiveWriter writer;
+  WriteDrawing(writer, drawing);
+  Drawing reopened;
+  RecordingMessageBox messages;
+  ASSERT_TRUE(OpenDrawingBytes(writer.bytes(), reopened, messages).opened);
+  EXPECT_TRUE(messages.Messages().empty());
+  ASSERT_EQ(reopened.entities.size(), 2u);
+  const TextEntity* first = reopened.entities.Head()->AsText();
+  ASSERT_NE(first, nullptr);
+  EXPECT_EQ(first->style, reopened.textStyles.Find(u"NOTES"));
+  EXPECT_EQ(first->insertionPoint, Point(1, 2));
+  EXPECT_EQ(first->height, 2.5);
+  EXPECT_EQ(first->widthFactor, 0.75);
+  EXPECT_EQ(first->rotation, 0.5);
+  EXPECT_EQ(first->obliqueAngle, -0.25);
+  EXPECT_EQ(first->generationFlags, kTextBackward | kTextUpsideDown);
+  EXPECT_EQ(first->horizontalAlignment, kAlignCentre);
+  EXPECT_EQ(first->content, u"Two\nlines \u6587");
+  const TextEntity* second = reopened.entities.Tail()->AsText();
+  ASSERT_NE(second, nullptr);
+  EXPECT_EQ(second->style, reopened.textStyles.Find(u"STANDARD"));
+  EXPECT_TRUE(second->content.empty());
+
+  ArchiveWriter again;
+  WriteDrawing(again, reopened);
+  EXPECT_EQ(again.bytes(), writer.bytes());
 }
 
 }  // namespace
