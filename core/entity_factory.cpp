@@ -6,6 +6,7 @@
 #include "core/line_entity.h"
 #include "core/point_entity.h"
 #include "core/solid_entity.h"
+#include "core/text_entity.h"
 #include "core/trace_entity.h"
 
 #include "platform/message_box.h"
@@ -21,6 +22,8 @@ std::unique_ptr<Entity> CreateEntity(int elementCode) {
       return std::make_unique<CircleEntity>();
     case ElementCode::Arc:
       return std::make_unique<ArcEntity>();
+    case ElementCode::Text:
+      return std::make_unique<TextEntity>();
     case ElementCode::Solid:
       return std::make_unique<SolidEntity>();
     case ElementCode::Ellipse:

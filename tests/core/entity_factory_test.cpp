@@ -14,6 +14,7 @@ TEST(EntityFactory, RegisteredCodesGiveTheirKind) {
     bool (*isKind)(const Entity&);
   } cases[] = {
       {"line", 1, [](const Entity& e) { return e.AsLine() != nullptr; }},
+      {"text", 4, [](const Entity& e) { return e.AsText() != nullptr; }},
       {"solid", 5,
        [](const Entity& e) { return e.AsSolid() != nullptr && e.AsTrace() == nullptr; }},
       {"point", 16, [](const Entity& e) { return e.AsPoint() != nullptr; }},
