@@ -16,6 +16,7 @@ TEST(EntityFactory, RegisteredCodesGiveTheirKind) {
       {"line", 1, [](const Entity& e) { return e.AsLine() != nullptr; }},
       {"solid", 5,
        [](const Entity& e) { return e.AsSolid() != nullptr && e.AsTrace() == nullptr; }},
+      {"block reference", 7, [](const Entity& e) { return e.AsInsert() != nullptr; }},
       {"point", 16, [](const Entity& e) { return e.AsPoint() != nullptr; }},
       {"trace", 18,
        [](const Entity& e) { return e.AsTrace() != nullptr && e.AsSolid() != nullptr; }},
