@@ -14,6 +14,16 @@ namespace {
 // style itself.
 constexpr int kTextStyleCode = 7;
 
+// The entities a clone of `list` holds, at any depth.
+std::size_t CountParts(const EntityList& list) {
+  std::size_t count = list.size();
+  for (const Entity* entity : list) {
+    if (const InsertEntity* insert = entity->AsInsert())
+      count += CountParts(insert->expanded) + CountParts(insert->attached);
+  }
+  return count;
+}
+
 class Resolver {
  public:
   Resolver(const BlockTable& blocks, BlockResolutionReport& report)
@@ -48,6 +58,12 @@ class Resolver {
       report_.tooDeep = true;
       return;
     }
+    const std::size_t parts = CountParts(*block);
+    if (parts > report_.partLimit - std::min(report_.partLimit, report_.partsMade)) {
+      report_.tooLarge = true;
+      return;
+    }
+    report_.partsMade += parts;
     insert.SetBlock(*block);
     open_.push_back(block);
     Walk(insert.expanded);

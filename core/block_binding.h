@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +12,15 @@ namespace korvo {
 
 class EntityList;
 
+// Deeper nesting is not expanded: each level costs stack while expanding, copying and
+// destroying, and no drawing made by hand nests blocks anywhere near this deep.
+inline constexpr int kMaxBlockNesting = 64;
+
+// Blocks that each hold a few references to the next grow exponentially when expanded: a
+// file of a few kilobytes could ask for more parts than any memory holds. Ten million parts
+// take about a gigabyte, far more than drawings made by hand need.
+inline constexpr std::size_t kMaxExpandedParts = 10'000'000;
+
 // What expanding the references of a list had to leave undone.
 struct BlockResolutionReport {
   // Blocks that contain a reference to themselves, directly or through other blocks; the
@@ -18,11 +28,13 @@ struct BlockResolutionReport {
   std::vector<std::u16string> selfReferencing;
   // True when references nested deeper than kMaxBlockNesting were left empty.
   bool tooDeep = false;
+  // True when references were left empty because expanding them would have made more than
+  // `partLimit` parts in all.
+  bool tooLarge = false;
+  // Parts made so far by the resolutions that share this report, and the most they may make.
+  std::size_t partsMade = 0;
+  std::size_t partLimit = kMaxExpandedParts;
 };
-
-// Deeper nesting is not expanded: each level costs stack while expanding, copying and
-// destroying, and no drawing made by hand nests blocks anywhere near this deep.
-inline constexpr int kMaxBlockNesting = 64;
 
 // Every block reference (element code 7; polylines are not references here) whose
 // expanded list is empty is expanded from the block of its name, and so are the references

@@ -18,6 +18,10 @@ void ShowReport(const BlockResolutionReport& report) {
     ShowMessage(u"Blocks are nested too deeply; the deepest references are left empty.",
                 MessageIcon::Exclamation);
   }
+  if (report.tooLarge) {
+    ShowMessage(u"Block references would take too much memory; some are left empty.",
+                MessageIcon::Exclamation);
+  }
 }
 
 }  // namespace

@@ -169,6 +169,38 @@ TEST(ResolveBlockReferences, NestingBeyondTheLimitIsLeftEmpty) {
   }
 }
 
+TEST(ResolveBlockReferences, ExpansionStopsAtThePartLimit) {
+  struct Case {
+    const char* name;
+    std::size_t limit;
+    bool tooLarge;
+  } cases[] = {{"room for all", 1u << 12, false}, {"room for part", 1000, true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Fixture f;
+    // B0 to B8 each hold two references to the next, B9 a line: 2 + 4 + ... + 512
+    // references and 512 lines under one reference to B0, 1534 parts in all.
+    for (int i = 0; i < 10; ++i) {
+      BlockDefinition* block = f.AddBlock(FormatMessage(u"B%d", {int64_t{i}}));
+      if (i + 1 < 10) {
+        f.AddInsert(*block, FormatMessage(u"B%d", {int64_t{i + 1}}));
+        f.AddInsert(*block, FormatMessage(u"B%d", {int64_t{i + 1}}), {1, 0});
+      } else {
+        f.AddLine(*block, {0, 0}, {1, 0});
+      }
+    }
+    f.AddInsert(f.drawing.entities, u"B0");
+    BlockResolutionReport report;
+    report.partLimit = c.limit;
+    ResolveBlockReferences(f.drawing.entities, f.drawing.blocks, report);
+    EXPECT_EQ(report.tooLarge, c.tooLarge);
+    EXPECT_LE(report.partsMade, c.limit);
+    if (!c.tooLarge) {
+      EXPECT_EQ(report.partsMade, 1534u);
+    }
+  }
+}
+
 TEST(RebindBlock, ExpandsMatchingReferencesAgainAtAnyDepth) {
   Fixture f;
   BlockDefinition* bolt = f.AddBlock(u"BOLT");
