@@ -3,6 +3,7 @@
 #include "core/arc_entity.h"
 #include "core/circle_entity.h"
 #include "core/ellipse_entity.h"
+#include "core/insert_entity.h"
 #include "core/line_entity.h"
 #include "core/point_entity.h"
 #include "core/solid_entity.h"
@@ -26,6 +27,8 @@ std::unique_ptr<Entity> CreateEntity(int elementCode) {
       return std::make_unique<TextEntity>();
     case ElementCode::Solid:
       return std::make_unique<SolidEntity>();
+    case ElementCode::Insert:
+      return std::make_unique<InsertEntity>();
     case ElementCode::Ellipse:
       return std::make_unique<EllipseEntity>();
     case ElementCode::Point:

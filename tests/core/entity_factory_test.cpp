@@ -17,6 +17,7 @@ TEST(EntityFactory, RegisteredCodesGiveTheirKind) {
       {"text", 4, [](const Entity& e) { return e.AsText() != nullptr; }},
       {"solid", 5,
        [](const Entity& e) { return e.AsSolid() != nullptr && e.AsTrace() == nullptr; }},
+      {"block reference", 7, [](const Entity& e) { return e.AsInsert() != nullptr; }},
       {"point", 16, [](const Entity& e) { return e.AsPoint() != nullptr; }},
       {"trace", 18,
        [](const Entity& e) { return e.AsTrace() != nullptr && e.AsSolid() != nullptr; }},
