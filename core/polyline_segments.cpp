@@ -80,6 +80,8 @@ void JoinStraight(WideLineSegmentEntity& s1, WideLineSegmentEntity& s2) {
 void JoinStraightToArc(WideLineSegmentEntity& line, const WideArcSegmentEntity& arc,
                        bool lineFirst) {
   if (line.startWidth != line.endWidth || arc.startWidth != arc.endWidth) return;
+  // A thin line has its corners on its ends already.
+  if (line.startWidth == 0) return;
   const Point jointEnd = lineFirst ? line.end : line.start;
   const Point arcStart = arc.StartPoint();
   const Point arcEnd = arc.EndPoint();
