@@ -38,8 +38,14 @@ WideLineSegmentEntity::WideLineSegmentEntity(const Point& from, const Point& to,
 }
 
 Point WideLineSegmentEntity::LeftNormal() const {
-  const double direction = Angle(start, end) + kHalfPi;
-  return Point(std::cos(direction), std::sin(direction));
+  const Point d = end - start;
+  const double length = std::hypot(d.x, d.y);
+  // A segment of no length has direction 0, as Angle gives it, so its normal points up.
+  if (!(length > 0) || !std::isfinite(length)) {
+    const double direction = Angle(start, end) + kHalfPi;
+    return Point(std::cos(direction), std::sin(direction));
+  }
+  return Point(-d.y / length, d.x / length);
 }
 
 void WideLineSegmentEntity::SquareStart() {
