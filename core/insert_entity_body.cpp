@@ -1,5 +1,7 @@
 #include "core/archive.h"
 #include "core/insert_entity.h"
+#include "core/native_context.h"
+#include "core/native_entity_list.h"
 
 namespace korvo {
 namespace {
@@ -7,33 +9,33 @@ namespace {
 // Version from which a reference's own entities follow its (always empty) expanded list.
 constexpr int kAttachedListVersion = 2;
 
-// FIXME: the entity record reader and writer are not here yet; until they are, only empty
-// lists can be read or written, and anything else is refused rather than lost silently.
-void ReadEmptyEntityList(ArchiveReader& archive) {
-  if (archive.ReadGuardedCount(1) != 0) throw ArchiveError(ArchiveErrorKind::BadClass);
-}
-
 }  // namespace
 
 void InsertEntity::ReadBody(ArchiveReader& archive) {
+  expanded.DeleteAll();
+  attached.DeleteAll();
   blockName = archive.ReadNamedString();
   insertionPoint = archive.ReadPoint();
   xScale = archive.ReadF64();
   yScale = archive.ReadF64();
   rotation = archive.ReadF64();
-  ReadEmptyEntityList(archive);
-  if (archive.version >= kAttachedListVersion) ReadEmptyEntityList(archive);
+  {
+    // Older programs stored the expanded parts here; they are rebuilt from the block, so
+    // whatever the file holds is read past and dropped.
+    EntityList stale;
+    ReadEntityList(archive, stale);
+  }
+  if (GetLoadVersion(archive) >= kAttachedListVersion) ReadEntityList(archive, attached);
 }
 
 bool InsertEntity::WriteBody(ArchiveWriter& archive) const {
-  if (attached.CountSaveable() != 0) return false;
   archive.WriteNamedString(blockName);
   archive.WritePoint(insertionPoint);
   archive.WriteF64(xScale);
   archive.WriteF64(yScale);
   archive.WriteF64(rotation);
-  archive.WriteGuardedCount(0);  // the expanded parts are rebuilt from the block on reading
-  archive.WriteGuardedCount(0);
+  archive.WriteGuardedCount(0);  // the expanded parts are never saved
+  WriteEntityList(archive, attached);
   return true;
 }
 
