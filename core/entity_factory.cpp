@@ -6,9 +6,13 @@
 #include "core/insert_entity.h"
 #include "core/line_entity.h"
 #include "core/point_entity.h"
+#include "core/polyline_entity.h"
 #include "core/solid_entity.h"
 #include "core/text_entity.h"
 #include "core/trace_entity.h"
+#include "core/vertex_entity.h"
+#include "core/wide_arc_segment_entity.h"
+#include "core/wide_line_segment_entity.h"
 
 #include "platform/message_box.h"
 #include "platform/text_format.h"
@@ -35,6 +39,14 @@ std::unique_ptr<Entity> CreateEntity(int elementCode) {
       return std::make_unique<PointEntity>();
     case ElementCode::Trace:
       return std::make_unique<TraceEntity>();
+    case ElementCode::Polyline:
+      return std::make_unique<PolylineEntity>();
+    case ElementCode::WideLineSegment:
+      return std::make_unique<WideLineSegmentEntity>();
+    case ElementCode::WideArcSegment:
+      return std::make_unique<WideArcSegmentEntity>();
+    case ElementCode::Vertex:
+      return std::make_unique<VertexEntity>();
     default:
       break;
   }
