@@ -49,8 +49,7 @@ void WriteLayer(DxfWriter& writer, const Layer& layer) {
                                                      : std::u16string_view(u"CONTINUOUS"),
                            DxfSpaces::Keep);
       case DxfField::LineWeight:
-        return writer.Integer(
-            layer.lineWeight == -3.0 ? -3 : static_cast<int64_t>(layer.lineWeight * 100));
+        return writer.Integer(DxfLineWeight(layer.lineWeight));
       default:
         return;
     }

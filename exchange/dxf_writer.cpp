@@ -24,6 +24,11 @@ bool FileDxfSink::Write(const char* data, std::size_t size) {
   return !file_.Failed();
 }
 
+int64_t DxfLineWeight(double lineWeight) {
+  if (lineWeight < 0) return static_cast<int64_t>(lineWeight);
+  return static_cast<int64_t>(lineWeight * 100 + 1e-7);
+}
+
 DxfWriter::DxfWriter(DxfSink* sink) : sink_(sink) {
   if (sink_ != nullptr) buffer_ = std::make_unique<char[]>(kBufferSize);
 }
@@ -166,9 +171,7 @@ bool DxfWriter::WriteCommonField(DxfField field, const Entity& entity) {
       return true;
     case DxfField::LineWeight:
       Literal("370\n");
-      // Millimetres as hundredths; the special values (by layer, by block, default) as they are.
-      Integer(entity.lineWeight >= 0 ? static_cast<int64_t>(entity.lineWeight * 100)
-                                     : static_cast<int64_t>(entity.lineWeight));
+      Integer(DxfLineWeight(entity.lineWeight));
       return true;
     default:
       return false;

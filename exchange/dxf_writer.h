@@ -22,6 +22,11 @@ class LineType;
 //
 // A writer without a sink formats nothing and only counts handles: the export runs that pass
 // first so that the header can name the next free handle before any handle is written.
+// A line weight as DXF group 370 holds it: millimetres as whole hundredths (truncated), the
+// special values (by layer, by block, default) as they are. Products like 2.11 × 100 that
+// land just below a whole number count as that number.
+int64_t DxfLineWeight(double lineWeight);
+
 class DxfWriter {
  public:
   static constexpr uint32_t kFirstHandle = 0x700;

@@ -23,7 +23,9 @@ inline std::string DxfText(const Drawing& drawing) {
 // occurrence of `end` after it; empty when `begin` is missing.
 inline std::string Between(const std::string& text, std::string_view begin, std::string_view end,
                            std::size_t from = 0) {
-  const std::string line = "\n" + std::string(begin) + "\n";
+  std::string line(1, '\n');
+  line.append(begin);
+  line.push_back('\n');
   const std::size_t start = text.find(line, from);
   if (start == std::string::npos) return {};
   const std::size_t bodyStart = start + line.size();
