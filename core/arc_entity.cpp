@@ -13,6 +13,9 @@
 namespace korvo {
 namespace {
 
+// How far from one turn the span of a stored full curve may come through rounding.
+constexpr double kFullTurnTolerance = 1e-12;
+
 // The centre by group codes 10 and 20, and the pairs (10,20) and (20,10).
 CoordinatePart CentreCode(int code) {
   return MatchCoordinateCode(code, 10, 20, PairOrder::EitherOrder);
@@ -102,10 +105,20 @@ void ArcEntity::NormalizeArc() {
     endAngle += rotation;
     rotation = 0;
   }
+  // A full turn is kept as the start and one turn from it. Reducing both ends separately
+  // could leave them a rounding step apart, and a full curve would then reopen as a sliver;
+  // the start alone is reduced so that normalising again changes nothing.
+  if (std::fabs(endAngle - startAngle - kTwoPi) <= kFullTurnTolerance) {
+    if (std::fabs(startAngle) < 1e-6) startAngle = 0;
+    startAngle = std::fmod(startAngle, kTwoPi);
+    if (startAngle > kPi) startAngle -= kTwoPi;
+    endAngle = startAngle + kTwoPi;
+    return;
+  }
   if (std::fabs(startAngle) < 1e-6) startAngle = 0;
   if (std::fabs(endAngle) < 1e-6) endAngle = 0;
   NormalizeAngles(startAngle, endAngle);
-  if (endAngle == startAngle) endAngle += kTwoPi;
+  if (endAngle == startAngle) endAngle = startAngle + kTwoPi;
 }
 
 bool ArcEntity::GetExtents(Point& min, Point& max) const {

@@ -214,5 +214,29 @@ TEST(EllipseEntity, PropertyRoundTrips) {
   EXPECT_EQ(ellipse.ratio, 0.5);
 }
 
+// Regression: reducing both ends of a full turn separately could leave them a rounding step
+// apart, so that a full or zero-length elliptic arc reopened as a sliver.
+TEST(EllipseEntity, FullTurnIsStableAcrossSaveAndReopen) {
+  for (int i = -700; i <= 700; ++i) {
+    const double start = i * 0.01;
+    for (double span : {0.0, kTwoPi}) {
+      SCOPED_TRACE(testing::Message() << "start " << start << " span " << span);
+      const EllipseEntity first(Settings(), {1, 2}, 3, 0.5, 0.25, start, start + span);
+      EXPECT_NEAR(first.endAngle - first.startAngle, kTwoPi, 1e-12);
+      const EllipseEntity* current = &first;
+      EllipseEntity reopened[3];
+      for (EllipseEntity& next : reopened) {
+        ArchiveWriter writer;
+        ASSERT_TRUE(current->WriteBody(writer));
+        ArchiveReader reader(writer.bytes());
+        next.ReadBody(reader);
+        EXPECT_EQ(next.startAngle, first.startAngle);
+        EXPECT_EQ(next.endAngle, first.endAngle);
+        current = &next;
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace korvo
