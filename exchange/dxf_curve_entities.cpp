@@ -18,8 +18,19 @@ constexpr std::string_view kFullEnd = "6.283185307179586\n";
 
 // ELLIPSE: the centre, the major axis end relative to the centre, the ratio and the
 // parameter range; a full ellipse writes the range as fixed text.
-bool WriteEllipse(DxfWriter& writer, const Entity& entity, const CurveFrame& curve,
-                  const double* start, const double* end) {
+bool WriteEllipse(DxfWriter& writer, const Entity& entity, CurveFrame curve, const double* start,
+                  const double* end) {
+  double startParameter = start != nullptr ? *start : 0;
+  double endParameter = end != nullptr ? *end : 0;
+  if (curve.ratio > 1) {
+    // DXF wants the longer axis as the major one: turn the frame a quarter, which moves
+    // every parameter back by a quarter turn.
+    curve.rotation += std::numbers::pi / 2;
+    curve.radius *= curve.ratio;
+    curve.ratio = 1 / curve.ratio;
+    startParameter -= std::numbers::pi / 2;
+    endParameter -= std::numbers::pi / 2;
+  }
   writer.WriteEntity(DxfEllipseTemplate(), entity, [&](DxfField field) {
     switch (field) {
       case DxfField::XCoord1:
@@ -33,9 +44,9 @@ bool WriteEllipse(DxfWriter& writer, const Entity& entity, const CurveFrame& cur
       case DxfField::Ratio:
         return writer.Real(curve.ratio);
       case DxfField::StartAngle:
-        return start != nullptr ? writer.Real(*start) : writer.Literal(kFullStart);
+        return start != nullptr ? writer.Real(startParameter) : writer.Literal(kFullStart);
       case DxfField::EndAngle:
-        return end != nullptr ? writer.Real(*end) : writer.Literal(kFullEnd);
+        return end != nullptr ? writer.Real(endParameter) : writer.Literal(kFullEnd);
       default:
         return;
     }

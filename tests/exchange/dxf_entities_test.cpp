@@ -79,6 +79,13 @@ TEST(DxfEntityRecords, EachKindWritesItsGroups) {
        Head("ELLIPSE") + "100\nAcDbEllipse\n10\n0.000000\n20\n0.000000\n30\n0.0\n"
                          "11\n2.000000\n21\n0.000000\n31\n0.0\n210\n0.0\n220\n0.0\n230\n1.0\n"
                          "40\n0.250000\n41\n0.500000\n42\n2.000000\n"},
+      {"a ratio above 1 turns the major axis a quarter",
+       [](const DrawingSettings& s) {
+         return new ArcEntity(s, Point(0, 0), 1, 2.0, 0.0, kPi / 2, kPi);
+       },
+       Head("ELLIPSE") + "100\nAcDbEllipse\n10\n0.000000\n20\n0.000000\n30\n0.0\n"
+                         "11\n0.000000\n21\n2.000000\n31\n0.0\n210\n0.0\n220\n0.0\n230\n1.0\n"
+                         "40\n0.500000\n41\n0.000000\n42\n1.570796\n"},
       {"ellipse entity is an ELLIPSE even when round",
        [](const DrawingSettings& s) {
          return new EllipseEntity(s, Point(3, 0), 1, 1.0, 0.0, 0.0, kPi);

@@ -55,6 +55,9 @@ print("arc", arc.dxf.start_angle, arc.dxf.end_angle)
 for e in msp.query("ELLIPSE"):
     print("ellipse", e.dxf.center.x, e.dxf.major_axis.x, e.dxf.major_axis.y, e.dxf.ratio,
           e.dxf.start_param, e.dxf.end_param)
+    print("ellipse_ends", *[c for v in (e.start_point, e.end_point) for c in (v.x, v.y)])
+for fix in auditor.fixes:
+    print("fix", fix.code)
 point = first("POINT")
 print("point", point.dxf.location.x, point.dxf.location.y)
 solid = first("SOLID")
@@ -159,6 +162,8 @@ TEST_F(DxfIndependentReader, ReadsEveryKindSoundAndInPlace) {
   drawing.entities.AddTail(
       new ArcEntity(s, Point(0, 0), 2, std::numbers::pi / 2, std::numbers::pi));
   drawing.entities.AddTail(new EllipseEntity(s, Point(1, 1), 3, 0.25, 0, 0.5, 2.0));
+  // Taller than wide: the reader must find the same curve with the axes swapped.
+  drawing.entities.AddTail(new EllipseEntity(s, Point(-5, 0), 1, 2.0, 0, 0, std::numbers::pi));
   drawing.entities.AddTail(new PointEntity(s, 8, 9));
   const Point corners[4] = {{0, 0}, {4, 0}, {4, 3}, {0, 3}};
   drawing.entities.AddTail(new SolidEntity(std::span<const Point, 4>(corners), s));
@@ -170,7 +175,7 @@ TEST_F(DxfIndependentReader, ReadsEveryKindSoundAndInPlace) {
   const auto lines = Read(drawing);
   EXPECT_EQ(Only(lines, "errors"), "0");
   const std::multimap<std::string, std::string> expectedCounts = {
-      {"count", "ARC 1"},   {"count", "CIRCLE 1"}, {"count", "ELLIPSE 2"}, {"count", "LINE 2"},
+      {"count", "ARC 1"},   {"count", "CIRCLE 1"}, {"count", "ELLIPSE 3"}, {"count", "LINE 2"},
       {"count", "POINT 1"}, {"count", "SOLID 1"},  {"count", "TRACE 1"}};
   const auto counts = lines.equal_range("count");
   const std::multimap<std::string, std::string> actualCounts(counts.first, counts.second);
@@ -183,9 +188,18 @@ TEST_F(DxfIndependentReader, ReadsEveryKindSoundAndInPlace) {
   ExpectNumbers(Only(lines, "circle"), {5, 6, 2.5});
   ExpectNumbers(Only(lines, "arc"), {90, 180});
   const auto ellipses = lines.equal_range("ellipse");
-  ASSERT_EQ(std::distance(ellipses.first, ellipses.second), 2);
+  ASSERT_EQ(std::distance(ellipses.first, ellipses.second), 3);
   ExpectNumbers(ellipses.first->second, {7, 4, 0, 0.5, 0, 2 * std::numbers::pi});
   ExpectNumbers(std::next(ellipses.first)->second, {1, 3, 0, 0.25, 0.5, 2.0});
+  ExpectNumbers(std::next(ellipses.first, 2)->second,
+                {-5, 0, 2, 0.5, -std::numbers::pi / 2, std::numbers::pi / 2});
+  // From (−4, 0) counter-clockwise over the top to (−6, 0).
+  const auto ends = lines.equal_range("ellipse_ends");
+  ASSERT_EQ(std::distance(ends.first, ends.second), 3);
+  ExpectNumbers(std::next(ends.first, 2)->second, {-4, 0, -6, 0});
+  // Only the fixed template's dictionaries (owner handles) need the reader's help.
+  const auto fixes = lines.equal_range("fix");
+  for (auto fix = fixes.first; fix != fixes.second; ++fix) EXPECT_EQ(fix->second, "202");
   ExpectNumbers(Only(lines, "point"), {8, 9});
   ExpectNumbers(Only(lines, "solid"), {0, 0, 4, 0, 0, 3, 4, 3});
   EXPECT_EQ(Only(lines, "layer"), "True My_Layer");
