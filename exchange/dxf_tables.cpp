@@ -132,7 +132,8 @@ void WriteDxfBlocks(DxfWriter& writer, const BlockTable& blocks) {
     writer.Literal("  0\nBLOCK_RECORD\n  5\n");
     writer.Handle();
     writer.Literal("100\nAcDbSymbolTableRecord\n100\nAcDbBlockTableRecord\n  2\n");
-    writer.BlockRecordName(block->name);
+    // Encoded as the BLOCK and INSERT records encode it: a reader pairs them by name.
+    writer.Text(block->name, DxfSpaces::Keep);
   }
   writer.Literal("  0\nENDTAB\n  0\nENDSEC\n  0\nSECTION\n  2\nBLOCKS\n");
   for (const BlockDefinition* block : blocks) WriteBlock(writer, *block);

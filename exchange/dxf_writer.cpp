@@ -125,16 +125,6 @@ void DxfWriter::Text(std::u16string_view text, DxfSpaces spaces) {
   Literal(scratch_);
 }
 
-void DxfWriter::BlockRecordName(std::u16string_view name) {
-  if (counting()) return;
-  std::u16string bytes;
-  bytes.reserve(name.size());
-  for (const char16_t unit : name) {
-    bytes.push_back(unit > 0xFF ? static_cast<char16_t>((unit & 0xFF) | 0x80) : unit);
-  }
-  Text(bytes, DxfSpaces::Keep);
-}
-
 void DxfWriter::LayerName(const Layer* layer) {
   if (counting()) return;
   if (layer == nullptr) return Literal("0\n");

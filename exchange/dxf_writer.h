@@ -58,9 +58,6 @@ class DxfWriter {
   uint32_t TakeHandle() { return nextHandle_++; }
   // EncodeDxfText of `text`.
   void Text(std::u16string_view text, DxfSpaces spaces);
-  // A block name as BLOCK_RECORD records hold it: each code unit as its low byte, with the
-  // bit 0x80 set when the unit is above 0xFF; control characters in caret notation.
-  void BlockRecordName(std::u16string_view name);
   // The names entity records repeat, encoded once per table entry in a row.
   void LayerName(const Layer* layer);
   void LineTypeName(const LineType* lineType);

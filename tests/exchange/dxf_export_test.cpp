@@ -237,6 +237,20 @@ TEST(DxfExport, BlockRecordsAndDefinitions) {
             std::string::npos);
 }
 
+TEST(DxfExport, BlockRecordNamesMatchTheirBlocks) {
+  Drawing drawing;
+  drawing.New();
+  EntityList parts;
+  parts.AddTail(new LineEntity(0, 0, 1, 0, drawing.settings));
+  drawing.blocks.CreateBlock(u"\u0414\u0432\u0435\u0440\u044C \u00E9", parts, Point(), Point(),
+                             Size());
+  parts.DeleteAll();
+  const std::string text = DxfText(drawing);
+  const std::string name = "\\U+0414\\U+0432\\U+0435\\U+0440\\U+044C \xE9\n";
+  EXPECT_NE(text.find("AcDbBlockTableRecord\n  2\n" + name), std::string::npos);
+  EXPECT_NE(text.find("AcDbBlockBegin\n2\n" + name), std::string::npos);
+}
+
 TEST(DxfExport, StyleWithoutFontDescriptionNamesTheFontFile) {
   struct Case {
     const char* name;

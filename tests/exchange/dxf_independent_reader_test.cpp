@@ -68,6 +68,7 @@ dashed = doc.linetypes.get("DASHED")
 print("dashed", len(dashed.pattern_tags.tags) if dashed is not None else -1)
 block = doc.blocks.get("Door 1")
 print("block", len(block) if block is not None else -1)
+print("blocks", sum(1 for b in doc.blocks if not b.name.startswith("*") and not b.name.startswith("_")))
 print("handseed", doc.header["$HANDSEED"])
 )";
 
@@ -151,6 +152,7 @@ TEST_F(DxfIndependentReader, ReadsEveryKindSoundAndInPlace) {
   parts.AddTail(new LineEntity(0, 0, 1, 0, s));
   parts.AddTail(new CircleEntity(Point(0, 0), 0.5, s));
   drawing.blocks.CreateBlock(u"Door 1", parts, Point(), Point(), Size());
+  drawing.blocks.CreateBlock(u"\u0414\u0432\u0435\u0440\u044C", parts, Point(), Point(), Size());
   parts.DeleteAll();
 
   drawing.entities.AddTail(new LineEntity(1.25, 2.5, -3, 4, s));
@@ -204,6 +206,7 @@ TEST_F(DxfIndependentReader, ReadsEveryKindSoundAndInPlace) {
   ExpectNumbers(Only(lines, "solid"), {0, 0, 4, 0, 0, 3, 4, 3});
   EXPECT_EQ(Only(lines, "layer"), "True My_Layer");
   EXPECT_EQ(Only(lines, "block"), "2");
+  EXPECT_EQ(Only(lines, "blocks"), "2");
   EXPECT_NE(Only(lines, "dashed"), "-1");
 }
 

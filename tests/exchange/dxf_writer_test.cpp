@@ -121,12 +121,6 @@ TEST(DxfWriter, ValuesLongerThanAnyBufferAreWrittenWhole) {
   }
 }
 
-TEST(DxfWriter, BlockRecordNamesSetTheHighBitForWideCharacters) {
-  Output out;
-  out.writer.BlockRecordName(u"A B\u00E9\u0416\n");
-  EXPECT_EQ(out.Text(), "A B\xE9\x96^J\n");
-}
-
 // Takes everything until `limit` bytes were accepted, then refuses.
 class FailingSink : public DxfSink {
  public:
