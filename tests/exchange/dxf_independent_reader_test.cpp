@@ -175,7 +175,11 @@ TEST_F(DxfIndependentReader, ReadsEveryKindSoundAndInPlace) {
   drawing.entities.AddTail(erased);
 
   const auto lines = Read(drawing);
-  EXPECT_EQ(Only(lines, "errors"), "0");
+  std::string errorTexts;
+  const auto errors = lines.equal_range("error_text");
+  for (auto error = errors.first; error != errors.second; ++error)
+    errorTexts += error->second + "\n";
+  EXPECT_EQ(Only(lines, "errors"), "0") << errorTexts;
   const std::multimap<std::string, std::string> expectedCounts = {
       {"count", "ARC 1"},   {"count", "CIRCLE 1"}, {"count", "ELLIPSE 3"}, {"count", "LINE 2"},
       {"count", "POINT 1"}, {"count", "SOLID 1"},  {"count", "TRACE 1"}};
