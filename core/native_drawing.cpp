@@ -69,8 +69,7 @@ NativeReadOutcome ReadDrawing(ArchiveReader& archive, Drawing& drawing) {
   ReadBlockTable(archive, drawing);
   ReadDrawingSettings(archive, drawing, context);
   ReadEntityList(archive, drawing.entities);
-  for (BlockDefinition* block : drawing.blocks) ResolveBlockReferences(*block, drawing.blocks);
-  ResolveBlockReferences(drawing.entities, drawing.blocks);
+  ResolveAllBlockReferences(drawing.blocks, drawing.entities);
   return NativeReadOutcome::Read;
 }
 

@@ -142,7 +142,7 @@ void ReadTextStyleTable(ArchiveReader& archive, Drawing& drawing, NativeReadCont
 
 void WriteBlockTable(ArchiveWriter& archive, const Drawing& drawing) {
   std::set<std::u16string> used;
-  CollectUsedBlockNames(drawing.entities, used);
+  CollectUsedBlockNames(drawing.entities, drawing.blocks, used);
   uint32_t written = 0;
   for (const BlockDefinition* block : drawing.blocks) written += used.count(ToUpper(block->name));
   archive.WriteGuardedCount(written);
