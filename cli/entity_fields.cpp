@@ -5,6 +5,8 @@
 #include "core/line_entity.h"
 #include "core/point_entity.h"
 #include "core/solid_entity.h"
+#include "core/text_entity.h"
+#include "core/text_style.h"
 
 namespace korvo {
 namespace {
@@ -44,6 +46,24 @@ void ArcFields(const Entity& entity, JsonWriter& json) {
   json.Member("endAngle", arc.endAngle);
 }
 
+void TextFields(const Entity& entity, JsonWriter& json) {
+  const TextEntity& text = *entity.AsText();
+  json.Key("style");
+  if (text.style != nullptr) {
+    json.String(text.style->name);
+  } else {
+    json.Null();
+  }
+  json.Member("insertionPoint", text.insertionPoint);
+  json.Member("height", text.height);
+  json.Member("widthFactor", text.widthFactor);
+  json.Member("rotation", text.rotation);
+  json.Member("obliqueAngle", text.obliqueAngle);
+  json.Member("generationFlags", text.generationFlags);
+  json.Member("horizontalAlignment", text.horizontalAlignment);
+  json.Member("content", text.content);
+}
+
 // One row per kind; a kind that comes later adds its row and its function.
 struct KindFields {
   int elementCode;
@@ -53,7 +73,7 @@ constexpr KindFields kKinds[] = {
     {ElementCode::Line, LineFields},     {ElementCode::Point, PointFields},
     {ElementCode::Solid, SolidFields},   {ElementCode::Trace, SolidFields},
     {ElementCode::Circle, CircleFields}, {ElementCode::Arc, ArcFields},
-    {ElementCode::Ellipse, ArcFields},
+    {ElementCode::Ellipse, ArcFields},   {ElementCode::Text, TextFields},
 };
 
 }  // namespace
