@@ -1,7 +1,9 @@
 #include "cli/entity_fields.h"
 
+#include "cli/drawing_dump.h"
 #include "core/arc_entity.h"
 #include "core/circle_entity.h"
+#include "core/insert_entity.h"
 #include "core/line_entity.h"
 #include "core/point_entity.h"
 #include "core/solid_entity.h"
@@ -44,6 +46,18 @@ void ArcFields(const Entity& entity, JsonWriter& json) {
   json.Member("endAngle", arc.endAngle);
 }
 
+void InsertFields(const Entity& entity, JsonWriter& json) {
+  const InsertEntity& insert = *entity.AsInsert();
+  json.Member("blockName", insert.blockName);
+  json.Member("insertionPoint", insert.insertionPoint);
+  json.Member("xScale", insert.xScale);
+  json.Member("yScale", insert.yScale);
+  json.Member("rotation", insert.rotation);
+  // The expanded parts are left out: they are rebuilt from the block, never stored.
+  json.Key("attached");
+  WriteEntities(json, insert.attached);
+}
+
 // One row per kind; a kind that comes later adds its row and its function.
 struct KindFields {
   int elementCode;
@@ -53,7 +67,7 @@ constexpr KindFields kKinds[] = {
     {ElementCode::Line, LineFields},     {ElementCode::Point, PointFields},
     {ElementCode::Solid, SolidFields},   {ElementCode::Trace, SolidFields},
     {ElementCode::Circle, CircleFields}, {ElementCode::Arc, ArcFields},
-    {ElementCode::Ellipse, ArcFields},
+    {ElementCode::Ellipse, ArcFields},   {ElementCode::Insert, InsertFields},
 };
 
 }  // namespace
