@@ -1,7 +1,9 @@
 #include "cli/entity_fields.h"
 
+#include "cli/drawing_dump.h"
 #include "core/arc_entity.h"
 #include "core/circle_entity.h"
+#include "core/insert_entity.h"
 #include "core/line_entity.h"
 #include "core/point_entity.h"
 #include "core/solid_entity.h"
@@ -64,6 +66,18 @@ void TextFields(const Entity& entity, JsonWriter& json) {
   json.Member("content", text.content);
 }
 
+void InsertFields(const Entity& entity, JsonWriter& json) {
+  const InsertEntity& insert = *entity.AsInsert();
+  json.Member("blockName", insert.blockName);
+  json.Member("insertionPoint", insert.insertionPoint);
+  json.Member("xScale", insert.xScale);
+  json.Member("yScale", insert.yScale);
+  json.Member("rotation", insert.rotation);
+  // The expanded parts are left out: they are rebuilt from the block, never stored.
+  json.Key("attached");
+  WriteEntities(json, insert.attached);
+}
+
 // One row per kind; a kind that comes later adds its row and its function.
 struct KindFields {
   int elementCode;
@@ -74,6 +88,7 @@ constexpr KindFields kKinds[] = {
     {ElementCode::Solid, SolidFields},   {ElementCode::Trace, SolidFields},
     {ElementCode::Circle, CircleFields}, {ElementCode::Arc, ArcFields},
     {ElementCode::Ellipse, ArcFields},   {ElementCode::Text, TextFields},
+    {ElementCode::Insert, InsertFields},
 };
 
 }  // namespace
