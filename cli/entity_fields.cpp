@@ -4,7 +4,9 @@
 #include "core/circle_entity.h"
 #include "core/line_entity.h"
 #include "core/point_entity.h"
+#include "core/polyline_entity.h"
 #include "core/solid_entity.h"
+#include "core/vertex_entity.h"
 
 namespace korvo {
 namespace {
@@ -44,6 +46,27 @@ void ArcFields(const Entity& entity, JsonWriter& json) {
   json.Member("endAngle", arc.endAngle);
 }
 
+void PolylineFields(const Entity& entity, JsonWriter& json) {
+  const PolylineEntity& polyline = *entity.AsPolyline();
+  json.Member("polylineFlags", polyline.polylineFlags);
+  json.Member("curveType", polyline.curveType);
+  json.Key("vertices");
+  json.BeginArray();
+  for (const Entity* member : polyline.vertexList) {
+    const VertexEntity* vertex = member->AsVertex();
+    if (vertex == nullptr) continue;
+    json.BeginObject();
+    json.Member("position", vertex->position);
+    json.Member("startWidth", vertex->startWidth);
+    json.Member("endWidth", vertex->endWidth);
+    json.Member("bulge", vertex->bulge);
+    json.Member("vertexFlags", vertex->vertexFlags);
+    json.Member("tangentDirection", vertex->tangentDirection);
+    json.EndObject();
+  }
+  json.EndArray();
+}
+
 // One row per kind; a kind that comes later adds its row and its function.
 struct KindFields {
   int elementCode;
@@ -53,7 +76,7 @@ constexpr KindFields kKinds[] = {
     {ElementCode::Line, LineFields},     {ElementCode::Point, PointFields},
     {ElementCode::Solid, SolidFields},   {ElementCode::Trace, SolidFields},
     {ElementCode::Circle, CircleFields}, {ElementCode::Arc, ArcFields},
-    {ElementCode::Ellipse, ArcFields},
+    {ElementCode::Ellipse, ArcFields},   {ElementCode::Polyline, PolylineFields},
 };
 
 }  // namespace
