@@ -6,9 +6,11 @@
 #include "core/insert_entity.h"
 #include "core/line_entity.h"
 #include "core/point_entity.h"
+#include "core/polyline_entity.h"
 #include "core/solid_entity.h"
 #include "core/text_entity.h"
 #include "core/text_style.h"
+#include "core/vertex_entity.h"
 
 namespace korvo {
 namespace {
@@ -78,6 +80,27 @@ void InsertFields(const Entity& entity, JsonWriter& json) {
   WriteEntities(json, insert.attached);
 }
 
+void PolylineFields(const Entity& entity, JsonWriter& json) {
+  const PolylineEntity& polyline = *entity.AsPolyline();
+  json.Member("polylineFlags", polyline.polylineFlags);
+  json.Member("curveType", polyline.curveType);
+  json.Key("vertices");
+  json.BeginArray();
+  for (const Entity* member : polyline.vertexList) {
+    const VertexEntity* vertex = member->AsVertex();
+    if (vertex == nullptr) continue;
+    json.BeginObject();
+    json.Member("position", vertex->position);
+    json.Member("startWidth", vertex->startWidth);
+    json.Member("endWidth", vertex->endWidth);
+    json.Member("bulge", vertex->bulge);
+    json.Member("vertexFlags", vertex->vertexFlags);
+    json.Member("tangentDirection", vertex->tangentDirection);
+    json.EndObject();
+  }
+  json.EndArray();
+}
+
 // One row per kind; a kind that comes later adds its row and its function.
 struct KindFields {
   int elementCode;
@@ -88,7 +111,7 @@ constexpr KindFields kKinds[] = {
     {ElementCode::Solid, SolidFields},   {ElementCode::Trace, SolidFields},
     {ElementCode::Circle, CircleFields}, {ElementCode::Arc, ArcFields},
     {ElementCode::Ellipse, ArcFields},   {ElementCode::Text, TextFields},
-    {ElementCode::Insert, InsertFields},
+    {ElementCode::Insert, InsertFields}, {ElementCode::Polyline, PolylineFields},
 };
 
 }  // namespace

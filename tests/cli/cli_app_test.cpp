@@ -15,6 +15,7 @@
 #include "cli/drawing_dump.h"
 #include "core/drawing.h"
 #include "core/line_entity.h"
+#include "core/polyline_entity.h"
 #include "platform/file_io.h"
 
 namespace korvo {
@@ -87,6 +88,42 @@ TEST_F(CliApp, DumpOfOneLineIsExact) {
             "      \"lineWeight\": -1,\n"
             "      \"start\": [0.1, -0],\n"
             "      \"end\": [1e+300, 0.3333333333333333]\n"
+            "    }\n"
+            "  ]\n"
+            "}\n");
+}
+
+TEST_F(CliApp, DumpOfAPolylineListsItsVertices) {
+  Drawing drawing;
+  drawing.New();
+  auto* polyline = new PolylineEntity(drawing.settings);
+  polyline->AppendVertex(Point(0, 0), 0.5, 1, -1, 0, 0);
+  polyline->AppendVertex(Point(4, 0), 0, 0, 0, 16, 0.25);
+  polyline->SetClosed(true);
+  drawing.entities.AddTail(polyline);
+  const std::string dump = DumpDrawing(drawing, 4);
+  const std::string entities = dump.substr(dump.find("\"polylineFlags\""));
+  EXPECT_EQ(entities,
+            "\"polylineFlags\": 1,\n"
+            "      \"curveType\": 0,\n"
+            "      \"vertices\": [\n"
+            "        {\n"
+            "          \"position\": [0, 0],\n"
+            "          \"startWidth\": 0.5,\n"
+            "          \"endWidth\": 1,\n"
+            "          \"bulge\": -1,\n"
+            "          \"vertexFlags\": 0,\n"
+            "          \"tangentDirection\": 0\n"
+            "        },\n"
+            "        {\n"
+            "          \"position\": [4, 0],\n"
+            "          \"startWidth\": 0,\n"
+            "          \"endWidth\": 0,\n"
+            "          \"bulge\": 0,\n"
+            "          \"vertexFlags\": 16,\n"
+            "          \"tangentDirection\": 0.25\n"
+            "        }\n"
+            "      ]\n"
             "    }\n"
             "  ]\n"
             "}\n");
