@@ -12,6 +12,7 @@
 #include "platform/text_format.h"
 #include "tests/exchange/dxf_test_support.h"
 #include "text/font_loading.h"
+#include "text/line_type.h"
 
 namespace korvo {
 namespace {
@@ -169,6 +170,25 @@ TEST_F(DxfCompoundRecords, VertexLineWeightText) {
     EXPECT_NE(Entities().find(std::string("62\n256\n") + c.expected + "100\nAcDbVertex\n"),
               std::string::npos);
   }
+}
+
+TEST_F(DxfCompoundRecords, VerticesNameTheLineTypeAsTheLineTypeTableDoes) {
+  auto* dashDot = new LineType(u"DASH DOT", u"", u"1,-0.5,0,-0.5");
+  drawing.lineTypes.Add(dashDot);
+  drawing.settings.currentLineType = dashDot;
+  auto* polyline = new PolylineEntity(drawing.settings);
+  polyline->AppendVertex(0, 0, 0, 0, 0, 0, 0);
+  polyline->AppendVertex(1, 1, 0, 0, 0, 0, 0);
+  drawing.entities.AddTail(polyline);
+  const std::string text = testing::DxfText(drawing);
+  EXPECT_NE(text.find("AcDbLinetypeTableRecord\n2\nDASH DOT\n"), std::string::npos);
+  const std::string section = testing::EntitiesSection(text);
+  EXPECT_NE(section.find("0\nPOLYLINE\n5\n703\n100\nAcDbEntity\n8\n0\n6\nDASH DOT\n"),
+            std::string::npos);
+  EXPECT_NE(section.find("0\nVERTEX\n5\n704\n100\nAcDbEntity\n8\n0\n6\nDASH DOT\n62\n"),
+            std::string::npos);
+  EXPECT_NE(section.find("0\nVERTEX\n5\n705\n100\nAcDbEntity\n8\n0\n6\nDASH DOT\n62\n"),
+            std::string::npos);
 }
 
 TEST_F(DxfCompoundRecords, PolylineWithTooFewVerticesIsLeftOut) {
