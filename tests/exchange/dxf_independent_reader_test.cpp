@@ -103,6 +103,8 @@ for polyline in msp.query("POLYLINE"):
           len(polyline.vertices))
     print("vertex_flags", *[v.dxf.flags for v in polyline.vertices])
     print("vertex_xy", *[c for v in polyline.vertices for c in (v.dxf.location.x, v.dxf.location.y)])
+frame = doc.blocks.get("Frame")
+print("frame", *sorted(e.dxftype() for e in frame) if frame is not None else ["missing"])
 print("handseed", doc.header["$HANDSEED"])
 written = list(msp) + [v for p in msp.query("POLYLINE") for v in p.vertices]
 print("max_handle", max(int(e.dxf.handle, 16) for e in written))
@@ -259,6 +261,15 @@ TEST_F(DxfIndependentReader, ReadsTextsReferencesAndPolylines) {
   parts.AddTail(new LineEntity(0, 0, 1, 0, s));
   drawing.blocks.CreateBlock(u"Door 1", parts, Point(), Point(), Size());
   parts.DeleteAll();
+  // A block holding a text, a polyline and a reference to the first block.
+  parts.AddTail(new TextEntity(Point(0, 1), 1, 0, 1, 0, 0, kAlignCentre, u"Tag", s));
+  auto* outline = new PolylineEntity(s);
+  outline->AppendVertex(0, 0, 0, 0, 0, 0, 0);
+  outline->AppendVertex(2, 0, 0, 0, 1, 0, 0);
+  parts.AddTail(outline);
+  parts.AddTail(new InsertEntity(u"Door 1", Point(3, 0), 1, 1, 0, s));
+  drawing.blocks.CreateBlock(u"Frame", parts, Point(), Point(), Size());
+  parts.DeleteAll();
 
   drawing.entities.AddTail(new TextEntity(Point(1, 2), 2.5, 0, 1, 0, 0, kAlignLeft, u"A B\nC", s));
   drawing.entities.AddTail(new TextEntity(Point(20, 0), 2, 0, 1, 0, 0, kAlignRight, u"H", s));
@@ -302,6 +313,7 @@ TEST_F(DxfIndependentReader, ReadsTextsReferencesAndPolylines) {
   ASSERT_EQ(std::distance(lineStarts.first, lineStarts.second), 2);
   ExpectNumbers(lineStarts.first->second, {7, 8});
 
+  EXPECT_EQ(Only(lines, "frame"), "INSERT POLYLINE TEXT");
   EXPECT_EQ(Only(lines, "polyline"), "5 5 True 4");
   EXPECT_EQ(Only(lines, "vertex_flags"), "16 8 16 16");
   ExpectNumbers(Only(lines, "vertex_xy"), {0, 0, 1, 0.5, 4, 0, 2, 3});
