@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "core/drawing_file.h"
+#include "exchange/dxf_export.h"
 
 namespace korvo {
 namespace {
@@ -16,6 +17,11 @@ bool SaveNative(const Drawing& drawing, const std::filesystem::path& path, const
   return SaveDrawing(drawing, path, messages);
 }
 
+bool SaveDxf(const Drawing& drawing, const std::filesystem::path& path, const SaveAsOptions&,
+             MessageBoxService& messages) {
+  return ExportDxf(drawing, path, messages);
+}
+
 // One row per format, by lower-cased extension; a name that matches no row is saved in
 // the native format.
 struct SaveFormat {
@@ -24,6 +30,7 @@ struct SaveFormat {
 };
 constexpr SaveFormat kFormats[] = {
     {".korvodwg", SaveNative},
+    {".dxf", SaveDxf},
 };
 
 std::string LowerCaseExtension(const std::filesystem::path& path) {
