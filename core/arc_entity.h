@@ -38,6 +38,7 @@ class ArcEntity : public Entity {
   void Scale(const Scaling& scaling) override;
   void ReadBody(ArchiveReader& archive) override;
   bool WriteBody(ArchiveWriter& archive) const override;
+  void DrawShape(RenderContext& rc) override;
   double NearestPoint(const Point& p, Point& out, int mode = 0) const override;
   double NearestKeyPoint(const Point& p, Point& out) const override;
   int IntersectWithCircle(const CircleEntity& circle, PointList& out) const override;

@@ -22,6 +22,7 @@ class LineEntity : public Entity {
   void Scale(const Scaling& scaling) override;
   void ReadBody(ArchiveReader& archive) override;
   bool WriteBody(ArchiveWriter& archive) const override;
+  void DrawShape(RenderContext& rc) override;
   double NearestPoint(const Point& p, Point& out, int mode = 0) const override;
   // Start, end or midpoint.
   double NearestKeyPoint(const Point& p, Point& out) const override;

@@ -26,6 +26,7 @@ class SolidEntity : public Entity {
   void Scale(const Scaling& scaling) override;
   void ReadBody(ArchiveReader& archive) override;
   bool WriteBody(ArchiveWriter& archive) const override;
+  void DrawShape(RenderContext& rc) override;
   // Over the outline; an edge taken later wins only when strictly nearer.
   double NearestPoint(const Point& p, Point& out, int mode = 0) const override;
   double NearestKeyPoint(const Point& p, Point& out) const override;
