@@ -13,6 +13,18 @@
 namespace korvo {
 namespace {
 
+// How far from one turn the span of a stored full curve may come through rounding.
+constexpr double kFullTurnTolerance = 1e-12;
+
+bool IsFullTurn(double start, double end) {
+  return std::fabs(end - start - kTwoPi) <= kFullTurnTolerance;
+}
+
+// Angles this near 0 are 0; −0 becomes +0, so that an arc has one stored form.
+double SnapToZero(double angle) {
+  return std::fabs(angle) < 1e-6 ? 0.0 : angle + 0.0;
+}
+
 // The centre by group codes 10 and 20, and the pairs (10,20) and (20,10).
 CoordinatePart CentreCode(int code) {
   return MatchCoordinateCode(code, 10, 20, PairOrder::EitherOrder);
@@ -102,10 +114,27 @@ void ArcEntity::NormalizeArc() {
     endAngle += rotation;
     rotation = 0;
   }
-  if (std::fabs(startAngle) < 1e-6) startAngle = 0;
-  if (std::fabs(endAngle) < 1e-6) endAngle = 0;
+  // Normalising a normalised arc must change nothing, or a drawing would not come back
+  // unchanged from saving and reopening. A full turn is therefore kept as its start and one
+  // turn from it: reducing both ends separately could leave them a rounding step apart, and
+  // the full curve would reopen as a sliver.
+  if (IsFullTurn(startAngle, endAngle)) {
+    startAngle = std::fmod(SnapToZero(startAngle), kTwoPi);
+    if (startAngle > kPi) startAngle -= kTwoPi;
+    startAngle = SnapToZero(startAngle);
+    endAngle = startAngle + kTwoPi;
+    return;
+  }
+  startAngle = SnapToZero(startAngle);
+  endAngle = SnapToZero(endAngle);
   NormalizeAngles(startAngle, endAngle);
-  if (endAngle == startAngle) endAngle += kTwoPi;
+  // Reducing can bring an angle near 0 again.
+  startAngle = SnapToZero(startAngle);
+  endAngle = SnapToZero(endAngle);
+  // A zero-length arc becomes the full curve, and so does one that is a turn up to rounding
+  // or that snapping its start left a little over a turn.
+  if (endAngle == startAngle || endAngle - startAngle > kTwoPi || IsFullTurn(startAngle, endAngle))
+    endAngle = startAngle + kTwoPi;
 }
 
 bool ArcEntity::GetExtents(Point& min, Point& max) const {

@@ -12,6 +12,7 @@
 namespace korvo {
 
 class FileWriter;
+class NativeLoadContext;
 
 // The three archive failures of the native format, plus a value the format cannot hold.
 enum class ArchiveErrorKind {
@@ -57,6 +58,11 @@ class ArchiveReader {
 
   // The version of the file being read (0..4), for the readers of records that changed.
   int version = 4;
+  // The drawing being read, for references by index; null outside a file read.
+  const NativeLoadContext* loadContext = nullptr;
+  // Entity lists being read inside one another (block references carry lists); bounded so
+  // that a crafted file cannot exhaust the stack.
+  int listDepth = 0;
 
  private:
   void Need(std::size_t count) const;

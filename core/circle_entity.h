@@ -30,6 +30,8 @@ class CircleEntity : public Entity {
   void ReadBody(ArchiveReader& archive) override;
   bool WriteBody(ArchiveWriter& archive) const override;
   void DrawShape(RenderContext& rc) override;
+  // The DXF record; defined in the exchange layer.
+  bool WriteDxf(DxfWriter& writer) const override;
   double NearestPoint(const Point& p, Point& out, int mode = 0) const override;
   double NearestKeyPoint(const Point& p, Point& out) const override;
   int IntersectWithCircle(const CircleEntity& circle, PointList& out) const override;

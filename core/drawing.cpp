@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "core/block_binding.h"
 #include "core/entity.h"
+#include "core/insert_entity.h"
 #include "platform/text_format.h"
 
 namespace korvo {
@@ -91,11 +93,30 @@ void Drawing::DeselectAll() {
   }
 }
 
-bool Drawing::IsLayerUsed(const Layer* layer) const {
-  for (const Entity* entity : entities) {
-    if (!entity->IsErased() && entity->layer == layer) return true;
+namespace {
+
+bool AnyOnLayer(const EntityList& list, const Layer* layer) {
+  for (const Entity* entity : list) {
+    if (entity->IsErased()) continue;
+    if (entity->layer == layer) return true;
+    if (const InsertEntity* insert = entity->AsInsert()) {
+      if (AnyOnLayer(insert->expanded, layer) || AnyOnLayer(insert->attached, layer)) return true;
+    }
   }
   return false;
+}
+
+}  // namespace
+
+bool Drawing::IsLayerUsed(const Layer* layer) const {
+  if (AnyOnLayer(entities, layer)) return true;
+  return std::any_of(blocks.begin(), blocks.end(),
+                     [&](const BlockDefinition* block) { return AnyOnLayer(*block, layer); });
+}
+
+void Drawing::RenameBlock(std::u16string_view oldName, std::u16string_view newName) {
+  RenameBlockReferences(entities, oldName, newName);
+  for (BlockDefinition* block : blocks) RenameBlockReferences(*block, oldName, newName);
 }
 
 std::u16string Drawing::MakeUniqueBlockName(std::u16string_view prefix, int& counter) const {

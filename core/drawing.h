@@ -39,8 +39,12 @@ class Drawing {
   void DeselectAll();
 
   // True when a non-erased entity, or an entity carried by a non-erased block reference,
-  // is on `layer`.
+  // is on `layer`, at any depth. The entities of block definitions count too: a definition
+  // that is not referenced now may be inserted later, and its entities must not be left
+  // pointing at a removed layer.
   bool IsLayerUsed(const Layer* layer) const;
+  // Renames the references to a block, in the drawing's entities and in every definition.
+  void RenameBlock(std::u16string_view oldName, std::u16string_view newName);
   // "%s%d" of prefix and counter, counting up until no block has that name; the counter is
   // left one past the number used.
   std::u16string MakeUniqueBlockName(std::u16string_view prefix, int& counter) const;

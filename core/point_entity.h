@@ -25,6 +25,8 @@ class PointEntity : public Entity {
   void ReadBody(ArchiveReader& archive) override;
   bool WriteBody(ArchiveWriter& archive) const override;
   void DrawShape(RenderContext& rc) override;
+  // The DXF record; defined in the exchange layer.
+  bool WriteDxf(DxfWriter& writer) const override;
   // The position, or a nearer point on the strokes of the displayed symbol.
   double NearestPoint(const Point& p, Point& out, int mode = 0) const override;
   double NearestKeyPoint(const Point& p, Point& out) const override;

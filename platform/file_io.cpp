@@ -4,6 +4,7 @@
 #include <random>
 #include <system_error>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace korvo {
@@ -15,16 +16,18 @@ std::optional<std::vector<uint8_t>> ReadFileBytes(const std::filesystem::path& p
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (file == nullptr) return std::nullopt;
   std::vector<uint8_t> bytes;
-  uint8_t chunk[kBufferSize];
-  bool ok = true;
-  for (;;) {
-    const std::size_t n = std::fread(chunk, 1, sizeof chunk, file);
-    bytes.insert(bytes.end(), chunk, chunk + n);
-    if (n < sizeof chunk) {
-      ok = std::ferror(file) == 0;
-      break;
-    }
+  // Read straight into storage of the file's size, so that a large drawing is neither
+  // copied through a buffer nor held twice while the vector grows.
+  struct stat info {};
+  if (::fstat(::fileno(file), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
+    bytes.resize(static_cast<std::size_t>(info.st_size));
+    bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file));
   }
+  // Whatever follows: all of a file without a size (a pipe), or the rest of one that grew.
+  uint8_t chunk[kBufferSize];
+  for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, file)) > 0;)
+    bytes.insert(bytes.end(), chunk, chunk + n);
+  const bool ok = std::ferror(file) == 0;
   std::fclose(file);
   if (!ok) return std::nullopt;
   return bytes;

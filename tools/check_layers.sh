@@ -4,7 +4,7 @@
 set -u
 root=${1:-$(dirname "$0")/..}
 cd "$root" || exit 2
-layers=(platform geometry text core view exchange commands plugin app)
+layers=(platform geometry text core view exchange cli commands plugin app)
 rank() { local i; for i in "${!layers[@]}"; do [ "${layers[$i]}" = "$1" ] && { echo "$i"; return; }; done; echo -1; }
 status=0
 for dir in "${layers[@]}"; do

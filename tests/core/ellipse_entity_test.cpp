@@ -214,5 +214,60 @@ TEST(EllipseEntity, PropertyRoundTrips) {
   EXPECT_EQ(ellipse.ratio, 0.5);
 }
 
+// Regression: reducing both ends of a full turn separately could leave them a rounding step
+// apart, so that a full or zero-length elliptic arc reopened as a sliver.
+TEST(EllipseEntity, FullTurnIsStableAcrossSaveAndReopen) {
+  for (int i = -700; i <= 700; ++i) {
+    const double start = i * 0.01;
+    for (double span : {0.0, kTwoPi}) {
+      SCOPED_TRACE(testing::Message() << "start " << start << " span " << span);
+      const EllipseEntity first(Settings(), {1, 2}, 3, 0.5, 0.25, start, start + span);
+      EXPECT_NEAR(first.endAngle - first.startAngle, kTwoPi, 1e-12);
+      const EllipseEntity* current = &first;
+      EllipseEntity reopened[3];
+      for (EllipseEntity& next : reopened) {
+        ArchiveWriter writer;
+        ASSERT_TRUE(current->WriteBody(writer));
+        ArchiveReader reader(writer.bytes());
+        next.ReadBody(reader);
+        EXPECT_EQ(next.startAngle, first.startAngle);
+        EXPECT_EQ(next.endAngle, first.endAngle);
+        current = &next;
+      }
+    }
+  }
+}
+
+// Regression: angles that reduced to −0 or to a value near 0 were normalised differently the
+// second time, so such arcs changed on every save and reopen.
+TEST(EllipseEntity, NormalisingAgainChangesNothing) {
+  struct Case {
+    const char* name;
+    double start, end;
+  } cases[] = {
+      {"start a turn below 0", -kTwoPi, -3},
+      {"start just over a turn", kTwoPi + 1e-7, 3},
+      {"end just over two turns", -1, 2 * kTwoPi + 5e-7},
+      {"zero length near 0", 3e-7, 3e-7},
+      {"nearly a turn from a tiny start", 5e-7, kTwoPi},
+      {"ends swapped across 0", 1, -1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const EllipseEntity first(Settings(), {0, 0}, 2, 0.5, 0.1, c.start, c.end);
+    EXPECT_FALSE(std::signbit(first.startAngle) && first.startAngle == 0);
+    EXPECT_GT(first.endAngle, first.startAngle);
+    EXPECT_LE(first.endAngle - first.startAngle, kTwoPi);
+    ArchiveWriter writer;
+    ASSERT_TRUE(first.WriteBody(writer));
+    EllipseEntity reopened;
+    ArchiveReader reader(writer.bytes());
+    reopened.ReadBody(reader);
+    ArchiveWriter again;
+    ASSERT_TRUE(reopened.WriteBody(again));
+    EXPECT_EQ(again.bytes(), writer.bytes());
+  }
+}
+
 }  // namespace
 }  // namespace korvo

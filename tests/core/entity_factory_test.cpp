@@ -14,9 +14,19 @@ TEST(EntityFactory, RegisteredCodesGiveTheirKind) {
     bool (*isKind)(const Entity&);
   } cases[] = {
       {"line", 1, [](const Entity& e) { return e.AsLine() != nullptr; }},
+      {"text", 4, [](const Entity& e) { return e.AsText() != nullptr; }},
       {"solid", 5,
        [](const Entity& e) { return e.AsSolid() != nullptr && e.AsTrace() == nullptr; }},
+      {"block reference", 7, [](const Entity& e) { return e.AsInsert() != nullptr; }},
+      {"polyline", 9,
+       [](const Entity& e) { return e.AsPolyline() != nullptr && e.AsInsert() != nullptr; }},
+      {"wide straight segment", 10,
+       [](const Entity& e) { return e.AsWideLineSegment() != nullptr && e.AsLine() != nullptr; }},
+      {"wide arc segment", 11,
+       [](const Entity& e) { return e.AsWideArcSegment() != nullptr && e.AsArc() != nullptr; }},
       {"point", 16, [](const Entity& e) { return e.AsPoint() != nullptr; }},
+      {"vertex", 19,
+       [](const Entity& e) { return e.AsVertex() != nullptr && e.AsPoint() != nullptr; }},
       {"trace", 18,
        [](const Entity& e) { return e.AsTrace() != nullptr && e.AsSolid() != nullptr; }},
   };

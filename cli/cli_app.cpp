@@ -1,0 +1,89 @@
+#include "cli/cli_app.h"
+
+#include <filesystem>
+
+#include "cli/drawing_dump.h"
+#include "core/drawing.h"
+#include "core/drawing_file.h"
+#include "exchange/save_as.h"
+#include "platform/message_box.h"
+#include "platform/utf16.h"
+
+namespace korvo {
+namespace {
+
+// Shows each message as one line on the error stream, at once, and counts them.
+class StreamMessageBox : public MessageBoxService {
+ public:
+  explicit StreamMessageBox(std::ostream& err) : err_(err) {}
+  MessageAnswer Show(std::u16string_view text, MessageButtons, MessageIcon) override {
+    err_ << Utf16ToUtf8(text) << '\n';
+    ++count_;
+    return MessageAnswer::Ok;
+  }
+  int count() const { return count_; }
+
+ private:
+  std::ostream& err_;
+  int count_ = 0;
+};
+
+std::filesystem::path PathOf(const std::string& argument) {
+  return std::filesystem::path(std::u8string(argument.begin(), argument.end()));
+}
+
+int Dump(const std::string& file, std::ostream& out, std::ostream& err) {
+  StreamMessageBox messages(err);
+  Drawing drawing;
+  const OpenResult result = OpenDrawing(PathOf(file), drawing, messages);
+  if (result.opened) out << DumpDrawing(drawing, result.version);
+  return messages.count() == 0 ? 0 : 1;
+}
+
+int Convert(const std::string& input, const std::string& output, std::ostream& err) {
+  StreamMessageBox messages(err);
+  Drawing drawing;
+  const OpenResult result = OpenDrawing(PathOf(input), drawing, messages);
+  // A file that could not be read is not turned into an empty drawing elsewhere.
+  if (!result.opened || messages.count() != 0) return 1;
+  return SaveDrawingAs(drawing, PathOf(output), SaveAsOptions{}, messages) ? 0 : 1;
+}
+
+int Usage(std::ostream& err) {
+  err << CliHelp();
+  return 2;
+}
+
+}  // namespace
+
+std::string CliHelp() {
+  return "Usage:\n"
+         "  korvocad-cli dump FILE\n"
+         "      Prints the drawing FILE (.KorvoDWG, any version) as one JSON document:\n"
+         "      version, settings, lineTypes, layers, textStyles, blocks and entities,\n"
+         "      in table and list order. Each entity has kind (its element code), layer,\n"
+         "      lineType, colorIndex, lineWeight and the fields of its kind. Points are\n"
+         "      [x, y]; numbers read back exactly; NaN and infinities are the strings\n"
+         "      \"NaN\", \"Infinity\" and \"-Infinity\".\n"
+         "  korvocad-cli convert IN OUT\n"
+         "      Opens the drawing IN and saves it as OUT. The extension of OUT chooses the\n"
+         "      format as Save As does; any extension the tool does not export is saved\n"
+         "      as a native drawing file (version 4) under exactly that name. OUT is\n"
+         "      replaced only when the whole file was written.\n"
+         "  korvocad-cli --help\n"
+         "      Shows this text.\n"
+         "Messages shown while opening or saving go to standard error, one per line, in\n"
+         "the order shown; the exit status is then 1. Usage errors exit with 2.\n";
+}
+
+int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+  if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+    out << CliHelp();
+    return 0;
+  }
+  if (args.size() == 2 && args[0] == "dump") return Dump(args[1], out, err);
+  if (args.size() == 3 && args[0] == "convert") return Convert(args[1], args[2], err);
+  return Usage(err);
+}
+
+}  // namespace korvo

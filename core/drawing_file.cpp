@@ -1,0 +1,71 @@
+#include "core/drawing_file.h"
+
+#include <new>
+
+#include "core/drawing.h"
+#include "core/native_drawing.h"
+#include "platform/file_io.h"
+
+namespace korvo {
+namespace {
+
+void Report(MessageBoxService& messages, std::u16string_view text) {
+  messages.Show(text, MessageButtons::Ok, MessageIcon::Exclamation);
+}
+
+}  // namespace
+
+OpenResult OpenDrawingBytes(std::span<const uint8_t> bytes, Drawing& drawing,
+                            MessageBoxService& messages) {
+  // The entity factory reports unknown kinds through the process-wide message box.
+  ScopedMessageBox scope(messages);
+  drawing.Clear();
+  ArchiveReader archive(bytes);
+  OpenResult result;
+  try {
+    const NativeReadOutcome outcome = ReadDrawing(archive, drawing);
+    if (outcome == NativeReadOutcome::UnknownMagic) Report(messages, kFailedToOpenDocument);
+    if (outcome == NativeReadOutcome::Read) result.version = archive.version;
+  } catch (const ArchiveError& error) {
+    drawing.Clear();
+    Report(messages, error.kind() == ArchiveErrorKind::InvalidArgument ? kFailedToOpenDocument
+                                                                       : kUnexpectedFileFormat);
+    return result;
+  } catch (const std::bad_alloc&) {
+    drawing.Clear();
+    Report(messages, kFailedToOpenDocument);
+    return result;
+  }
+  drawing.CompleteAfterOpen();
+  result.opened = true;
+  return result;
+}
+
+OpenResult OpenDrawing(const std::filesystem::path& path, Drawing& drawing,
+                       MessageBoxService& messages) {
+  const std::optional<std::vector<uint8_t>> bytes = ReadFileBytes(path);
+  if (!bytes) {
+    Report(messages, kFailedToOpenDocument);
+    return {};
+  }
+  OpenResult result = OpenDrawingBytes(*bytes, drawing, messages);
+  if (result.opened) drawing.path = path;
+  return result;
+}
+
+bool SaveDrawing(const Drawing& drawing, const std::filesystem::path& path,
+                 MessageBoxService& messages) {
+  const bool saved = WriteFileAtomically(path, [&drawing](FileWriter& file) {
+    ArchiveWriter archive(file);
+    try {
+      WriteDrawing(archive, drawing);
+    } catch (const ArchiveError&) {
+      return false;
+    }
+    return !file.Failed();
+  });
+  if (!saved) Report(messages, kFailedToSaveDocument);
+  return saved;
+}
+
+}  // namespace korvo

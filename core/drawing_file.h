@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+
+#include "platform/message_box.h"
+
+namespace korvo {
+
+class Drawing;
+
+// The messages of opening and saving.
+inline constexpr char16_t kUnexpectedFileFormat[] = u"Unexpected file format.";
+inline constexpr char16_t kFailedToOpenDocument[] = u"Failed to open document.";
+inline constexpr char16_t kFailedToSaveDocument[] = u"Failed to save document.";
+
+struct OpenResult {
+  // The open operation succeeded: the drawing holds the file, completed with layer "0",
+  // the built-in line types and "STANDARD" where missing. A file shorter than a magic or
+  // with an unknown magic also succeeds, as a new drawing. On failure the drawing is
+  // cleared (a damaged file) or untouched (a file that cannot be read at all).
+  bool opened = false;
+  int version = -1;  // the version of the file read; -1 when none was
+};
+
+// Opens a drawing file as the user meets it: every failure is shown through `messages`.
+OpenResult OpenDrawing(const std::filesystem::path& path, Drawing& drawing,
+                       MessageBoxService& messages);
+OpenResult OpenDrawingBytes(std::span<const uint8_t> bytes, Drawing& drawing,
+                            MessageBoxService& messages);
+
+// Writes the drawing in the newest version. The file is replaced only after the whole
+// drawing reached the disk, so a failed save leaves the previous file as it was; the
+// failure is shown through `messages`.
+bool SaveDrawing(const Drawing& drawing, const std::filesystem::path& path,
+                 MessageBoxService& messages);
+
+}  // namespace korvo

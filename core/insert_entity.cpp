@@ -1,0 +1,175 @@
+#include "core/insert_entity.h"
+
+#include "core/block_definition.h"
+#include "core/coordinate_property.h"
+#include "geometry/geometry.h"
+
+namespace korvo {
+
+InsertEntity::InsertEntity(std::u16string name, const Point& insertion, double scaleX,
+                           double scaleY, double angle, const DrawingSettings& settings)
+    : Entity(settings),
+      insertionPoint(insertion),
+      xScale(scaleX),
+      yScale(scaleY),
+      rotation(angle),
+      blockName(std::move(name)) {}
+
+void InsertEntity::SetBlock(const BlockDefinition& block) {
+  // Scale and rotate about the base point while the parts are still in block coordinates,
+  // then carry the base point onto the insertion point.
+  expanded.CopyFrom(block);
+  expanded.Scale(Scaling{block.basePoint, xScale, yScale});
+  expanded.Rotate(Rotation::About(block.basePoint, rotation));
+  expanded.Translate(insertionPoint);
+  expanded.TranslateToOrigin(block.basePoint);
+}
+
+void InsertEntity::CopyInsertFrom(const InsertEntity& other) {
+  if (&other == this) return;
+  CopyHeaderFrom(other);
+  insertionPoint = other.insertionPoint;
+  xScale = other.xScale;
+  yScale = other.yScale;
+  rotation = other.rotation;
+  blockName = other.blockName;
+  expanded.CopyFrom(other.expanded);
+  attached.CopyFrom(other.attached);
+}
+
+Entity& InsertEntity::CopyFrom(const Entity& other) {
+  if (const InsertEntity* insert = other.AsInsert()) CopyInsertFrom(*insert);
+  return *this;
+}
+
+bool InsertEntity::GetExtents(Point& min, Point& max) const {
+  if (expanded.GetExtents(min, max)) return true;
+  return attached.GetExtents(min, max);
+}
+
+void InsertEntity::Translate(const Point& offset) {
+  insertionPoint.Translate(offset);
+  ForEachPart([&](Entity& part) { part.Translate(offset); });
+}
+
+void InsertEntity::Rotate(const Rotation& turn) {
+  insertionPoint.Rotate(turn);
+  rotation += turn.angle;
+  ForEachPart([&](Entity& part) { part.Rotate(turn); });
+}
+
+void InsertEntity::Scale(const Scaling& scaling) {
+  xScale *= scaling.sx;
+  yScale *= scaling.sy;
+  insertionPoint.Scale(scaling);
+  ForEachPart([&](Entity& part) { part.Scale(scaling); });
+}
+
+double InsertEntity::NearestPoint(const Point& p, Point& out, int mode) const {
+  if (!expanded.empty()) return expanded.NearestPoint(p, out, mode);
+  out = insertionPoint;
+  return Distance(p, insertionPoint);
+}
+
+double InsertEntity::NearestKeyPoint(const Point& p, Point& out) const {
+  // A reference whose block was never found still snaps somewhere sensible.
+  if (expanded.empty() && attached.empty()) {
+    out = insertionPoint;
+    return Distance(p, insertionPoint);
+  }
+  double best = kNoDistance;
+  out = Point(0, 0);
+  ForEachPart([&](const Entity& part) {
+    Point candidate;
+    const double distance = part.NearestKeyPoint(p, candidate);
+    if (distance < best) best = distance, out = candidate;
+  });
+  return best;
+}
+
+template <class Intersect>
+int InsertEntity::SumOverParts(Intersect intersect) const {
+  int count = 0;
+  ForEachPart([&](const Entity& part) { count += intersect(part); });
+  return count;
+}
+
+int InsertEntity::IntersectWithCircle(const CircleEntity& circle, PointList& out) const {
+  return SumOverParts([&](const Entity& part) { return part.IntersectWithCircle(circle, out); });
+}
+
+int InsertEntity::IntersectWithArc(const ArcEntity& arc, PointList& out) const {
+  return SumOverParts([&](const Entity& part) { return part.IntersectWithArc(arc, out); });
+}
+
+int InsertEntity::IntersectWithLine(const LineEntity& line, PointList& out) const {
+  return SumOverParts([&](const Entity& part) { return part.IntersectWithLine(line, out); });
+}
+
+int InsertEntity::IntersectWithPoint(const PointEntity&, PointList&) const {
+  return 0;
+}
+
+int InsertEntity::IntersectWith(const Entity& other, PointList& out) const {
+  return SumOverParts([&](const Entity& part) { return part.IntersectWith(other, out); });
+}
+
+int InsertEntity::IntersectSelf(PointList& out) const {
+  int count = 0;
+  for (auto it = expanded.begin(); it != expanded.end(); ++it) {
+    const Entity& part = **it;
+    if (!part.IsVisible()) continue;
+    count += part.IntersectSelf(out);
+    for (auto later = std::next(it); later != expanded.end(); ++later) {
+      if ((*later)->IsVisible()) count += part.IntersectWith(**later, out);
+    }
+    for (const Entity* other : attached) {
+      if (other->IsVisible()) count += part.IntersectWith(*other, out);
+    }
+  }
+  return count;
+}
+
+bool InsertEntity::GetTypeProperty(int code, PropertyValue& out) const {
+  switch (code) {
+    case 2:
+      out = blockName;
+      return true;
+    case 41:
+      out = xScale;
+      return true;
+    case 42:
+      out = yScale;
+      return true;
+    case 50:
+      out = rotation;
+      return true;
+    default:
+      break;
+  }
+  return GetCoordinate(insertionPoint, MatchCoordinateCode(code, 10, 20, PairOrder::EitherOrder),
+                       out);
+}
+
+bool InsertEntity::SetTypeProperty(int code, const PropertyValue& in) {
+  switch (code) {
+    case 2: {
+      const std::u16string* name = std::get_if<std::u16string>(&in);
+      if (name == nullptr || name->empty()) return false;
+      blockName = *name;
+      return true;
+    }
+    case 41:
+      return GetDouble(in, xScale);
+    case 42:
+      return GetDouble(in, yScale);
+    case 50:
+      return GetDouble(in, rotation);
+    default:
+      break;
+  }
+  return SetCoordinate(insertionPoint, MatchCoordinateCode(code, 10, 20, PairOrder::EitherOrder),
+                       in);
+}
+
+}  // namespace korvo

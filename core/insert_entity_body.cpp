@@ -1,0 +1,42 @@
+#include "core/archive.h"
+#include "core/insert_entity.h"
+#include "core/native_context.h"
+#include "core/native_entity_list.h"
+
+namespace korvo {
+namespace {
+
+// Version from which a reference's own entities follow its (always empty) expanded list.
+constexpr int kAttachedListVersion = 2;
+
+}  // namespace
+
+void InsertEntity::ReadBody(ArchiveReader& archive) {
+  expanded.DeleteAll();
+  attached.DeleteAll();
+  blockName = archive.ReadNamedString();
+  insertionPoint = archive.ReadPoint();
+  xScale = archive.ReadF64();
+  yScale = archive.ReadF64();
+  rotation = archive.ReadF64();
+  {
+    // Older programs stored the expanded parts here; they are rebuilt from the block, so
+    // whatever the file holds is read past and dropped.
+    EntityList stale;
+    ReadEntityList(archive, stale);
+  }
+  if (GetLoadVersion(archive) >= kAttachedListVersion) ReadEntityList(archive, attached);
+}
+
+bool InsertEntity::WriteBody(ArchiveWriter& archive) const {
+  archive.WriteNamedString(blockName);
+  archive.WritePoint(insertionPoint);
+  archive.WriteF64(xScale);
+  archive.WriteF64(yScale);
+  archive.WriteF64(rotation);
+  archive.WriteGuardedCount(0);  // the expanded parts are never saved
+  WriteEntityList(archive, attached);
+  return true;
+}
+
+}  // namespace korvo

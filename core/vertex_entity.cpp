@@ -1,0 +1,108 @@
+#include "core/vertex_entity.h"
+
+#include <cmath>
+
+#include "core/archive.h"
+#include "core/coordinate_property.h"
+#include "core/polyline_entity.h"
+
+namespace korvo {
+namespace {
+
+bool IsSettableFlag(int value) {
+  return value == VertexFlag::CurveFitExtra || value == VertexFlag::CurveFitTangent ||
+         value == VertexFlag::SplineFit || value == VertexFlag::SplineFrame;
+}
+
+}  // namespace
+
+Entity& VertexEntity::CopyFrom(const Entity& other) {
+  if (const VertexEntity* vertex = other.AsVertex()) {
+    CopyHeaderFrom(other);
+    position = vertex->position;
+    startWidth = vertex->startWidth;
+    endWidth = vertex->endWidth;
+    vertexFlags = vertex->vertexFlags;
+    bulge = vertex->bulge;
+    tangentDirection = vertex->tangentDirection;
+  }
+  return *this;
+}
+
+void VertexEntity::Scale(const Scaling& scaling) {
+  position.Scale(scaling);
+  startWidth *= std::fabs(scaling.sx);
+  endWidth *= std::fabs(scaling.sx);
+  if (scaling.Mirrors()) bulge = -bulge;
+}
+
+void VertexEntity::ReadBody(ArchiveReader& archive) {
+  position = archive.ReadPoint();
+  startWidth = archive.ReadF64();
+  endWidth = archive.ReadF64();
+  bulge = archive.ReadF64();
+  vertexFlags = archive.ReadU8();
+  tangentDirection = archive.ReadF64();
+}
+
+bool VertexEntity::WriteBody(ArchiveWriter& archive) const {
+  archive.WritePoint(position);
+  archive.WriteF64(startWidth);
+  archive.WriteF64(endWidth);
+  archive.WriteF64(bulge);
+  archive.WriteU8(vertexFlags);
+  archive.WriteF64(tangentDirection);
+  return true;
+}
+
+bool VertexEntity::GetTypeProperty(int code, PropertyValue& out) const {
+  switch (code) {
+    case 40:
+      return out = startWidth, true;
+    case 41:
+      return out = endWidth, true;
+    case 42:
+      return out = bulge, true;
+    case 50:
+      return out = tangentDirection, true;
+    case 70:
+      return out = int{vertexFlags}, true;
+    default:
+      // The editing command addresses the position by the pair in either order.
+      return GetCoordinate(position, MatchCoordinateCode(code, 10, 20, PairOrder::EitherOrder),
+                           out);
+  }
+}
+
+bool VertexEntity::SetTypeProperty(int code, const PropertyValue& in) {
+  bool changed = false;
+  switch (code) {
+    case 40:
+      changed = GetDouble(in, startWidth);
+      break;
+    case 41:
+      changed = GetDouble(in, endWidth);
+      break;
+    case 42:
+      changed = GetDouble(in, bulge);
+      break;
+    case 50:
+      changed = GetDouble(in, tangentDirection);
+      break;
+    case 70: {
+      int value = 0;
+      if (!GetInt(in, value) || !IsSettableFlag(value)) return false;
+      vertexFlags = static_cast<uint8_t>(value);
+      changed = true;
+      break;
+    }
+    default:
+      changed =
+          SetCoordinate(position, MatchCoordinateCode(code, 10, 20, PairOrder::EitherOrder), in);
+      break;
+  }
+  if (changed && owner != nullptr) owner->segmentsValid = 0;
+  return changed;
+}
+
+}  // namespace korvo

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "core/arc_entity.h"
+
+namespace korvo {
+
+// A circular polyline segment running counter-clockwise from its start angle to its end
+// angle, its width varying linearly with the angle from `startWidth` to `endWidth`.
+// Generated from a polyline's vertices and never written.
+class WideArcSegmentEntity : public ArcEntity {
+ public:
+  WideArcSegmentEntity() = default;
+  // The arc about `centre` from the direction of `from` to the direction of `to`, with the
+  // radius of `from`.
+  WideArcSegmentEntity(const Point& centre, const Point& from, const Point& to, double widthAtStart,
+                       double widthAtEnd);
+
+  int GetElementCode() const override { return ElementCode::WideArcSegment; }
+  bool IsFilled(double pixelSize) const override;
+  // Both ends at the inner and outer radius and the outer band at every quarter turn within.
+  bool GetExtents(Point& min, Point& max) const override;
+  // Only from another wide arc segment.
+  Entity& CopyFrom(const Entity& other) override;
+  void Scale(const Scaling& scaling) override;
+  // A discarded point, the arc, then both widths.
+  void ReadBody(ArchiveReader& archive) override;
+  // Segments are rebuilt from the vertices: nothing is written.
+  bool WriteBody(ArchiveWriter& archive) const override;
+  bool WriteDxf(DxfWriter& writer) const override;
+  // On the arc, and when wide on the band's outline.
+  double NearestPoint(const Point& p, Point& out, int mode = 0) const override;
+
+  WideArcSegmentEntity* AsWideArcSegment() override { return this; }
+  const WideArcSegmentEntity* AsWideArcSegment() const override { return this; }
+
+  // The width at parameter `a` (between the start and end angle).
+  double WidthAt(double a) const;
+  // The point at parameter `a` moved `offset` outwards from the arc (inwards when negative).
+  Point OffsetPointAt(double a, double offset) const;
+
+  double startWidth = 0;
+  double endWidth = 0;
+};
+
+}  // namespace korvo

@@ -1,0 +1,48 @@
+#include "exchange/save_as.h"
+
+#include <string>
+#include <string_view>
+
+#include "core/drawing_file.h"
+
+namespace korvo {
+namespace {
+
+using SaveFunction = bool (*)(const Drawing&, const std::filesystem::path&, const SaveAsOptions&,
+                              MessageBoxService&);
+
+bool SaveNative(const Drawing& drawing, const std::filesystem::path& path, const SaveAsOptions&,
+                MessageBoxService& messages) {
+  return SaveDrawing(drawing, path, messages);
+}
+
+// One row per format, by lower-cased extension; a name that matches no row is saved in
+// the native format.
+struct SaveFormat {
+  std::string_view extension;
+  SaveFunction save;
+};
+constexpr SaveFormat kFormats[] = {
+    {".korvodwg", SaveNative},
+};
+
+std::string LowerCaseExtension(const std::filesystem::path& path) {
+  std::string extension = path.extension().string();
+  for (char& c : extension) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return extension;
+}
+
+}  // namespace
+
+bool SaveDrawingAs(const Drawing& drawing, const std::filesystem::path& path,
+                   const SaveAsOptions& options, MessageBoxService& messages) {
+  const std::string extension = LowerCaseExtension(path);
+  for (const SaveFormat& format : kFormats) {
+    if (format.extension == extension) return format.save(drawing, path, options, messages);
+  }
+  return SaveNative(drawing, path, options, messages);
+}
+
+}  // namespace korvo

@@ -1,0 +1,48 @@
+// Drawing files are outside data: any bytes must either be read or refused with the drawing
+// cleared, and whatever was read must survive saving and reading again unchanged.
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+#include "core/archive.h"
+#include "core/drawing.h"
+#include "core/drawing_file.h"
+#include "core/native_drawing.h"
+#include "platform/message_box.h"
+
+namespace {
+
+std::vector<uint8_t> Written(const korvo::Drawing& drawing) {
+  korvo::ArchiveWriter writer;
+  korvo::WriteDrawing(writer, drawing);
+  return writer.bytes();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+  korvo::RecordingMessageBox messages;
+  korvo::Drawing drawing;
+  const korvo::OpenResult result =
+      korvo::OpenDrawingBytes(std::span<const uint8_t>(data, size), drawing, messages);
+  if (!result.opened) {
+    // A refused file leaves the drawing cleared, with exactly one message.
+    if (!drawing.entities.empty() || !drawing.layers.empty() || !drawing.textStyles.empty() ||
+        !drawing.blocks.empty() || messages.Messages().empty())
+      __builtin_trap();
+    return 0;
+  }
+
+  const std::vector<uint8_t> first = Written(drawing);
+  korvo::Drawing reopened;
+  korvo::RecordingMessageBox quiet;
+  const korvo::OpenResult again = korvo::OpenDrawingBytes(first, reopened, quiet);
+  if (!again.opened || again.version != korvo::kNativeFileVersion || !quiet.Messages().empty())
+    __builtin_trap();
+  if (Written(reopened) != first) __builtin_trap();
+
+  korvo::Point min, max;
+  drawing.entities.GetExtents(min, max);
+  return 0;
+}

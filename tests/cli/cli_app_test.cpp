@@ -1,0 +1,198 @@
+#include "cli/cli_app.h"
+
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "cli/drawing_dump.h"
+#include "core/drawing.h"
+#include "core/line_entity.h"
+#include "platform/file_io.h"
+
+namespace korvo {
+namespace {
+
+const std::filesystem::path kSample =
+    std::filesystem::path(KORVOCAD_SOURCE_DIR) / "samples" / "sample.KorvoDWG";
+
+struct CliRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+CliRun RunWith(std::vector<std::string> args) {
+  std::ostringstream out;
+  std::ostringstream err;
+  const int status = RunCli(args, out, err);
+  return {status, out.str(), err.str()};
+}
+
+class CliApp : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder = std::filesystem::temp_directory_path() /
+             (std::string("korvocad_cli_") +
+              ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+  }
+  void TearDown() override { std::filesystem::remove_all(folder); }
+
+  std::filesystem::path WriteFile(const std::string& name, const std::string& bytes) {
+    const auto path = folder / name;
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+  }
+
+  std::filesystem::path folder;
+};
+
+TEST_F(CliApp, DumpPrintsTheWholeDrawing) {
+  const CliRun run = RunWith({"dump", kSample.string()});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, "");
+  ASSERT_FALSE(run.out.empty());
+  EXPECT_EQ(run.out.front(), '{');
+  for (const char* expected :
+       {"\"version\": 4", "\"name\": \"HIDDEN\"", "\"lineType\": \"DASHED\"", "\"kind\": 18",
+        "\"corners\": [[50, 125], [50, 129], [70, 129], [70, 125]]", "\"ratio\": 0.5",
+        "\"currentTextStyle\": \"STANDARD\"", "\"pattern\": [12.5, -2.5, 2.5, -2.5]"}) {
+    EXPECT_NE(run.out.find(expected), std::string::npos) << expected;
+  }
+}
+
+TEST_F(CliApp, DumpOfOneLineIsExact) {
+  Drawing drawing;
+  drawing.New();
+  drawing.entities.AddTail(
+      new LineEntity(Point(0.1, -0.0), Point(1e300, 1.0 / 3), drawing.settings));
+  const std::string dump = DumpDrawing(drawing, 4);
+  const std::string entities = dump.substr(dump.find("\"entities\""));
+  EXPECT_EQ(entities,
+            "\"entities\": [\n"
+            "    {\n"
+            "      \"kind\": 1,\n"
+            "      \"layer\": \"0\",\n"
+            "      \"lineType\": \"BYLAYER\",\n"
+            "      \"colorIndex\": 256,\n"
+            "      \"lineWeight\": -1,\n"
+            "      \"start\": [0.1, -0],\n"
+            "      \"end\": [1e+300, 0.3333333333333333]\n"
+            "    }\n"
+            "  ]\n"
+            "}\n");
+}
+
+TEST_F(CliApp, OpeningMessagesGoToStandardErrorInOrder) {
+  std::string damaged;
+  {
+    const auto bytes = ReadFileBytes(kSample);
+    ASSERT_TRUE(bytes.has_value());
+    damaged.assign(bytes->begin(), bytes->end());
+  }
+  // The last entity becomes a kind nobody knows, with consistent check fields.
+  std::string unknownKind = damaged;
+  const std::size_t last = unknownKind.size() - 30 - 64;  // a solid: header and 8 doubles
+  unknownKind[last] = 6;
+  unknownKind[last + 11] = 6 ^ 0x55;
+  struct Case {
+    const char* name;
+    std::string bytes;
+    std::string err;
+    bool printsDrawing;
+  } cases[] = {
+      {"damaged", damaged.substr(0, damaged.size() - 1), "Unexpected file format.\n", false},
+      {"unknown kind", unknownKind, "Undetermined element code: 6\nUnexpected file format.\n",
+       false},
+      {"unknown magic", "KorvoCAD99 and more", "Failed to open document.\n", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const CliRun run = RunWith({"dump", WriteFile("in.KorvoDWG", c.bytes).string()});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, c.err);
+    EXPECT_EQ(!run.out.empty(), c.printsDrawing);
+  }
+  const CliRun missing = RunWith({"dump", (folder / "missing.KorvoDWG").string()});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_EQ(missing.err, "Failed to open document.\n");
+}
+
+TEST_F(CliApp, ConvertWritesTheNativeFile) {
+  for (const char* name : {"copy.KorvoDWG", "COPY.KORVODWG", "copy"}) {
+    SCOPED_TRACE(name);
+    const auto out = folder / name;
+    const CliRun run = RunWith({"convert", kSample.string(), out.string()});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(ReadFileBytes(out), ReadFileBytes(kSample));
+    std::filesystem::remove(out);
+  }
+}
+
+TEST_F(CliApp, ConvertOfAnUnreadableFileWritesNothing) {
+  const auto in = WriteFile("in.KorvoDWG", "KorvoCAD04");
+  const auto out = WriteFile("out.KorvoDWG", "kept");
+  const CliRun run = RunWith({"convert", in.string(), out.string()});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "Unexpected file format.\n");
+  const auto kept = ReadFileBytes(out);
+  ASSERT_TRUE(kept.has_value());
+  EXPECT_EQ(std::string(kept->begin(), kept->end()), "kept");
+}
+
+TEST_F(CliApp, ConvertReportsAFailedSave) {
+  const CliRun run =
+      RunWith({"convert", kSample.string(), (folder / "no" / "out.KorvoDWG").string()});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "Failed to save document.\n");
+}
+
+TEST_F(CliApp, HelpAndUsage) {
+  const CliRun help = RunWith({"--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("korvocad-cli dump FILE"), std::string::npos);
+  EXPECT_NE(help.out.find("korvocad-cli convert IN OUT"), std::string::npos);
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{}, {"dump"}, {"convert", "a"}, {"print", "a"}}) {
+    const CliRun run = RunWith(args);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, CliHelp());
+  }
+}
+
+// The program itself, as the README runs it.
+TEST_F(CliApp, TheExecutableDumpsAndReports) {
+  auto run = [&](const std::string& arguments) {
+    const std::string command =
+        std::string(KORVOCAD_CLI_PATH) + " " + arguments + " 2>" + (folder / "err.txt").string();
+    FILE* pipe = popen(command.c_str(), "r");
+    std::string out;
+    std::array<char, 4096> buffer;
+    for (std::size_t n; (n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
+      out.append(buffer.data(), n);
+    const int status = pclose(pipe);
+    const auto err = ReadFileBytes(folder / "err.txt");
+    return CliRun{WIFEXITED(status) ? WEXITSTATUS(status) : -1, out,
+                  err ? std::string(err->begin(), err->end()) : ""};
+  };
+  const CliRun dump = run("dump '" + kSample.string() + "'");
+  EXPECT_EQ(dump.status, 0);
+  EXPECT_EQ(dump.out, RunWith({"dump", kSample.string()}).out);
+  const CliRun missing = run("dump '" + (folder / "none").string() + "'");
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_EQ(missing.err, "Failed to open document.\n");
+  EXPECT_EQ(run("--help").status, 0);
+}
+
+}  // namespace
+}  // namespace korvo

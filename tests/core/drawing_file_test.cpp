@@ -1,0 +1,324 @@
+#include "core/drawing_file.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "core/drawing.h"
+#include "core/line_entity.h"
+#include "core/native_drawing.h"
+#include "platform/file_io.h"
+#include "tests/core/native_bytes.h"
+
+namespace korvo {
+namespace {
+
+using testing::NativeBytes;
+
+// A small valid version-4 file: one line type, layer "0", STANDARD, no blocks, the default
+// settings and one line. The offsets of its parts are kept for damaging them.
+struct SmallFile {
+  std::vector<uint8_t> bytes;
+  std::size_t lineTypes = 0, layers = 0, styles = 0, blocks = 0, settings = 0, entities = 0;
+  std::size_t patternCount = 0, layerName = 0, layerLineType = 0;
+};
+
+SmallFile MakeSmallFile(const std::function<void(NativeBytes&)>& blockTable = {}) {
+  SmallFile f;
+  NativeBytes b;
+  b.Raw("KorvoCAD04");
+  f.lineTypes = b.bytes.size();
+  b.Guard(1).Name(u"DOT").Name(u"");
+  f.patternCount = b.bytes.size();
+  b.Guard(2).F64(0).F64(-1);
+  f.layers = b.bytes.size();
+  b.Guard(1);
+  f.layerName = b.bytes.size();
+  b.Name(u"0").U8(0);
+  f.layerLineType = b.bytes.size();
+  b.U32(1).I16(7).F64(-3);
+  f.styles = b.bytes.size();
+  b.Guard(1).Name(u"STANDARD").Name(u"TXT").F64(0).F64(1).F64(1).F64(0).U8(0);
+  f.blocks = b.bytes.size();
+  if (blockTable) {
+    blockTable(b);
+  } else {
+    b.Guard(0);
+  }
+  f.settings = b.bytes.size();
+  b.Pt(0, 0).Pt(210, 297).Pt(0, 0).F64(210).F64(297).F64(5).F64(2.5).F64(1).F64(1).F64(1);
+  b.U8(0).U8(1).I16(256).Pt(0, 0).F64(0).F64(0).F64(0).F64(0).F64(0).U32(1).U8(34).F64(5);
+  b.U8(0).U32(8);
+  b.U32(3).U32(0).U32(0).F64(-1);  // BYLAYER, "0", STANDARD
+  f.entities = b.bytes.size();
+  b.Guard(1).Header(1, 0, 0, 7, 0).Pt(0, 0).Pt(1, 1);
+  f.bytes = b.bytes;
+  return f;
+}
+
+void Put32(std::vector<uint8_t>& bytes, std::size_t at, uint32_t value) {
+  for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<uint8_t>(value >> (8 * i));
+}
+
+// Opening `bytes` into a drawing that already holds something.
+struct Opened {
+  OpenResult result;
+  std::vector<std::u16string> messages;
+  bool cleared = false;  // no entity, layer or text style
+  bool completed = false;
+};
+
+Opened Open(const std::vector<uint8_t>& bytes) {
+  Drawing drawing;
+  drawing.New();
+  drawing.entities.AddTail(new LineEntity(0, 0, 5, 5, drawing.settings));
+  RecordingMessageBox messages;
+  Opened opened;
+  opened.result = OpenDrawingBytes(bytes, drawing, messages);
+  opened.messages = messages.Texts();
+  opened.cleared = drawing.entities.empty() && drawing.layers.empty() && drawing.textStyles.empty();
+  opened.completed = drawing.entities.empty() && drawing.layers.Find(u"0") != nullptr &&
+                     drawing.textStyles.Find(u"STANDARD") != nullptr &&
+                     drawing.settings.currentLayer != nullptr;
+  return opened;
+}
+
+TEST(DrawingFile, TheSmallFileOpens) {
+  const SmallFile f = MakeSmallFile();
+  Drawing drawing;
+  RecordingMessageBox messages;
+  const OpenResult result = OpenDrawingBytes(f.bytes, drawing, messages);
+  EXPECT_TRUE(result.opened);
+  EXPECT_EQ(result.version, 4);
+  EXPECT_TRUE(messages.Messages().empty());
+  EXPECT_EQ(drawing.entities.size(), 1u);
+  EXPECT_EQ(drawing.layers.Find(u"0")->lineType, drawing.lineTypes.Find(u"CONTINUOUS"));
+}
+
+TEST(DrawingFile, DamagedFilesAreRefusedAndLeaveTheDrawingCleared) {
+  const SmallFile f = MakeSmallFile();
+  using Damage = std::function<void(std::vector<uint8_t>&)>;
+  struct Case {
+    const char* name;
+    Damage damage;
+    const char16_t* message;
+  } cases[] = {
+      {"line type count 3 with the complement of 2",
+       [&](auto& b) { Put32(b, f.lineTypes, 3), Put32(b, f.lineTypes + 4, ~2u); },
+       kUnexpectedFileFormat},
+      {"named string guard", [&](auto& b) { b[f.layerName + 4] ^= 1; }, kUnexpectedFileFormat},
+      {"name shorter than its guarded length",
+       [&](auto& b) { Put32(b, f.layerName, 2), Put32(b, f.layerName + 4, ~2u); },
+       kUnexpectedFileFormat},
+      {"pattern count beyond the file",
+       [&](auto& b) {
+         Put32(b, f.patternCount, 0x7FFFFFFF), Put32(b, f.patternCount + 4, ~0x7FFFFFFFu);
+       },
+       kUnexpectedFileFormat},
+      {"entity count of 2^32-1",
+       [&](auto& b) { Put32(b, f.entities, 0xFFFFFFFF), Put32(b, f.entities + 4, 0); },
+       kUnexpectedFileFormat},
+      {"entity code check", [&](auto& b) { b[f.entities + 8 + 11] ^= 0xFF; },
+       kUnexpectedFileFormat},
+      {"entity colour check", [&](auto& b) { b[f.entities + 8 + 9] ^= 0x01; },
+       kUnexpectedFileFormat},
+      {"entity line type check", [&](auto& b) { b[f.entities + 8 + 5] ^= 0x01; },
+       kUnexpectedFileFormat},
+      {"entity layer check", [&](auto& b) { b[f.entities + 8 + 1] ^= 0x01; },
+       kUnexpectedFileFormat},
+      {"entity layer beyond its list",
+       [&](auto& b) { Put32(b, f.entities + 8 + 26, 1), Put32(b, f.entities + 8 + 1, 1 ^ 0xF0F0); },
+       kUnexpectedFileFormat},
+      {"layer line type beyond its list", [&](auto& b) { Put32(b, f.layerLineType, 4); },
+       kUnexpectedFileFormat},
+      {"negative entity layer index",
+       [&](auto& b) {
+         Put32(b, f.entities + 8 + 26, 0x80000000u);
+         Put32(b, f.entities + 8 + 1, 0x80000000u ^ 0xF0F0);
+       },
+       kFailedToOpenDocument},
+      {"settings layer beyond its list", [&](auto& b) { Put32(b, f.entities - 16, 1); },
+       kFailedToOpenDocument},
+      {"settings text style beyond its list", [&](auto& b) { Put32(b, f.entities - 12, 5); },
+       kFailedToOpenDocument},
+      {"settings line type beyond its list", [&](auto& b) { Put32(b, f.entities - 20, 4); },
+       kUnexpectedFileFormat},
+      {"cut inside the entity", [&](auto& b) { b.resize(b.size() - 3); }, kUnexpectedFileFormat},
+      {"cut after the magic", [&](auto& b) { b.resize(10); }, kUnexpectedFileFormat},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::vector<uint8_t> bytes = f.bytes;
+    c.damage(bytes);
+    const Opened opened = Open(bytes);
+    EXPECT_FALSE(opened.result.opened);
+    EXPECT_EQ(opened.messages, std::vector<std::u16string>{c.message});
+    EXPECT_TRUE(opened.cleared);
+  }
+}
+
+TEST(DrawingFile, AnUnknownKindIsNamedThenRefused) {
+  SmallFile f = MakeSmallFile();
+  f.bytes[f.entities + 8] = 6;
+  f.bytes[f.entities + 8 + 11] = 6 ^ 0x55;
+  const Opened opened = Open(f.bytes);
+  EXPECT_FALSE(opened.result.opened);
+  EXPECT_EQ(opened.messages,
+            (std::vector<std::u16string>{u"Undetermined element code: 6", kUnexpectedFileFormat}));
+  EXPECT_TRUE(opened.cleared);
+}
+
+TEST(DrawingFile, EveryCutOfAFileIsRefusedOrSilentlyEmpty) {
+  const SmallFile f = MakeSmallFile();
+  for (std::size_t length = 0; length < f.bytes.size(); ++length) {
+    SCOPED_TRACE(length);
+    const Opened opened = Open(std::vector<uint8_t>(f.bytes.begin(), f.bytes.begin() + length));
+    if (length < 10) {
+      // Shorter than its magic: nothing is read or reported, and the drawing is new.
+      EXPECT_TRUE(opened.result.opened);
+      EXPECT_TRUE(opened.messages.empty());
+      EXPECT_TRUE(opened.completed);
+    } else {
+      EXPECT_FALSE(opened.result.opened);
+      EXPECT_EQ(opened.messages, std::vector<std::u16string>{kUnexpectedFileFormat});
+      EXPECT_TRUE(opened.cleared);
+    }
+  }
+}
+
+TEST(DrawingFile, MagicsOfEveryLength) {
+  struct Case {
+    const char* name;
+    std::string bytes;
+    int version;  // -1: not read
+    const char16_t* message;
+  } cases[] = {
+      {"empty", "", -1, nullptr},
+      {"eight bytes of a long magic", "KorvoCAD", -1, nullptr},
+      {"nine bytes of a long magic", "KorvoCAD0", -1, nullptr},
+      {"unknown long magic", "KorvoCAD05", -1, kFailedToOpenDocument},
+      {"unknown short magic", "QPXCAD03", -1, kFailedToOpenDocument},
+      {"seven bytes", "QPXCAD0", -1, nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Opened opened = Open(std::vector<uint8_t>(c.bytes.begin(), c.bytes.end()));
+    EXPECT_TRUE(opened.result.opened);
+    EXPECT_EQ(opened.result.version, c.version);
+    EXPECT_TRUE(opened.completed);
+    if (c.message) {
+      EXPECT_EQ(opened.messages, std::vector<std::u16string>{c.message});
+    } else {
+      EXPECT_TRUE(opened.messages.empty());
+    }
+  }
+}
+
+TEST(DrawingFile, BlockRecordsAreCheckedLikeTheRest) {
+  auto door = [](uint32_t nameGuard, uint8_t codeCheck) {
+    return [=](NativeBytes& b) {
+      b.Guard(1).Guard(nameGuard).Str(u"DOOR").Pt(1, 2).F64(3).F64(4).Pt(0, 0);
+      b.Guard(1).Header(1, 0, 0, 7, 0).Pt(0, 0).Pt(1, 0);
+      b.bytes[b.bytes.size() - 32 - 30 + 11] = codeCheck;
+    };
+  };
+  struct Case {
+    const char* name;
+    std::function<void(NativeBytes&)> blocks;
+    bool opens;
+  } cases[] = {
+      {"a sound block", door(4, 1 ^ 0x55), true},
+      {"a block name whose length differs from its guarded count", door(5, 1 ^ 0x55), false},
+      {"a damaged record inside the block", door(4, 1), false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Drawing drawing;
+    RecordingMessageBox messages;
+    const OpenResult result = OpenDrawingBytes(MakeSmallFile(c.blocks).bytes, drawing, messages);
+    EXPECT_EQ(result.opened, c.opens);
+    if (c.opens) {
+      ASSERT_NE(drawing.blocks.Find(u"door"), nullptr);
+      EXPECT_EQ(drawing.blocks.Find(u"door")->size(), 1u);
+    } else {
+      EXPECT_EQ(messages.Texts(), std::vector<std::u16string>{kUnexpectedFileFormat});
+      EXPECT_TRUE(drawing.blocks.empty());
+    }
+  }
+}
+
+class DrawingFileOnDisk : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder = std::filesystem::temp_directory_path() /
+             ("korvocad_drawing_file_" +
+              std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+              ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+  }
+  void TearDown() override { std::filesystem::remove_all(folder); }
+
+  std::filesystem::path folder;
+};
+
+TEST_F(DrawingFileOnDisk, SaveThenOpenGivesTheDrawingBack) {
+  Drawing drawing;
+  drawing.New();
+  drawing.entities.AddTail(new LineEntity(1, 2, 3, 4, drawing.settings));
+  RecordingMessageBox messages;
+  const auto path = folder / "plan.KorvoDWG";
+  ASSERT_TRUE(SaveDrawing(drawing, path, messages));
+  Drawing reopened;
+  const OpenResult result = OpenDrawing(path, reopened, messages);
+  EXPECT_TRUE(result.opened);
+  EXPECT_EQ(result.version, 4);
+  EXPECT_EQ(reopened.path, path);
+  ASSERT_EQ(reopened.entities.size(), 1u);
+  EXPECT_EQ(reopened.entities.Head()->AsLine()->end, Point(3, 4));
+  EXPECT_TRUE(messages.Messages().empty());
+  // Nothing but the drawing is left in the folder.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
+}
+
+TEST_F(DrawingFileOnDisk, AFailedSaveKeepsThePreviousFile) {
+  const auto path = folder / "plan.KorvoDWG";
+  {
+    std::ofstream old(path, std::ios::binary);
+    old << "previous contents";
+  }
+  Drawing unwritable;  // cleared: no layer and no text style to refer to
+  RecordingMessageBox messages;
+  EXPECT_FALSE(SaveDrawing(unwritable, path, messages));
+  EXPECT_EQ(messages.Texts(), std::vector<std::u16string>{kFailedToSaveDocument});
+  const auto bytes = ReadFileBytes(path);
+  ASSERT_TRUE(bytes.has_value());
+  EXPECT_EQ(std::string(bytes->begin(), bytes->end()), "previous contents");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
+}
+
+TEST_F(DrawingFileOnDisk, SavingIntoAMissingFolderIsReported) {
+  Drawing drawing;
+  drawing.New();
+  RecordingMessageBox messages;
+  EXPECT_FALSE(SaveDrawing(drawing, folder / "missing" / "plan.KorvoDWG", messages));
+  EXPECT_EQ(messages.Texts(), std::vector<std::u16string>{kFailedToSaveDocument});
+}
+
+TEST_F(DrawingFileOnDisk, AMissingFileIsReportedAndTheDrawingKept) {
+  Drawing drawing;
+  drawing.New();
+  drawing.entities.AddTail(new LineEntity(0, 0, 1, 1, drawing.settings));
+  RecordingMessageBox messages;
+  EXPECT_FALSE(OpenDrawing(folder / "none.KorvoDWG", drawing, messages).opened);
+  EXPECT_EQ(messages.Texts(), std::vector<std::u16string>{kFailedToOpenDocument});
+  EXPECT_EQ(drawing.entities.size(), 1u);
+}
+
+}  // namespace
+}  // namespace korvo
