@@ -109,8 +109,8 @@ bool Entity::Draw(RenderContext& rc) {
   if (!IsVisible() || (flags & EntityFlag::OutOfView) != 0) return true;
 
   const double width = rc.lineWeightScale * ResolveLineWeight(*this, rc);
-  rc.penWidthPixels = static_cast<int>(std::clamp(std::trunc(width), 1.0, kMaxPenWidth));
-  if (std::isnan(width)) rc.penWidthPixels = 1;
+  rc.penWidthPixels =
+      std::isnan(width) ? 1 : static_cast<int>(std::clamp(std::trunc(width), 1.0, kMaxPenWidth));
   rc.lineType = ResolveLineType(*this, rc);
 
   const bool highlighted = selected && !DrawsSelectedSolid(rc.drawMode);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "text/line_type.h"
 
@@ -101,19 +102,23 @@ void RenderContext::DrawScreenLine(int x1, int y1, int x2, int y2) {
   const int64_t dx = int64_t{x2} - x1, dy = int64_t{y2} - y1;
   const int64_t adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
   const int stepX = dx < 0 ? -1 : 1, stepY = dy < 0 ? -1 : 1;
+  int64_t endX = x2, endY = y2;
   // The device leaves out the last pixel of a line; extend by one so that the end shows.
   if (adx > ady) {
-    x2 += stepX;
+    endX += stepX;
   } else if (ady > adx) {
-    y2 += stepY;
+    endY += stepY;
   } else if (adx == 0) {
-    x2 += 1;
+    endX += 1;
   } else {
-    x2 += stepX;
-    y2 += stepY;
+    endX += stepX;
+    endY += stepY;
   }
+  const auto toInt = [](int64_t v) {
+    return static_cast<int>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
+  };
   dc->MoveTo(x1, y1);
-  dc->LineTo(x2, y2);
+  dc->LineTo(toInt(endX), toInt(endY));
 }
 
 void RenderContext::DrawScreenFrame(const ScreenPoint& p1, const ScreenPoint& p2) {

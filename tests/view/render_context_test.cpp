@@ -1,5 +1,6 @@
 #include "view/render_context.h"
 
+#include <climits>
 #include <cmath>
 #include <limits>
 #include <numbers>
@@ -107,6 +108,18 @@ TEST(RenderContextTest, ScreenLinesIncludeTheirEnd) {
     EXPECT_EQ(canvas.CountNot(0), c.pixels);
     EXPECT_EQ(canvas.bitmap.Pixel(c.x1, c.y1), kRed);
     EXPECT_EQ(canvas.bitmap.Pixel(c.x2, c.y2), kRed);
+  }
+}
+
+TEST(RenderContextTest, ScreenLinesToTheEndsOfTheIntegers) {
+  Canvas canvas;
+  auto rc = canvas.Context();
+  canvas.dc.SelectPen({PenStyle::Solid, kRed});
+  rc->DrawScreenLine(0, 5, INT_MAX, 5);
+  rc->DrawScreenLine(3, INT_MIN, 3, INT_MAX);
+  for (int i = 0; i < 16; ++i) {
+    EXPECT_EQ(canvas.bitmap.Pixel(i, 5), kRed);
+    EXPECT_EQ(canvas.bitmap.Pixel(3, i), kRed);
   }
 }
 
