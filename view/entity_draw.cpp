@@ -54,7 +54,7 @@ const LineType* ResolveLineType(const Entity& entity, const RenderContext& rc) {
   }
   if (type == nullptr) type = &ContinuousLineType();
   // A pattern finer than about a pixel is not dashed.
-  if (type->PatternLength() * rc.settings.linetypeScale / rc.pixelSize < kSqrt2)
+  if (type->PatternLength() * rc.settings->linetypeScale / rc.pixelSize < kSqrt2)
     type = &ContinuousLineType();
   return type;
 }

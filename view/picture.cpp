@@ -50,7 +50,7 @@ bool DrawPicture(Drawing& drawing, RenderContext& rc) {
 }
 
 void DrawGrid(RenderContext& rc) {
-  const DrawingSettings& settings = rc.settings;
+  const DrawingSettings& settings = *rc.settings;
   const double g = settings.gridSpacing;
   if (!(g > 0) || !settings.gridOn) return;
   const ScreenPoint zero = rc.WorldToScreen(Point(0, 0));

@@ -90,7 +90,7 @@ void RenderContext::DrawArc(const Point& center, double radius, double startAngl
     return;
   const double span = endAngle - startAngle;
   // The pattern is walked along the parameter: lengths divided by the radius are angles.
-  const double scale = std::fabs(settings.linetypeScale) / radius;
+  const double scale = std::fabs(settings->linetypeScale) / radius;
   const double period = lineType ? WalkPeriod(lineType->pattern) * std::fabs(scale) : 0;
   if (!lineType || lineType->IsContinuous() || !(period > 0) || span / period > kMaxArcDashes) {
     DrawArcPiece(center, radius, startAngle, endAngle, rotation, ratio);

@@ -44,7 +44,7 @@ RenderContext::RenderContext(DeviceContext& device, const ScreenRect& deviceRect
     : screenRect(deviceRect),
       origin(drawingSettings.viewOrigin),
       dc(&device),
-      settings(drawingSettings),
+      settings(&drawingSettings),
       filter(drawFilter),
       filterArg1(arg1),
       filterArg2(arg2),
@@ -52,20 +52,20 @@ RenderContext::RenderContext(DeviceContext& device, const ScreenRect& deviceRect
   // A device of one pixel row or column would divide by zero; it counts as one pixel.
   const double w = std::max(screenRect.right - screenRect.left, 1);
   const double h = std::max(screenRect.bottom - screenRect.top, 1);
-  pixelSize = std::max(settings.viewExtent.width / w, settings.viewExtent.height / h);
+  pixelSize = std::max(settings->viewExtent.width / w, settings->viewExtent.height / h);
   // An empty or broken view window would map everything onto one pixel or nowhere.
   if (!(pixelSize > 0) || !std::isfinite(pixelSize)) pixelSize = 1;
   dc->SetBackgroundMode(BackgroundMode::Transparent);
   backgroundColour = dc->backgroundColour() == 0xFFFFFF ? 0xFFFFFF : 0;
   gridColour = backgroundColour == 0xFFFFFF ? 0xE0E0E0 : 0x101010;
   upperRight = ScreenToWorld(screenRect.right, screenRect.top);
-  const ScreenPoint low = WorldToScreen(settings.limitsMin);
-  const ScreenPoint high = WorldToScreen(settings.limitsMax);
+  const ScreenPoint low = WorldToScreen(settings->limitsMin);
+  const ScreenPoint high = WorldToScreen(settings->limitsMax);
   limitsRect = {std::max(low.x, screenRect.left), std::max(high.y, screenRect.top),
                 std::min(high.x, screenRect.right) + 1, std::min(low.y, screenRect.bottom) + 1};
   drawMode = -1;
   SetDrawMode(mode);
-  ResetSelectedPattern(pixelSize, settings.linetypeScale);
+  ResetSelectedPattern(pixelSize, settings->linetypeScale);
 }
 
 int RenderContext::SetDrawMode(int mode) {

@@ -78,7 +78,7 @@ void RenderContext::DrawLine(const Point& p1, const Point& p2) {
       DrawScreenSegment(ToScreenExact(q1), ToScreenExact(q2));
   };
 
-  const double scale = settings.linetypeScale;
+  const double scale = settings->linetypeScale;
   const double period = lineType ? WalkPeriod(lineType->pattern) * std::fabs(scale) : 0;
   if (!lineType || lineType->IsContinuous() || !(period > 0) || !std::isfinite(length)) {
     if (penWidthPixels >= 2)
