@@ -172,6 +172,17 @@ TEST(RenderContextTest, BuildArcPointsDropsPointsOnTheSamePixel) {
     const double d = std::hypot(p.x - 8.0, p.y - 7.0);
     EXPECT_NEAR(d, 3.0, 0.75);
   }
+  // The points are those of 24 segments, 15 degrees apart, with repeats dropped (world y is
+  // rounded before it is turned upside down).
+  std::vector<ScreenPoint> expected;
+  for (int k = 0; k <= 24; ++k) {
+    const double a = k * std::numbers::pi / 12;
+    // Positive values here: add 0.5000000000001 and truncate.
+    const ScreenPoint p{static_cast<int>(8 + 3 * std::cos(a) + 0.5000000000001),
+                        15 - static_cast<int>(8 + 3 * std::sin(a) + 0.5000000000001)};
+    if (expected.empty() || !(expected.back() == p)) expected.push_back(p);
+  }
+  EXPECT_EQ(points, expected);
 }
 
 TEST(RenderContextTest, WidePenArcIsAClosedBand) {
