@@ -29,8 +29,9 @@ class StreamMessageBox : public MessageBoxService {
   int count_ = 0;
 };
 
+// Paths are taken byte for byte, as the system gives them.
 std::filesystem::path PathOf(const std::string& argument) {
-  return std::filesystem::path(std::u8string(argument.begin(), argument.end()));
+  return std::filesystem::path(argument);
 }
 
 int Dump(const std::string& file, std::ostream& out, std::ostream& err) {

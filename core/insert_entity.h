@@ -38,6 +38,8 @@ class InsertEntity : public Entity {
   void Scale(const Scaling& scaling) override;
   void ReadBody(ArchiveReader& archive) override;
   bool WriteBody(ArchiveWriter& archive) const override;
+  // INSERT, then the attached entities as ordinary records; defined in the exchange layer.
+  bool WriteDxf(DxfWriter& writer) const override;
   // Over `expanded`; a reference without expanded parts answers its insertion point.
   double NearestPoint(const Point& p, Point& out, int mode = 0) const override;
   // Over both lists; a reference without parts answers its insertion point.

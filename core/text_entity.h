@@ -40,6 +40,8 @@ class TextEntity : public Entity {
   void Scale(const Scaling& scaling) override;
   void ReadBody(ArchiveReader& archive) override;
   bool WriteBody(ArchiveWriter& archive) const override;
+  // The DXF record; defined in the exchange layer.
+  bool WriteDxf(DxfWriter& writer) const override;
   // p itself (distance 0) when it lies within the text's frame, else the insertion point.
   double NearestPoint(const Point& p, Point& out, int mode = 0) const override;
   // The insertion point.

@@ -5,6 +5,7 @@
 
 #include "core/drawing_file.h"
 #include "exchange/bitmap_export.h"
+#include "exchange/dxf_export.h"
 
 namespace korvo {
 namespace {
@@ -15,6 +16,11 @@ using SaveFunction = bool (*)(const Drawing&, const std::filesystem::path&, cons
 bool SaveNative(const Drawing& drawing, const std::filesystem::path& path, const SaveAsOptions&,
                 MessageBoxService& messages) {
   return SaveDrawing(drawing, path, messages);
+}
+
+bool SaveDxf(const Drawing& drawing, const std::filesystem::path& path, const SaveAsOptions&,
+             MessageBoxService& messages) {
+  return ExportDxf(drawing, path, messages);
 }
 
 // The picture has exactly the size asked for: a width or height of 0 is refused like any
@@ -33,6 +39,7 @@ struct SaveFormat {
 };
 constexpr SaveFormat kFormats[] = {
     {".korvodwg", SaveNative},
+    {".dxf", SaveDxf},
     {".bmp", SaveBitmap},
 };
 

@@ -37,8 +37,8 @@ FileWriter::~FileWriter() {
   if (file_ != nullptr) std::fclose(file_);
 }
 
-bool FileWriter::Open(const std::filesystem::path& path) {
-  file_ = std::fopen(path.c_str(), "wb");
+bool FileWriter::Open(const std::filesystem::path& path, OpenMode mode) {
+  file_ = std::fopen(path.c_str(), mode == OpenMode::CreateNew ? "wbx" : "wb");
   failed_ = file_ == nullptr;
   buffer_.reserve(kBufferSize);
   return file_ != nullptr;
@@ -76,20 +76,25 @@ bool FileWriter::Close() {
 
 bool WriteFileAtomically(const std::filesystem::path& target,
                          const std::function<bool(FileWriter&)>& write) {
+  // Beside the target, so that the rename stays within one file system; never over a file
+  // that happens to have the chosen name.
   std::random_device random;
-  const std::filesystem::path temporary =
-      target.parent_path() /
-      (target.filename().string() + ".tmp" + std::to_string(random() % 1000000));
-  bool ok = false;
-  {
-    FileWriter writer;
-    if (writer.Open(temporary)) {
-      const bool wrote = write(writer);
-      ok = writer.Close() && wrote;
-    }
+  std::filesystem::path temporary;
+  FileWriter writer;
+  for (int attempt = 0; attempt < 16 && !writer.IsOpen(); ++attempt) {
+    temporary = target.parent_path() /
+                (target.filename().string() + ".tmp" + std::to_string(random() % 1000000));
+    writer.Open(temporary, FileWriter::OpenMode::CreateNew);
   }
+  if (!writer.IsOpen()) return false;
+  const bool wrote = write(writer);
+  bool ok = writer.Close() && wrote;
   std::error_code error;
   if (ok) {
+    // The replaced file's permissions stay with the name.
+    const std::filesystem::file_status old = std::filesystem::status(target, error);
+    if (!error && std::filesystem::exists(old))
+      std::filesystem::permissions(temporary, old.permissions(), error);
     std::filesystem::rename(temporary, target, error);
     ok = !error;
   }

@@ -20,7 +20,12 @@ class FileWriter {
   FileWriter(const FileWriter&) = delete;
   FileWriter& operator=(const FileWriter&) = delete;
 
-  bool Open(const std::filesystem::path& path);
+  enum class OpenMode {
+    Replace,    // creates the file or empties an existing one
+    CreateNew,  // fails when the file exists
+  };
+  bool Open(const std::filesystem::path& path, OpenMode mode = OpenMode::Replace);
+  bool IsOpen() const { return file_ != nullptr; }
   void Write(const void* data, std::size_t size);
   void Write(std::string_view text) { Write(text.data(), text.size()); }
   // Flushes and closes; false if any write failed.

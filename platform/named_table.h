@@ -37,31 +37,33 @@ class NamedTable {
     std::u16string key = ToUpper(entry->name);
     auto found = index_.find(key);
     if (found != index_.end()) {
-      T*& slot = *std::find(order_.begin(), order_.end(), found->second);
+      T*& slot = order_[found->second];
       if (slot == entry) return;
       if (!IsShared(slot)) retired_.push_back(slot);
       slot = entry;
-      found->second = entry;
       return;
     }
-    index_.emplace(std::move(key), entry);
+    index_.emplace(std::move(key), order_.size());
     order_.push_back(entry);
   }
 
   T* Find(std::u16string_view name) const {
     auto found = index_.find(ToUpper(name));
-    return found == index_.end() ? nullptr : found->second;
+    return found == index_.end() ? nullptr : order_[found->second];
   }
 
   // Unlinks the entry (found by pointer); deletes it when `destroy` and the table owns it.
   bool Remove(T* entry, bool destroy = true) {
     auto position = std::find(order_.begin(), order_.end(), entry);
     if (position == order_.end()) return false;
+    const std::size_t removed = static_cast<std::size_t>(position - order_.begin());
     order_.erase(position);
-    for (auto it = index_.begin(); it != index_.end(); ++it) {
-      if (it->second == entry) {
-        index_.erase(it);
-        break;
+    for (auto it = index_.begin(); it != index_.end();) {
+      if (it->second == removed) {
+        it = index_.erase(it);
+      } else {
+        if (it->second > removed) --it->second;
+        ++it;
       }
     }
     if (destroy && !IsShared(entry)) delete entry;
@@ -88,7 +90,9 @@ class NamedTable {
   static bool IsShared(const T* entry) { return Ownership::IsShared(entry); }
 
   std::vector<T*> order_;
-  std::unordered_map<std::u16string, T*> index_;
+  // Upper-cased name to position in order_, so that replacing an entry under an existing
+  // name costs no search: a file may hold any number of records of the same name.
+  std::unordered_map<std::u16string, std::size_t> index_;
   std::vector<T*> retired_;
 };
 

@@ -13,6 +13,7 @@
 #include "core/drawing_file.h"
 #include "core/line_entity.h"
 #include "core/point_entity.h"
+#include "core/solid_entity.h"
 #include "tests/core/native_bytes.h"
 #include "text/line_type.h"
 
@@ -128,11 +129,16 @@ std::vector<uint8_t> FixtureOfVersion(int version) {
   b.F64(0.25);
 
   // Entities.
-  b.Guard(4);
+  b.Guard(7);
   b.Header(1, walls, 3, -1, -1).Pt(0, 0).Pt(10, 5);
   b.Header(3, walls, 1, 5, 0.5).F64(2).F64(3).F64(4).F64(0).F64(kPi / 2).F64(kPi / 2).F64(1);
   b.Header(2, walls, 0, -2, 0).F64(1).F64(1).F64(2).F64(0).F64(1);
   b.Header(16, walls, 2, 256, 0).Pt(4, 4);
+  // An elliptic arc whose angles lie a turn away: normalised on reading, rotation kept.
+  b.Header(8, walls, 3, 1, 0).F64(5).F64(6).F64(3).F64(kPi / 2 + 2 * kPi).F64(kPi + 2 * kPi);
+  b.F64(0.5).F64(0.25);
+  b.Header(5, walls, 3, 2, 0).Pt(0, 0).Pt(0, 2).Pt(4, 2).Pt(4, 0);
+  b.Header(18, walls, 3, 3, 0).Pt(1, 1).Pt(1, 3).Pt(5, 3).Pt(5, 1);
   return b.bytes;
 }
 
@@ -210,7 +216,7 @@ TEST(NativeDrawing, ReadsEveryVersion) {
     EXPECT_EQ(s.currentTextStyle, slant);
     EXPECT_EQ(s.currentLineWeight, 0.25);
 
-    ASSERT_EQ(drawing.entities.size(), 4u);
+    ASSERT_EQ(drawing.entities.size(), 7u);
     auto entity = drawing.entities.begin();
     const LineEntity* line = (*entity)->AsLine();
     ASSERT_NE(line, nullptr);
@@ -235,6 +241,24 @@ TEST(NativeDrawing, ReadsEveryVersion) {
     EXPECT_EQ(point->position, Point(4, 4));
     EXPECT_EQ(point->lineType, &ByBlockLineType());
     EXPECT_EQ(point->layer, walls);
+    const ArcEntity* ellipse = (*++entity)->AsArc();
+    ASSERT_NE(ellipse, nullptr);
+    EXPECT_EQ(ellipse->GetElementCode(), 8);
+    EXPECT_EQ(ellipse->center, Point(5, 6));
+    EXPECT_EQ(ellipse->radius, 3);
+    EXPECT_EQ(ellipse->rotation, 0.5);
+    EXPECT_EQ(ellipse->ratio, 0.25);
+    EXPECT_NEAR(ellipse->startAngle, kPi / 2, 1e-12);
+    EXPECT_NEAR(ellipse->endAngle, kPi, 1e-12);
+    const SolidEntity* solid = (*++entity)->AsSolid();
+    ASSERT_NE(solid, nullptr);
+    EXPECT_EQ(solid->GetElementCode(), 5);
+    EXPECT_EQ(solid->corners[2], Point(4, 2));
+    EXPECT_EQ(solid->colorIndex, 2);
+    const SolidEntity* trace = (*++entity)->AsSolid();
+    ASSERT_NE(trace, nullptr);
+    EXPECT_EQ(trace->GetElementCode(), 18);
+    EXPECT_EQ(trace->corners[3], Point(5, 1));
   }
 }
 

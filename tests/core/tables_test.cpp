@@ -44,6 +44,12 @@ TEST(LayerTable, IterationFollowsTheOrderOfFirstAddition) {
   expected.erase(expected.begin() + 1);
   EXPECT_EQ(std::vector<Layer*>(layers.begin(), layers.end()), expected);
   EXPECT_EQ(layers.Find(u"A"), nullptr);
+  // Entries after the removed one are still found, and replaced in their place.
+  for (Layer* layer : expected) EXPECT_EQ(layers.Find(layer->name), layer);
+  auto* lastReplacement = new Layer(u"b", 4, nullptr, -3.0);
+  layers.Add(lastReplacement);
+  expected.back() = lastReplacement;
+  EXPECT_EQ(std::vector<Layer*>(layers.begin(), layers.end()), expected);
 }
 
 TEST(BlockTable, RemoveByPointerOnlyWhenItIsTheEntryUnderItsName) {
