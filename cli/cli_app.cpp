@@ -1,5 +1,6 @@
 #include "cli/cli_app.h"
 
+#include <climits>
 #include <filesystem>
 
 #include "cli/drawing_dump.h"
@@ -41,13 +42,49 @@ int Dump(const std::string& file, std::ostream& out, std::ostream& err) {
   return messages.count() == 0 ? 0 : 1;
 }
 
-int Convert(const std::string& input, const std::string& output, std::ostream& err) {
+int Convert(const std::string& input, const std::string& output, const SaveAsOptions& options,
+            std::ostream& err) {
   StreamMessageBox messages(err);
   Drawing drawing;
   const OpenResult result = OpenDrawing(PathOf(input), drawing, messages);
   // A file that could not be read is not turned into an empty drawing elsewhere.
   if (!result.opened || messages.count() != 0) return 1;
-  return SaveDrawingAs(drawing, PathOf(output), SaveAsOptions{}, messages) ? 0 : 1;
+  return SaveDrawingAs(drawing, PathOf(output), options, messages) ? 0 : 1;
+}
+
+// A whole decimal number that fits an int, nothing else.
+bool ParseSize(const std::string& text, int& value) {
+  if (text.empty() || text.size() > 11) return false;
+  std::size_t i = text[0] == '-' ? 1 : 0;
+  if (i == text.size()) return false;
+  long long result = 0;
+  for (; i < text.size(); ++i) {
+    if (text[i] < '0' || text[i] > '9') return false;
+    result = result * 10 + (text[i] - '0');
+  }
+  if (text[0] == '-') result = -result;
+  if (result < INT_MIN || result > INT_MAX) return false;
+  value = static_cast<int>(result);
+  return true;
+}
+
+// The options after `convert IN OUT`: --width W, --height H and --white, each at most once.
+bool ParseConvertOptions(std::span<const std::string> args, SaveAsOptions& options) {
+  bool width = false, height = false, white = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--white" && !white) {
+      white = options.whiteBackground = true;
+    } else if (args[i] == "--width" && !width && i + 1 < args.size()) {
+      width = ParseSize(args[++i], options.bitmapWidth);
+      if (!width) return false;
+    } else if (args[i] == "--height" && !height && i + 1 < args.size()) {
+      height = ParseSize(args[++i], options.bitmapHeight);
+      if (!height) return false;
+    } else {
+      return false;
+    }
+  }
+  return true;
 }
 
 int Usage(std::ostream& err) {
@@ -66,11 +103,13 @@ std::string CliHelp() {
          "      lineType, colorIndex, lineWeight and the fields of its kind. Points are\n"
          "      [x, y]; numbers read back exactly; NaN and infinities are the strings\n"
          "      \"NaN\", \"Infinity\" and \"-Infinity\".\n"
-         "  korvocad-cli convert IN OUT\n"
+         "  korvocad-cli convert IN OUT [--width W] [--height H] [--white]\n"
          "      Opens the drawing IN and saves it as OUT. The extension of OUT chooses the\n"
          "      format as Save As does; any extension the tool does not export is saved\n"
          "      as a native drawing file (version 4) under exactly that name. OUT is\n"
-         "      replaced only when the whole file was written.\n"
+         "      replaced only when the whole file was written. An OUT ending in .bmp\n"
+         "      gets the drawing's view window as an 8-bit bitmap of W x H pixels\n"
+         "      (640 x 480 unless given) on a black background, or white with --white.\n"
          "  korvocad-cli --help\n"
          "      Shows this text.\n"
          "Messages shown while opening or saving go to standard error, one per line, in\n"
@@ -83,7 +122,11 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
     return 0;
   }
   if (args.size() == 2 && args[0] == "dump") return Dump(args[1], out, err);
-  if (args.size() == 3 && args[0] == "convert") return Convert(args[1], args[2], err);
+  if (args.size() >= 3 && args[0] == "convert") {
+    SaveAsOptions options;
+    if (!ParseConvertOptions(args.subspan(3), options)) return Usage(err);
+    return Convert(args[1], args[2], options, err);
+  }
   return Usage(err);
 }
 

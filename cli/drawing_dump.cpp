@@ -19,21 +19,6 @@ void NameOf(JsonWriter& json, std::string_view key, const T* entry) {
   }
 }
 
-void WriteEntities(JsonWriter& json, const EntityList& list) {
-  json.BeginArray();
-  for (const Entity* entity : list) {
-    json.BeginObject();
-    json.Member("kind", entity->GetElementCode());
-    NameOf(json, "layer", entity->layer);
-    NameOf(json, "lineType", entity->lineType);
-    json.Member("colorIndex", entity->colorIndex);
-    json.Member("lineWeight", entity->lineWeight);
-    WriteEntityFields(*entity, json);
-    json.EndObject();
-  }
-  json.EndArray();
-}
-
 void WriteSettings(JsonWriter& json, const DrawingSettings& s) {
   json.BeginObject();
   json.Member("limitsMin", s.limitsMin);
@@ -125,6 +110,21 @@ void WriteTables(JsonWriter& json, const Drawing& drawing) {
 }
 
 }  // namespace
+
+void WriteEntities(JsonWriter& json, const EntityList& list) {
+  json.BeginArray();
+  for (const Entity* entity : list) {
+    json.BeginObject();
+    json.Member("kind", entity->GetElementCode());
+    NameOf(json, "layer", entity->layer);
+    NameOf(json, "lineType", entity->lineType);
+    json.Member("colorIndex", entity->colorIndex);
+    json.Member("lineWeight", entity->lineWeight);
+    WriteEntityFields(*entity, json);
+    json.EndObject();
+  }
+  json.EndArray();
+}
 
 std::string DumpDrawing(const Drawing& drawing, int version) {
   JsonWriter json;

@@ -1,10 +1,16 @@
 #include "cli/entity_fields.h"
 
+#include "cli/drawing_dump.h"
 #include "core/arc_entity.h"
 #include "core/circle_entity.h"
+#include "core/insert_entity.h"
 #include "core/line_entity.h"
 #include "core/point_entity.h"
+#include "core/polyline_entity.h"
 #include "core/solid_entity.h"
+#include "core/text_entity.h"
+#include "core/text_style.h"
+#include "core/vertex_entity.h"
 
 namespace korvo {
 namespace {
@@ -44,6 +50,57 @@ void ArcFields(const Entity& entity, JsonWriter& json) {
   json.Member("endAngle", arc.endAngle);
 }
 
+void TextFields(const Entity& entity, JsonWriter& json) {
+  const TextEntity& text = *entity.AsText();
+  json.Key("style");
+  if (text.style != nullptr) {
+    json.String(text.style->name);
+  } else {
+    json.Null();
+  }
+  json.Member("insertionPoint", text.insertionPoint);
+  json.Member("height", text.height);
+  json.Member("widthFactor", text.widthFactor);
+  json.Member("rotation", text.rotation);
+  json.Member("obliqueAngle", text.obliqueAngle);
+  json.Member("generationFlags", text.generationFlags);
+  json.Member("horizontalAlignment", text.horizontalAlignment);
+  json.Member("content", text.content);
+}
+
+void InsertFields(const Entity& entity, JsonWriter& json) {
+  const InsertEntity& insert = *entity.AsInsert();
+  json.Member("blockName", insert.blockName);
+  json.Member("insertionPoint", insert.insertionPoint);
+  json.Member("xScale", insert.xScale);
+  json.Member("yScale", insert.yScale);
+  json.Member("rotation", insert.rotation);
+  // The expanded parts are left out: they are rebuilt from the block, never stored.
+  json.Key("attached");
+  WriteEntities(json, insert.attached);
+}
+
+void PolylineFields(const Entity& entity, JsonWriter& json) {
+  const PolylineEntity& polyline = *entity.AsPolyline();
+  json.Member("polylineFlags", polyline.polylineFlags);
+  json.Member("curveType", polyline.curveType);
+  json.Key("vertices");
+  json.BeginArray();
+  for (const Entity* member : polyline.vertexList) {
+    const VertexEntity* vertex = member->AsVertex();
+    if (vertex == nullptr) continue;
+    json.BeginObject();
+    json.Member("position", vertex->position);
+    json.Member("startWidth", vertex->startWidth);
+    json.Member("endWidth", vertex->endWidth);
+    json.Member("bulge", vertex->bulge);
+    json.Member("vertexFlags", vertex->vertexFlags);
+    json.Member("tangentDirection", vertex->tangentDirection);
+    json.EndObject();
+  }
+  json.EndArray();
+}
+
 // One row per kind; a kind that comes later adds its row and its function.
 struct KindFields {
   int elementCode;
@@ -53,7 +110,8 @@ constexpr KindFields kKinds[] = {
     {ElementCode::Line, LineFields},     {ElementCode::Point, PointFields},
     {ElementCode::Solid, SolidFields},   {ElementCode::Trace, SolidFields},
     {ElementCode::Circle, CircleFields}, {ElementCode::Arc, ArcFields},
-    {ElementCode::Ellipse, ArcFields},
+    {ElementCode::Ellipse, ArcFields},   {ElementCode::Text, TextFields},
+    {ElementCode::Insert, InsertFields}, {ElementCode::Polyline, PolylineFields},
 };
 
 }  // namespace

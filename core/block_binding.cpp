@@ -5,14 +5,11 @@
 #include "core/entity.h"
 #include "core/entity_list.h"
 #include "core/insert_entity.h"
+#include "core/text_entity.h"
 #include "platform/utf16.h"
 
 namespace korvo {
 namespace {
-
-// The group code under which a text names its style: get gives the name, set takes the
-// style itself.
-constexpr int kTextStyleCode = 7;
 
 // The entities a clone of `list` holds, at any depth.
 std::size_t CountParts(const EntityList& list) {
@@ -116,13 +113,12 @@ Layer* ImportLayer(Layer* layer, LayerTable& layers, LineTypeTable& lineTypes) {
   return copy;
 }
 
-// The style the entity names, looked up in `textStyles`; null when it names none or the
-// name is not there.
-TextStyle* FindTextStyleOf(const Entity& entity, const TextStyleTable& textStyles) {
-  PropertyValue value;
-  if (!entity.GetTypeProperty(kTextStyleCode, value)) return nullptr;
-  const std::u16string* name = std::get_if<std::u16string>(&value);
-  return name != nullptr ? textStyles.Find(*name) : nullptr;
+TextStyle* ImportTextStyle(TextStyle* style, TextStyleTable& textStyles) {
+  if (style == nullptr) return nullptr;
+  if (TextStyle* found = textStyles.Find(style->name)) return found;
+  auto* copy = new TextStyle(*style);
+  textStyles.Add(copy);
+  return copy;
 }
 
 }  // namespace
@@ -162,10 +158,7 @@ void ImportTables(EntityList& list, LayerTable& layers, LineTypeTable& lineTypes
   auto visit = [&](Entity& entity) {
     entity.layer = ImportLayer(entity.layer, layers, lineTypes);
     entity.lineType = ImportLineType(entity.lineType, lineTypes);
-    // FIXME: a style this drawing lacks is not yet added as a copy: that needs the text's
-    // own style, which texts do not expose here yet.
-    if (TextStyle* style = FindTextStyleOf(entity, textStyles))
-      entity.SetTypeProperty(kTextStyleCode, style);
+    if (TextEntity* text = entity.AsText()) text->style = ImportTextStyle(text->style, textStyles);
   };
   VisitDeep(list, visit);
 }
@@ -179,8 +172,9 @@ void RebindTables(EntityList& list, const LayerTable& layers, const LineTypeTabl
     if (entity.lineType != nullptr) {
       if (LineType* found = lineTypes.Find(entity.lineType->name)) entity.lineType = found;
     }
-    if (TextStyle* style = FindTextStyleOf(entity, textStyles))
-      entity.SetTypeProperty(kTextStyleCode, style);
+    if (TextEntity* text = entity.AsText(); text != nullptr && text->style != nullptr) {
+      if (TextStyle* found = textStyles.Find(text->style->name)) text->style = found;
+    }
   };
   VisitDeep(list, visit);
 }

@@ -29,6 +29,7 @@ class CircleEntity : public Entity {
   void Scale(const Scaling& scaling) override;
   void ReadBody(ArchiveReader& archive) override;
   bool WriteBody(ArchiveWriter& archive) const override;
+  void DrawShape(RenderContext& rc) override;
   // The DXF record; defined in the exchange layer.
   bool WriteDxf(DxfWriter& writer) const override;
   double NearestPoint(const Point& p, Point& out, int mode = 0) const override;

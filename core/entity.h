@@ -65,7 +65,10 @@ class Entity {
   // The kind's part of the native record.
   virtual void ReadBody(ArchiveReader& archive) = 0;
   virtual bool WriteBody(ArchiveWriter& archive) const = 0;
-  // (Draw and DrawShape take their place here; the rendering layer defines them.)
+  // The drawing algorithm; false aborts the whole redraw. Defined in the view layer.
+  virtual bool Draw(RenderContext& rc);
+  // The kind's own drawing; the base draws nothing.
+  virtual void DrawShape(RenderContext& rc);
   // The point of the entity nearest to p and its distance; kNoDistance when there is none.
   virtual double NearestPoint(const Point& p, Point& out, int mode = 0) const;
   virtual bool IsValid() const { return true; }

@@ -14,6 +14,7 @@ namespace korvo {
 
 class Entity;
 class BlockDefinition;
+class RenderContext;
 
 // A handle to one node of an EntityList; stays valid until that node is removed.
 struct ListPosition {
@@ -64,6 +65,10 @@ class EntityList {
   void AppendAll(EntityList& other);
   // A new entity of the same kind with the same contents; null if the factory fails.
   static Entity* Clone(const Entity& entity);
+
+  // Draws each member in order; stops at the first that aborts and returns false. Defined
+  // in the view layer.
+  bool Draw(RenderContext& rc) const;
 
   void Translate(const Point& offset);
   void Rotate(const Rotation& rotation);

@@ -24,6 +24,7 @@ class PointEntity : public Entity {
   void Scale(const Scaling& scaling) override;
   void ReadBody(ArchiveReader& archive) override;
   bool WriteBody(ArchiveWriter& archive) const override;
+  void DrawShape(RenderContext& rc) override;
   // The DXF record; defined in the exchange layer.
   bool WriteDxf(DxfWriter& writer) const override;
   // The position, or a nearer point on the strokes of the displayed symbol.

@@ -47,6 +47,8 @@ class PolylineEntity : public InsertEntity {
   void Scale(const Scaling& scaling) override;
   void ReadBody(ArchiveReader& archive) override;
   bool WriteBody(ArchiveWriter& archive) const override;
+  // POLYLINE, its VERTEX records and SEQEND; defined in the exchange layer.
+  bool WriteDxf(DxfWriter& writer) const override;
   // More than one vertex.
   bool IsValid() const override { return vertexList.size() > 1; }
 

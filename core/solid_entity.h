@@ -26,6 +26,7 @@ class SolidEntity : public Entity {
   void Scale(const Scaling& scaling) override;
   void ReadBody(ArchiveReader& archive) override;
   bool WriteBody(ArchiveWriter& archive) const override;
+  void DrawShape(RenderContext& rc) override;
   // The DXF record; defined in the exchange layer.
   bool WriteDxf(DxfWriter& writer) const override;
   // Over the outline; an edge taken later wins only when strictly nearer.

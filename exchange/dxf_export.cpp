@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/drawing.h"
+#include "core/drawing_file.h"
 #include "exchange/dxf_tables.h"
 #include "exchange/dxf_templates.h"
 #include "exchange/dxf_writer.h"
@@ -112,7 +113,12 @@ bool ExportDxf(const Drawing& drawing, const std::filesystem::path& path,
     FileDxfSink sink(file);
     return WriteDxfDrawing(drawing, sink);
   });
-  if (!created) messages.Show(u"Invalid filename.", MessageButtons::Ok, MessageIcon::Exclamation);
+  if (!created) {
+    messages.Show(u"Invalid filename.", MessageButtons::Ok, MessageIcon::Exclamation);
+  } else if (!written) {
+    // The previous file is still there; say that this one was not written.
+    messages.Show(kFailedToSaveDocument, MessageButtons::Ok, MessageIcon::Exclamation);
+  }
   return written;
 }
 

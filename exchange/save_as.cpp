@@ -4,6 +4,8 @@
 #include <string_view>
 
 #include "core/drawing_file.h"
+#include "exchange/bitmap_export.h"
+#include "exchange/dxf_export.h"
 
 namespace korvo {
 namespace {
@@ -16,6 +18,19 @@ bool SaveNative(const Drawing& drawing, const std::filesystem::path& path, const
   return SaveDrawing(drawing, path, messages);
 }
 
+bool SaveDxf(const Drawing& drawing, const std::filesystem::path& path, const SaveAsOptions&,
+             MessageBoxService& messages) {
+  return ExportDxf(drawing, path, messages);
+}
+
+// The picture has exactly the size asked for: a width or height of 0 is refused like any
+// other size that makes no picture, rather than standing for "the last one".
+bool SaveBitmap(const Drawing& drawing, const std::filesystem::path& path,
+                const SaveAsOptions& options, MessageBoxService& messages) {
+  BitmapExportOptions current{options.bitmapWidth, options.bitmapHeight, options.whiteBackground};
+  return ExportBitmap(drawing, path, current, false, 0, 0, options.whiteBackground, messages);
+}
+
 // One row per format, by lower-cased extension; a name that matches no row is saved in
 // the native format.
 struct SaveFormat {
@@ -24,6 +39,8 @@ struct SaveFormat {
 };
 constexpr SaveFormat kFormats[] = {
     {".korvodwg", SaveNative},
+    {".dxf", SaveDxf},
+    {".bmp", SaveBitmap},
 };
 
 std::string LowerCaseExtension(const std::filesystem::path& path) {

@@ -14,8 +14,13 @@
 
 #include "cli/drawing_dump.h"
 #include "core/drawing.h"
+#include "core/drawing_file.h"
 #include "core/line_entity.h"
+#include "core/polyline_entity.h"
+#include "exchange/dxf_export.h"
+#include "exchange/dxf_sink.h"
 #include "platform/file_io.h"
+#include "platform/message_box.h"
 
 namespace korvo {
 namespace {
@@ -92,6 +97,42 @@ TEST_F(CliApp, DumpOfOneLineIsExact) {
             "}\n");
 }
 
+TEST_F(CliApp, DumpOfAPolylineListsItsVertices) {
+  Drawing drawing;
+  drawing.New();
+  auto* polyline = new PolylineEntity(drawing.settings);
+  polyline->AppendVertex(Point(0, 0), 0.5, 1, -1, 0, 0);
+  polyline->AppendVertex(Point(4, 0), 0, 0, 0, 16, 0.25);
+  polyline->SetClosed(true);
+  drawing.entities.AddTail(polyline);
+  const std::string dump = DumpDrawing(drawing, 4);
+  const std::string entities = dump.substr(dump.find("\"polylineFlags\""));
+  EXPECT_EQ(entities,
+            "\"polylineFlags\": 1,\n"
+            "      \"curveType\": 0,\n"
+            "      \"vertices\": [\n"
+            "        {\n"
+            "          \"position\": [0, 0],\n"
+            "          \"startWidth\": 0.5,\n"
+            "          \"endWidth\": 1,\n"
+            "          \"bulge\": -1,\n"
+            "          \"vertexFlags\": 0,\n"
+            "          \"tangentDirection\": 0\n"
+            "        },\n"
+            "        {\n"
+            "          \"position\": [4, 0],\n"
+            "          \"startWidth\": 0,\n"
+            "          \"endWidth\": 0,\n"
+            "          \"bulge\": 0,\n"
+            "          \"vertexFlags\": 16,\n"
+            "          \"tangentDirection\": 0.25\n"
+            "        }\n"
+            "      ]\n"
+            "    }\n"
+            "  ]\n"
+            "}\n");
+}
+
 TEST_F(CliApp, OpeningMessagesGoToStandardErrorInOrder) {
   std::string damaged;
   {
@@ -137,6 +178,29 @@ TEST_F(CliApp, ConvertWritesTheNativeFile) {
     EXPECT_EQ(ReadFileBytes(out), ReadFileBytes(kSample));
     std::filesystem::remove(out);
   }
+}
+
+TEST_F(CliApp, ConvertWritesDxfByTheExtension) {
+  Drawing sample;
+  RecordingMessageBox messages;
+  ASSERT_TRUE(OpenDrawing(kSample, sample, messages).opened);
+  StringDxfSink expected;
+  ASSERT_TRUE(WriteDxfDrawing(sample, expected));
+  for (const char* name : {"out.dxf", "OUT.DXF", "out.Dxf"}) {
+    SCOPED_TRACE(name);
+    const auto out = folder / name;
+    const CliRun run = RunWith({"convert", kSample.string(), out.string()});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    const auto bytes = ReadFileBytes(out);
+    ASSERT_TRUE(bytes.has_value());
+    EXPECT_EQ(std::string(bytes->begin(), bytes->end()), expected.text);
+    std::filesystem::remove(out);
+  }
+  const CliRun failed =
+      RunWith({"convert", kSample.string(), (folder / "no" / "out.dxf").string()});
+  EXPECT_EQ(failed.status, 1);
+  EXPECT_EQ(failed.err, "Invalid filename.\n");
 }
 
 TEST_F(CliApp, ConvertOfAnUnreadableFileWritesNothing) {

@@ -7,6 +7,7 @@
 #include "core/drawing.h"
 #include "core/insert_entity.h"
 #include "core/line_entity.h"
+#include "core/text_entity.h"
 #include "platform/text_format.h"
 #include "text/line_type.h"
 
@@ -279,8 +280,16 @@ struct ImportFixture : Fixture {
     part = AddLine(insert->expanded, {0, 0}, {0, 1});
     part->layer = walls;
     part->lineType = dashed;
+    slant = new TextStyle(u"SLANT", u"TXT", 2.5, 0.8, 0.2, 0);
+    source.textStyles.Add(slant);
+    // A text inside the reference's attached list, in a style only the source has.
+    text = new TextEntity({0, 0}, 1, 0, 1, 0, 0, 0, u"A", source.settings);
+    text->style = slant;
+    insert->attached.AddTail(text);
   }
   Drawing source;
+  TextStyle* slant;
+  TextEntity* text;
   LineType* dashed;
   Layer* walls;
   LineEntity* line;
@@ -306,6 +315,11 @@ TEST(ImportTables, MissingEntriesAreCopiedAndSharedByAllEntities) {
   EXPECT_EQ(f.line->lineType, importedType);
   EXPECT_EQ(f.part->layer, imported);
   EXPECT_EQ(f.part->lineType, importedType);
+  TextStyle* importedStyle = f.drawing.textStyles.Find(u"Slant");
+  ASSERT_NE(importedStyle, nullptr);
+  EXPECT_NE(importedStyle, f.slant);
+  EXPECT_EQ(importedStyle->widthFactor, 0.8);
+  EXPECT_EQ(f.text->style, importedStyle);
   // Built-in line types are the same objects everywhere.
   EXPECT_EQ(f.insert->lineType, &ByLayerLineType());
   EXPECT_EQ(f.insert->layer, f.drawing.layers.Find(u"0"));
@@ -335,6 +349,13 @@ TEST(RebindTables, FoundNamesAreReplacedAndMissingOnesKept) {
   EXPECT_EQ(f.line->lineType, f.dashed);
   EXPECT_EQ(f.part->lineType, f.dashed);
   EXPECT_EQ(f.drawing.lineTypes.size(), lineTypeCount);
+  EXPECT_EQ(f.text->style, f.slant);
+  EXPECT_EQ(f.drawing.textStyles.Find(u"SLANT"), nullptr);
+
+  auto* ownStyle = new TextStyle(u"slant", u"TXT", 0, 1, 0, 0);
+  f.drawing.textStyles.Add(ownStyle);
+  RebindTables(f.source.entities, f.drawing.layers, f.drawing.lineTypes, f.drawing.textStyles);
+  EXPECT_EQ(f.text->style, ownStyle);
 }
 
 TEST(Drawing, IsLayerUsedLooksIntoReferencesAndDefinitions) {

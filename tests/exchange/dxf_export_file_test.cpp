@@ -85,6 +85,7 @@ TEST_F(DxfExportFile, AFailedWriteLeavesThePreviousFile) {
   std::signal(SIGXFSZ, previousHandler);
 
   EXPECT_FALSE(exported);
+  EXPECT_EQ(messages_.Texts(), std::vector<std::u16string>{u"Failed to save document."});
   EXPECT_EQ(ReadAll(path), "previous contents\n");
   EXPECT_EQ(FilesInFolder(), 1u) << "the temporary file is removed";
 }

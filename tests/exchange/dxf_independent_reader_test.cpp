@@ -16,10 +16,14 @@
 #include "core/arc_entity.h"
 #include "core/circle_entity.h"
 #include "core/ellipse_entity.h"
+#include "core/insert_entity.h"
 #include "core/line_entity.h"
 #include "core/point_entity.h"
+#include "core/polyline_entity.h"
 #include "core/solid_entity.h"
+#include "core/text_entity.h"
 #include "core/trace_entity.h"
+#include "core/vertex_entity.h"
 #include "platform/message_box.h"
 #include "tests/exchange/dxf_test_support.h"
 #include "text/line_type.h"
@@ -72,6 +76,40 @@ print("blocks", sum(1 for b in doc.blocks if not b.name.startswith("*") and not 
 print("handseed", doc.header["$HANDSEED"])
 )";
 
+// The same for texts, block references and polylines.
+constexpr const char* kCompoundScript = R"(
+import sys
+from collections import Counter
+import ezdxf
+doc = ezdxf.readfile(sys.argv[1])
+auditor = doc.audit()
+print("errors", len(auditor.errors))
+for error in auditor.errors:
+    print("error_text", error.message)
+msp = doc.modelspace()
+for kind, count in sorted(Counter(e.dxftype() for e in msp).items()):
+    print("count", kind, count)
+for text in msp.query("TEXT"):
+    print("text", repr(text.dxf.text), text.dxf.halign, text.dxf.insert.x, text.dxf.insert.y,
+          text.dxf.style)
+    if text.dxf.hasattr("align_point"):
+        print("align_point", text.dxf.align_point.x, text.dxf.align_point.y)
+for insert in msp.query("INSERT"):
+    print("insert", insert.dxf.name, insert.dxf.insert.x, insert.dxf.insert.y, len(insert.attribs))
+for line in msp.query("LINE"):
+    print("line", line.dxf.start.x, line.dxf.start.y)
+for polyline in msp.query("POLYLINE"):
+    print("polyline", polyline.dxf.flags, polyline.dxf.smooth_type, polyline.is_closed,
+          len(polyline.vertices))
+    print("vertex_flags", *[v.dxf.flags for v in polyline.vertices])
+    print("vertex_xy", *[c for v in polyline.vertices for c in (v.dxf.location.x, v.dxf.location.y)])
+frame = doc.blocks.get("Frame")
+print("frame", *sorted(e.dxftype() for e in frame) if frame is not None else ["missing"])
+print("handseed", doc.header["$HANDSEED"])
+written = list(msp) + [v for p in msp.query("POLYLINE") for v in p.vertices]
+print("max_handle", max(int(e.dxf.handle, 16) for e in written))
+)";
+
 bool ReaderAvailable() {
   if (!std::filesystem::exists(kPython)) return false;
   const std::string command = std::string(kPython) + " -c 'import ezdxf' >/dev/null 2>&1";
@@ -93,13 +131,14 @@ class DxfIndependentReader : public ::testing::Test {
 
   // Exports, runs the reader and returns its lines keyed by their first word (repeated keys
   // keep every line, in order).
-  std::multimap<std::string, std::string> Read(const Drawing& drawing) {
+  std::multimap<std::string, std::string> Read(const Drawing& drawing,
+                                               const char* readerScript = kReaderScript) {
     const std::filesystem::path dxf = folder_ / "drawing.dxf";
     const std::filesystem::path script = folder_ / "read.py";
     const std::filesystem::path output = folder_ / "output.txt";
     RecordingMessageBox messages;
     EXPECT_TRUE(ExportDxf(drawing, dxf, messages));
-    std::ofstream(script) << kReaderScript;
+    std::ofstream(script) << readerScript;
     const std::string command = std::string(kPython) + " " + script.string() + " " + dxf.string() +
                                 " >" + output.string() + " 2>&1";
     const int status = std::system(command.c_str());
@@ -212,6 +251,75 @@ TEST_F(DxfIndependentReader, ReadsEveryKindSoundAndInPlace) {
   EXPECT_EQ(Only(lines, "block"), "2");
   EXPECT_EQ(Only(lines, "blocks"), "2");
   EXPECT_NE(Only(lines, "dashed"), "-1");
+}
+
+TEST_F(DxfIndependentReader, ReadsTextsReferencesAndPolylines) {
+  Drawing drawing;
+  drawing.New();
+  DrawingSettings& s = drawing.settings;
+  EntityList parts;
+  parts.AddTail(new LineEntity(0, 0, 1, 0, s));
+  drawing.blocks.CreateBlock(u"Door 1", parts, Point(), Point(), Size());
+  parts.DeleteAll();
+  // A block holding a text, a polyline and a reference to the first block.
+  parts.AddTail(new TextEntity(Point(0, 1), 1, 0, 1, 0, 0, kAlignCentre, u"Tag", s));
+  auto* outline = new PolylineEntity(s);
+  outline->AppendVertex(0, 0, 0, 0, 0, 0, 0);
+  outline->AppendVertex(2, 0, 0, 0, 1, 0, 0);
+  parts.AddTail(outline);
+  parts.AddTail(new InsertEntity(u"Door 1", Point(3, 0), 1, 1, 0, s));
+  drawing.blocks.CreateBlock(u"Frame", parts, Point(), Point(), Size());
+  parts.DeleteAll();
+
+  drawing.entities.AddTail(new TextEntity(Point(1, 2), 2.5, 0, 1, 0, 0, kAlignLeft, u"A B\nC", s));
+  drawing.entities.AddTail(new TextEntity(Point(20, 0), 2, 0, 1, 0, 0, kAlignRight, u"H", s));
+  auto* insert = new InsertEntity(u"Door 1", Point(5, 6), 1, 1, 0, s);
+  insert->attached.AddTail(new LineEntity(7, 8, 9, 9, s));
+  drawing.entities.AddTail(insert);
+  drawing.entities.AddTail(new LineEntity(-1, -2, 0, 0, s));
+  auto* polyline = new PolylineEntity(s);
+  polyline->AppendVertex(0, 0, 0, 0, 0, VertexFlag::SplineFrame, 0);
+  polyline->AppendVertex(1, 0.5, 0, 0, 0, VertexFlag::SplineFit, 0);
+  polyline->AppendVertex(4, 0, 0, 0, 0, VertexFlag::SplineFrame, 0);
+  polyline->AppendVertex(2, 3, 0, 0, 0, VertexFlag::SplineFrame, 0);
+  polyline->polylineFlags = PolylineFlag::Closed | PolylineFlag::SplineFit;
+  polyline->curveType = PolylineCurve::Quadratic;
+  drawing.entities.AddTail(polyline);
+
+  const auto lines = Read(drawing, kCompoundScript);
+  std::string errorTexts;
+  const auto errors = lines.equal_range("error_text");
+  for (auto error = errors.first; error != errors.second; ++error)
+    errorTexts += error->second + "\n";
+  EXPECT_EQ(Only(lines, "errors"), "0") << errorTexts;
+  const std::multimap<std::string, std::string> expectedCounts = {
+      {"count", "INSERT 1"}, {"count", "LINE 2"}, {"count", "POLYLINE 1"}, {"count", "TEXT 2"}};
+  const auto counts = lines.equal_range("count");
+  const std::multimap<std::string, std::string> actualCounts(counts.first, counts.second);
+  EXPECT_EQ(actualCounts, expectedCounts);
+
+  // The line feed stays inside the value, in caret notation.
+  const auto texts = lines.equal_range("text");
+  ASSERT_EQ(std::distance(texts.first, texts.second), 2);
+  EXPECT_TRUE(texts.first->second.starts_with("'A B^JC' 0 ")) << texts.first->second;
+  EXPECT_TRUE(std::next(texts.first)->second.starts_with("'H' 2 "))
+      << std::next(texts.first)->second;
+  ExpectNumbers(Only(lines, "align_point"), {20, 0});
+
+  EXPECT_TRUE(Only(lines, "insert").starts_with("Door 1 ")) << Only(lines, "insert");
+  ExpectNumbers(Only(lines, "insert").substr(7), {5, 6, 0});
+  // The attached line survives as an ordinary entity after the reference.
+  const auto lineStarts = lines.equal_range("line");
+  ASSERT_EQ(std::distance(lineStarts.first, lineStarts.second), 2);
+  ExpectNumbers(lineStarts.first->second, {7, 8});
+
+  EXPECT_EQ(Only(lines, "frame"), "INSERT POLYLINE TEXT");
+  EXPECT_EQ(Only(lines, "polyline"), "5 5 True 4");
+  EXPECT_EQ(Only(lines, "vertex_flags"), "16 8 16 16");
+  ExpectNumbers(Only(lines, "vertex_xy"), {0, 0, 1, 0.5, 4, 0, 2, 3});
+  // New objects numbered from the header's seed cannot collide with the entities' handles.
+  const uint32_t seed = static_cast<uint32_t>(std::stoul(Only(lines, "handseed"), nullptr, 16));
+  EXPECT_GT(seed, std::stoul(Only(lines, "max_handle")));
 }
 
 }  // namespace

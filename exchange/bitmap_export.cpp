@@ -1,0 +1,103 @@
+#include "exchange/bitmap_export.h"
+
+#include <utility>
+#include <vector>
+
+#include "core/drawing.h"
+#include "core/entity.h"
+#include "core/insert_entity.h"
+#include "core/point_display.h"
+#include "exchange/bitmap_file.h"
+#include "exchange/bitmap_options_model.h"
+#include "platform/file_io.h"
+#include "platform/raster_device.h"
+#include "view/picture.h"
+#include "view/render_context.h"
+
+namespace korvo {
+namespace {
+
+constexpr uint32_t kWhite = 0xFFFFFF;
+
+// The out-of-view marks belong to the screen's window. The export's window may show more,
+// so the marks are computed for it and put back afterwards.
+class OutOfViewMarks {
+ public:
+  explicit OutOfViewMarks(const EntityList& list) { Save(list); }
+  ~OutOfViewMarks() {
+    for (auto& [entity, flags] : saved_) entity->flags = flags;
+  }
+  OutOfViewMarks(const OutOfViewMarks&) = delete;
+  OutOfViewMarks& operator=(const OutOfViewMarks&) = delete;
+
+ private:
+  void Save(const EntityList& list) {
+    for (Entity* entity : list) {
+      saved_.emplace_back(entity, entity->flags);
+      if (const InsertEntity* insert = entity->AsInsert()) {
+        Save(insert->expanded);
+        Save(insert->attached);
+      }
+    }
+  }
+  std::vector<std::pair<Entity*, uint8_t>> saved_;
+};
+
+}  // namespace
+
+bool ExportBitmap(const Drawing& drawing, const std::filesystem::path& path,
+                  BitmapExportOptions& options, bool askOptions, int width, int height,
+                  bool whiteBackground, MessageBoxService& messages, BitmapOptionsDialog* dialog) {
+  if (askOptions) {
+    BitmapOptionsModel model(options);
+    if (dialog == nullptr || !dialog->Run(model)) return false;
+    std::u16string message;
+    if (!model.Accept(options, message)) {
+      messages.Show(message, MessageButtons::Ok, MessageIcon::Exclamation);
+      return false;
+    }
+  } else {
+    options.whiteBackground = whiteBackground;
+    if (width != 0) options.width = width;
+    if (height != 0) options.height = height;
+  }
+
+  const uint32_t background = options.whiteBackground ? kWhite : 0;
+  std::unique_ptr<Bitmap> picture = Bitmap::TryCreate(options.width, options.height, background);
+  if (!picture) {
+    messages.Show(u"Not enough memory to complete the operation!", MessageButtons::Ok,
+                  MessageIcon::Stop);
+    return false;
+  }
+  {
+    DeviceContext dc(*picture);
+    dc.SetBackgroundColour(background);
+    dc.SetTextColour(background ^ kWhite);
+    // Right and bottom are the last pixel, as for the screen, so the window's lower-left
+    // corner lands on the picture's lower-left pixel.
+    RenderContext rc(dc, {0, 0, options.width - 1, options.height - 1}, drawing.settings);
+    // As on the screen, every pen is one pixel wide.
+    rc.lineWeightScale = 0;
+    const ScopedPointDisplay points(drawing.settings.pointDisplayMode,
+                                    drawing.settings.pointDisplaySize / 2);
+    const OutOfViewMarks restore(drawing.entities);
+    MarkOutOfView(drawing.entities, rc.origin, rc.upperRight);
+    rc.FillBackground();
+    drawing.entities.Draw(rc);
+  }
+  const std::vector<uint8_t> bytes = EncodeBitmapFile(*picture);
+  picture.reset();
+  if (bytes.empty()) {
+    messages.Show(u"Not enough memory to complete the operation!", MessageButtons::Ok,
+                  MessageIcon::Stop);
+    return false;
+  }
+  const bool written = WriteFileAtomically(path, [&](FileWriter& file) {
+    file.Write(bytes.data(), bytes.size());
+    return !file.Failed();
+  });
+  if (!written) messages.Show(u"Invalid filename.", MessageButtons::Ok, MessageIcon::Exclamation);
+  return written;
+}
+
+}  // namespace korvo

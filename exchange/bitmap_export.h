@@ -1,0 +1,39 @@
+#pragma once
+
+#include <filesystem>
+
+#include "platform/message_box.h"
+
+namespace korvo {
+
+class Drawing;
+class BitmapOptionsModel;
+
+// The export options, kept by the program while it runs (never saved). The shell starts
+// them at the screen's size.
+struct BitmapExportOptions {
+  int width = 640;
+  int height = 480;
+  bool whiteBackground = false;
+};
+
+// Shows the options dialog on its model; false when the user cancels.
+class BitmapOptionsDialog {
+ public:
+  virtual ~BitmapOptionsDialog() = default;
+  virtual bool Run(BitmapOptionsModel& model) = 0;
+};
+
+// Saves the drawing's current view window, fitted into a picture of the options' size, as
+// an 8-bit bitmap file with the drawing colours as its palette. With `askOptions` the
+// dialog runs first (Cancel ends the export with false); otherwise the background always,
+// and width and height when not 0, replace the options. A picture that cannot be made
+// (a size not positive or too large) shows "Not enough memory to complete the operation!",
+// a file that cannot be written "Invalid filename."; either way no file is left behind,
+// and an existing file is kept.
+bool ExportBitmap(const Drawing& drawing, const std::filesystem::path& path,
+                  BitmapExportOptions& options, bool askOptions, int width, int height,
+                  bool whiteBackground, MessageBoxService& messages,
+                  BitmapOptionsDialog* dialog = nullptr);
+
+}  // namespace korvo

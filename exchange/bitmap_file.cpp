@@ -1,0 +1,109 @@
+#include "exchange/bitmap_file.h"
+
+#include <cstdint>
+#include <unordered_map>
+
+#include "core/color_palette.h"
+#include "platform/raster_device.h"
+
+namespace korvo {
+namespace {
+
+constexpr uint32_t kPixelOffset = 14 + 40 + 256 * 4;  // 1078
+
+void PutU16(std::vector<uint8_t>& out, uint32_t value) {
+  out.push_back(static_cast<uint8_t>(value));
+  out.push_back(static_cast<uint8_t>(value >> 8));
+}
+
+void PutU32(std::vector<uint8_t>& out, uint32_t value) {
+  PutU16(out, value & 0xFFFF);
+  PutU16(out, value >> 16);
+}
+
+std::array<uint32_t, 256> MakePalette() {
+  std::array<uint32_t, 256> palette{};
+  palette[0] = 0;
+  for (int i = 1; i < 256; ++i) palette[static_cast<std::size_t>(i)] = ColorFromIndex(i);
+  return palette;
+}
+
+}  // namespace
+
+const std::array<uint32_t, 256>& BitmapPalette() {
+  static const std::array<uint32_t, 256> palette = MakePalette();
+  return palette;
+}
+
+uint8_t NearestPaletteIndex(uint32_t colour) {
+  const auto& palette = BitmapPalette();
+  int best = 0;
+  int64_t bestDistance = INT64_MAX;
+  for (int i = 0; i < 256; ++i) {
+    const uint32_t entry = palette[static_cast<std::size_t>(i)];
+    const int64_t dr = int64_t{RedOf(colour)} - RedOf(entry);
+    const int64_t dg = int64_t{GreenOf(colour)} - GreenOf(entry);
+    const int64_t db = int64_t{BlueOf(colour)} - BlueOf(entry);
+    const int64_t distance = dr * dr + dg * dg + db * db;
+    if (distance < bestDistance) best = i, bestDistance = distance;
+  }
+  return static_cast<uint8_t>(best);
+}
+
+uint32_t BitmapRowSize(int width) {
+  return static_cast<uint32_t>((static_cast<uint64_t>(width) + 3) / 4 * 4);
+}
+
+std::vector<uint8_t> EncodeBitmapFile(const Bitmap& picture) {
+  const int width = picture.width(), height = picture.height();
+  const uint32_t rowSize = BitmapRowSize(width);
+  // The file's sizes are 32-bit: a picture too large for them has no file.
+  if (uint64_t{rowSize} * static_cast<uint64_t>(height) + kPixelOffset > UINT32_MAX) return {};
+  const uint32_t imageSize = rowSize * static_cast<uint32_t>(height);
+  std::vector<uint8_t> out;
+  out.reserve(kPixelOffset + imageSize);
+  // File header.
+  out.push_back('B');
+  out.push_back('M');
+  PutU32(out, imageSize + kPixelOffset);  // file size
+  PutU32(out, 0);                         // reserved
+  PutU32(out, kPixelOffset);              // offset of the pixels
+  // Information header.
+  PutU32(out, 40);  // its size
+  PutU32(out, static_cast<uint32_t>(width));
+  PutU32(out, static_cast<uint32_t>(height));  // positive: rows bottom-up
+  PutU16(out, 1);                              // planes
+  PutU16(out, 8);                              // bits per pixel
+  PutU32(out, 0);                              // no compression
+  PutU32(out, imageSize);
+  for (int i = 0; i < 4; ++i) PutU32(out, 0);  // resolution and colour counts
+  // Colour table: blue, green, red, 0.
+  for (uint32_t colour : BitmapPalette()) {
+    out.push_back(static_cast<uint8_t>(BlueOf(colour)));
+    out.push_back(static_cast<uint8_t>(GreenOf(colour)));
+    out.push_back(static_cast<uint8_t>(RedOf(colour)));
+    out.push_back(0);
+  }
+  // A picture holds few colours: each is looked up in the table once.
+  std::unordered_map<uint32_t, uint8_t> mapped;
+  uint32_t lastColour = 0;
+  uint8_t lastIndex = 0;
+  bool haveLast = false;
+  for (int y = height - 1; y >= 0; --y) {
+    const uint32_t* row = picture.Row(y);
+    for (int x = 0; x < width; ++x) {
+      const uint32_t colour = row[x] & 0xFFFFFF;
+      if (!haveLast || colour != lastColour) {
+        auto found = mapped.find(colour);
+        if (found == mapped.end())
+          found = mapped.emplace(colour, NearestPaletteIndex(colour)).first;
+        lastColour = colour, lastIndex = found->second, haveLast = true;
+      }
+      out.push_back(lastIndex);
+    }
+    for (uint32_t pad = static_cast<uint32_t>(width); pad < rowSize; ++pad) out.push_back(0);
+  }
+  return out;
+}
+
+}  // namespace korvo

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace korvo {
+
+class Bitmap;
+
+// The colour table of exported bitmaps in COLORREF order: entry 0 black, entry i the
+// colour of drawing colour index i.
+const std::array<uint32_t, 256>& BitmapPalette();
+
+// The palette entry nearest to `colour` (smallest squared distance in RGB; the lowest
+// index among equals).
+uint8_t NearestPaletteIndex(uint32_t colour);
+
+// Bytes per stored row of an 8-bit picture `width` pixels wide: padded to 4.
+uint32_t BitmapRowSize(int width);
+
+// The whole 8-bit file of `picture`: the 14-byte file header, the 40-byte information
+// header, the 1024-byte colour table and the rows bottom-up, each pixel mapped to its
+// nearest palette entry. Empty when the picture is too large for the file's 32-bit sizes.
+std::vector<uint8_t> EncodeBitmapFile(const Bitmap& picture);
+
+}  // namespace korvo

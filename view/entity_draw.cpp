@@ -1,0 +1,156 @@
+#include <algorithm>
+#include <cmath>
+
+#include "core/color_palette.h"
+#include "core/entity.h"
+#include "core/entity_list.h"
+#include "core/layer.h"
+#include "geometry/geometry.h"
+#include "text/line_type.h"
+#include "view/render_context.h"
+
+namespace korvo {
+namespace {
+
+constexpr uint32_t kWhite = 0xFFFFFF;
+// Pen widths beyond this are not told apart on any device; the bound keeps the conversion
+// to an integer defined for absurd line weights.
+constexpr double kMaxPenWidth = 4096;
+
+bool IsHighlightMode(int mode) {
+  return mode == DrawMode::HighlightXor || mode == DrawMode::SelectedXor;
+}
+
+bool DrawsSelectedSolid(int mode) {
+  return mode == DrawMode::All || mode == DrawMode::SelectedXor;
+}
+
+double ResolveLineWeight(const Entity& entity, const RenderContext& rc) {
+  double weight = entity.lineWeight;
+  if (weight == LineWeight::ByBlock) {
+    if (const Entity* parent = rc.parentInsert) {
+      weight = parent->lineWeight;
+      if (weight == LineWeight::ByLayer && parent->layer) weight = parent->layer->lineWeight;
+    } else {
+      weight = LineWeight::Default;
+    }
+  }
+  if (weight == LineWeight::ByLayer && entity.layer) weight = entity.layer->lineWeight;
+  if (weight == LineWeight::Default || weight == LineWeight::ByBlock) weight = rc.defaultLineWeight;
+  return weight;
+}
+
+const LineType* ResolveLineType(const Entity& entity, const RenderContext& rc) {
+  const LineType* type = entity.lineType;
+  if (type == &ByLayerLineType()) {
+    type = entity.layer ? entity.layer->lineType : nullptr;
+  } else if (type == &ByBlockLineType()) {
+    if (const Entity* parent = rc.parentInsert) {
+      type = parent->lineType;
+      if (type == &ByLayerLineType()) type = parent->layer ? parent->layer->lineType : nullptr;
+    } else {
+      type = &ContinuousLineType();
+    }
+  }
+  if (type == nullptr) type = &ContinuousLineType();
+  // A pattern finer than about a pixel is not dashed.
+  if (type->PatternLength() * rc.settings->linetypeScale / rc.pixelSize < kSqrt2)
+    type = &ContinuousLineType();
+  return type;
+}
+
+uint32_t ResolveColour(const Entity& entity, const RenderContext& rc) {
+  if (entity.colorIndex == kColorByLayer) return entity.layer ? entity.layer->GetColor() : kWhite;
+  if (entity.colorIndex == kColorByBlock && rc.parentInsert) {
+    const Entity& parent = *rc.parentInsert;
+    if (parent.colorIndex == kColorByLayer) return parent.layer ? parent.layer->GetColor() : kWhite;
+    return parent.GetColor();
+  }
+  return entity.GetColor();
+}
+
+// Puts back the device state an entity draw changes.
+class DeviceStateGuard {
+ public:
+  explicit DeviceStateGuard(DeviceContext& dc)
+      : dc_(dc),
+        pen_(dc.pen()),
+        brush_(dc.brush()),
+        text_(dc.textColour()),
+        background_(dc.backgroundColour()) {}
+  ~DeviceStateGuard() {
+    dc_.SelectPen(pen_);
+    dc_.SelectBrush(brush_);
+    dc_.SetTextColour(text_);
+    dc_.SetBackgroundColour(background_);
+  }
+  DeviceStateGuard(const DeviceStateGuard&) = delete;
+  DeviceStateGuard& operator=(const DeviceStateGuard&) = delete;
+
+ private:
+  DeviceContext& dc_;
+  Pen pen_;
+  Brush brush_;
+  uint32_t text_;
+  uint32_t background_;
+};
+
+}  // namespace
+
+bool Entity::Draw(RenderContext& rc) {
+  if ((flags & EntityFlag::Erased) != 0 || visible == 0) return true;
+  if (rc.filter) {
+    const int verdict = rc.filter(*this, rc.filterArg1, rc.filterArg2);
+    if (verdict == 0) return false;
+    if (verdict == 2) return true;
+  }
+  const bool selected = IsSelected();
+  if (!selected && IsHighlightMode(rc.drawMode)) return true;
+  if (!IsVisible() || (flags & EntityFlag::OutOfView) != 0) return true;
+
+  const double width = rc.lineWeightScale * ResolveLineWeight(*this, rc);
+  rc.penWidthPixels =
+      std::isnan(width) ? 1 : static_cast<int>(std::clamp(std::trunc(width), 1.0, kMaxPenWidth));
+  rc.lineType = ResolveLineType(*this, rc);
+
+  const bool highlighted = selected && !DrawsSelectedSolid(rc.drawMode);
+  const bool filled = IsFilled(rc.pixelSize);
+  PenStyle penStyle = PenStyle::Solid;
+  if (highlighted && !filled && rc.penWidthPixels < 2) {
+    // Selected thin geometry shows dotted.
+    rc.lineType = &ContinuousLineType();
+    penStyle = PenStyle::Dotted;
+  }
+
+  uint32_t colour = ResolveColour(*this, rc);
+  uint32_t textBackground = rc.backgroundColour;
+  if (highlighted && filled && colour == rc.backgroundColour) {
+    // A filled area in the background colour shows only through the highlight pattern.
+    colour = 0;
+  } else {
+    if (colour == kWhite && rc.backgroundColour == kWhite) colour = 0;
+    if (rc.IsXorMode()) {
+      // XOR over the background then shows the true colour, and a second pass removes it.
+      colour ^= rc.backgroundColour;
+      textBackground = 0;
+    }
+  }
+
+  DeviceStateGuard restore(*rc.dc);
+  rc.dc->SetTextColour(colour);
+  rc.dc->SetBackgroundColour(textBackground);
+  rc.dc->SelectPen({penStyle, colour});
+  rc.dc->SelectBrush(highlighted ? rc.highlightBrush : Brush::Solid(colour));
+  DrawShape(rc);
+  return true;
+}
+
+void Entity::DrawShape(RenderContext&) {}
+
+bool EntityList::Draw(RenderContext& rc) const {
+  for (Entity* entity : *this)
+    if (!entity->Draw(rc)) return false;
+  return true;
+}
+
+}  // namespace korvo

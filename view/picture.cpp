@@ -1,0 +1,149 @@
+#include "view/picture.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include "core/drawing.h"
+#include "core/entity.h"
+#include "core/insert_entity.h"
+#include "core/point_display.h"
+#include "view/render_context.h"
+
+namespace korvo {
+namespace {
+
+constexpr uint32_t kWhite = 0xFFFFFF;
+
+bool BoxesOverlap(const Point& min, const Point& max, const Point& low, const Point& high) {
+  return !(max.x < low.x || min.x > high.x || max.y < low.y || min.y > high.y);
+}
+
+}  // namespace
+
+void MarkOutOfView(const EntityList& list, const Point& low, const Point& high) {
+  for (Entity* entity : list) {
+    if (entity->IsErased()) continue;
+    Point min, max;
+    const bool inView = !entity->GetExtents(min, max) || BoxesOverlap(min, max, low, high);
+    entity->flags =
+        inView ? (entity->flags & ~EntityFlag::OutOfView) : (entity->flags | EntityFlag::OutOfView);
+    if (const InsertEntity* insert = entity->AsInsert()) {
+      MarkOutOfView(insert->expanded, low, high);
+      MarkOutOfView(insert->attached, low, high);
+    }
+  }
+}
+
+bool DrawPicture(Drawing& drawing, RenderContext& rc) {
+  PublishPointDisplay(drawing.settings);
+  if (drawing.settings.SetLastPoints(rc.upperRight, rc.origin))
+    MarkOutOfView(drawing.entities, rc.origin, rc.upperRight);
+  rc.SetDrawMode(DrawMode::All);
+  if (!drawing.entities.Draw(rc)) return false;
+  if (drawing.selection.empty()) return true;
+  rc.SetDrawMode(DrawMode::SelectedXor);
+  for (Entity* entity : drawing.selection)
+    if (!entity->Draw(rc)) return false;
+  rc.SetDrawMode(DrawMode::HighlightXor);
+  return drawing.entities.Draw(rc);
+}
+
+void DrawGrid(RenderContext& rc) {
+  const DrawingSettings& settings = *rc.settings;
+  const double g = settings.gridSpacing;
+  if (!(g > 0) || !settings.gridOn) return;
+  const ScreenPoint zero = rc.WorldToScreen(Point(0, 0));
+  const ScreenPoint step = rc.WorldToScreen(Point(g, g));
+  if (std::abs(int64_t{step.x} - zero.x) <= 2 || std::abs(int64_t{step.y} - zero.y) <= 2) return;
+
+  const double xMin = std::max(rc.origin.x, settings.limitsMin.x);
+  const double xMax = std::min(rc.upperRight.x, settings.limitsMax.x);
+  const double yMin = std::max(rc.origin.y, settings.limitsMin.y);
+  const double yMax = std::min(rc.upperRight.y, settings.limitsMax.y);
+  DeviceContext& dc = *rc.dc;
+  const int width = dc.bitmap().width();
+  // More than a grid line per two pixels cannot happen here; the bound only keeps a broken
+  // window from running on.
+  const double maxLines = std::max(width, dc.bitmap().height()) + 2.0;
+
+  const bool white = rc.backgroundColour == kWhite;
+  MonoBitmap row(width, 1);
+  row.Fill(!white);
+  const double firstX = std::ceil(xMin / g), lastX = std::floor(xMax / g);
+  for (double i = 0; firstX + i <= lastX && i < maxLines; ++i) {
+    const int column = rc.WorldToScreen(Point((firstX + i) * g, 0)).x;
+    if (white)
+      row.SetBit(column, 0, true);
+    else
+      row.ToggleBit(column, 0);
+  }
+  // A 0 bit takes the text colour and a 1 bit the background: on white the set bits XOR
+  // white, on black the cleared ones XOR white, so every dot inverts what lies beneath.
+  const uint32_t text = dc.SetTextColour(white ? 0 : kWhite);
+  const uint32_t background = dc.SetBackgroundColour(white ? kWhite : 0);
+  const double firstY = std::ceil(yMin / g), lastY = std::floor(yMax / g);
+  for (double i = 0; firstY + i <= lastY && i < maxLines; ++i) {
+    const int y = rc.WorldToScreen(Point(0, (firstY + i) * g)).y;
+    if (y >= 0) dc.BitBlt(0, y, width, 1, row, 0, 0, BlitOp::SourceInvert);
+  }
+  dc.SetTextColour(text);
+  dc.SetBackgroundColour(background);
+}
+
+void DrawHighlightChanges(Drawing& drawing, RenderContext& rc) {
+  for (Entity* entity : drawing.newlySelected) {
+    rc.SetDrawMode(DrawMode::SelectedXor);
+    entity->Draw(rc);
+    rc.SetDrawMode(DrawMode::HighlightXor);
+    entity->Draw(rc);
+  }
+  for (Entity* entity : drawing.newlyDeselected) {
+    // Drawn as selected for the duration, so that both passes find it.
+    const uint8_t flags = entity->flags;
+    entity->flags |= EntityFlag::Selected;
+    rc.SetDrawMode(DrawMode::HighlightXor);
+    entity->Draw(rc);
+    rc.SetDrawMode(DrawMode::SelectedXor);
+    entity->Draw(rc);
+    entity->flags = flags;
+  }
+  drawing.newlySelected.clear();
+  drawing.newlyDeselected.clear();
+}
+
+namespace {
+
+// The device and context a picture of `bitmap` is drawn with.
+struct PicturePass {
+  PicturePass(Drawing& drawing, Bitmap& bitmap, bool whiteBackground) : dc(bitmap) {
+    dc.SetBackgroundColour(whiteBackground ? kWhite : 0);
+    dc.SetTextColour(whiteBackground ? 0 : kWhite);
+    rc.emplace(dc, ScreenRect{0, 0, bitmap.width() - 1, bitmap.height() - 1}, drawing.settings);
+    rc->lineWeightScale = 0;  // every pen on the screen is one pixel wide
+  }
+  DeviceContext dc;
+  std::optional<RenderContext> rc;
+};
+
+}  // namespace
+
+bool RenderPicture(Drawing& drawing, Bitmap& bitmap, bool whiteBackground) {
+  if (bitmap.width() < 1 || bitmap.height() < 1) return false;
+  PicturePass pass(drawing, bitmap, whiteBackground);
+  pass.rc->FillBackground();
+  const bool complete = DrawPicture(drawing, *pass.rc);
+  DrawGrid(*pass.rc);
+  drawing.newlySelected.clear();
+  drawing.newlyDeselected.clear();
+  return complete;
+}
+
+void UpdatePictureHighlight(Drawing& drawing, Bitmap& bitmap, bool whiteBackground) {
+  if (bitmap.width() < 1 || bitmap.height() < 1) return;
+  if (drawing.newlySelected.empty() && drawing.newlyDeselected.empty()) return;
+  PicturePass pass(drawing, bitmap, whiteBackground);
+  DrawHighlightChanges(drawing, *pass.rc);
+}
+
+}  // namespace korvo

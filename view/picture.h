@@ -1,0 +1,41 @@
+#pragma once
+
+#include "geometry/point.h"
+#include "platform/raster_device.h"
+
+namespace korvo {
+
+class Drawing;
+class EntityList;
+class RenderContext;
+
+// Marks each entity that is not erased out of view when its extents miss the world window
+// [low, high], and clears the mark otherwise; entities carried by block references are
+// visited too. Entities without extents are always in view.
+void MarkOutOfView(const EntityList& list, const Point& low, const Point& high);
+
+// The view's full pass over a drawing with `rc`: publishes the point display values,
+// recomputes the out-of-view marks when the world window differs from the last full pass
+// (kept in the drawing's last points), draws every entity in draw mode 3, and when there is
+// a selection removes the selected entities' solid images in mode 4 and draws them dotted
+// in mode 2. False when an entity aborted the pass.
+bool DrawPicture(Drawing& drawing, RenderContext& rc);
+
+// Grid dots at the grid intersections inside both the window and the drawing limits,
+// each inverted against what lies beneath, one row transfer per grid row. Nothing when the
+// grid is off, its spacing is not positive, or it is 2 pixels or less on the device.
+void DrawGrid(RenderContext& rc);
+
+// Brings a picture up to date with the selection changes since it was drawn, without
+// drawing it again: each newly selected entity loses its solid image (mode 4) and gains
+// the dotted one (mode 2); each newly deselected one the reverse. Empties both lists.
+void DrawHighlightChanges(Drawing& drawing, RenderContext& rc);
+
+// The view's regeneration of a picture the size of `bitmap`: background, picture (every
+// pen one pixel wide) and grid, as the view shows it. The pending selection changes are
+// then part of the picture and are emptied.
+bool RenderPicture(Drawing& drawing, Bitmap& bitmap, bool whiteBackground);
+// The view's paint between regenerations: only the pending selection changes.
+void UpdatePictureHighlight(Drawing& drawing, Bitmap& bitmap, bool whiteBackground);
+
+}  // namespace korvo
