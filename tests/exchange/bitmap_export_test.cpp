@@ -185,12 +185,14 @@ TEST_F(ExportFixture, IndependentReaderOpensTheFile) {
       "import sys\n"
       "from PIL import Image\n"
       "im = Image.open(sys.argv[1])\n"
+      "t = im.tile[0]\n"
       "im.load()\n"
       "p = im.getpalette()\n"
       "out = open(sys.argv[2], 'w')\n"
       "print(im.format, im.size[0], im.size[1], im.mode, im.info.get('compression', 0), file=out)\n"
       "print(' '.join(str(v) for v in p[:768]), file=out)\n"
-      "print(im.getpixel((0, 119)), im.getpixel((240, 0)), im.getpixel((120, 5)), file=out)\n";
+      "print(im.getpixel((0, 119)), im.getpixel((240, 0)), im.getpixel((120, 5)), file=out)\n"
+      "print(t[0], t[2], t[3][0], t[3][1], t[3][2], file=out)\n";
   const fs::path scriptFile = directory / "read.py";
   std::ofstream(scriptFile) << script;
   const std::string command = "/usr/bin/python3 '" + scriptFile.string() + "' '" + file.string() +
@@ -223,6 +225,16 @@ TEST_F(ExportFixture, IndependentReaderOpensTheFile) {
   EXPECT_EQ(lowerLeft, 1);  // the red diagonal starts at the window's lower-left corner
   EXPECT_EQ(top, 0);
   EXPECT_NE(upperRight, -1);
+  // How the reader decodes the pixels: raw bytes of 8-bit palette indices from offset 1078,
+  // rows of 244 bytes (241 padded to 4), bottom-up.
+  std::string decoder, rawMode;
+  int offset = 0, stride = 0, orientation = 0;
+  in >> decoder >> offset >> rawMode >> stride >> orientation;
+  EXPECT_EQ(decoder, "raw");
+  EXPECT_EQ(offset, 1078);
+  EXPECT_EQ(rawMode, "P");
+  EXPECT_EQ(stride, 244);
+  EXPECT_EQ(orientation, -1);
 }
 
 }  // namespace
