@@ -11,6 +11,7 @@
 #include "core/drawing.h"
 #include "core/drawing_file.h"
 #include "core/ellipse_entity.h"
+#include "core/insert_entity.h"
 #include "core/line_entity.h"
 #include "core/native_drawing.h"
 #include "core/point_entity.h"
@@ -61,6 +62,24 @@ void MakeSample(Drawing& drawing) {
   drawing.entities.AddTail(new PointEntity(s, 70, 100));
 
   s.currentLayer = drawing.layers.Find(u"0");
+  // A bolt head drawn by block: each reference gives it its own colour.
+  s.currentColorIndex = 0;
+  s.currentLineType = &ByBlockLineType();
+  EntityList bolt;
+  bolt.AddTail(new CircleEntity(Point(0, 0), 4, s));
+  bolt.AddTail(new LineEntity(-4, 0, 4, 0, s));
+  bolt.AddTail(new LineEntity(0, -4, 0, 4, s));
+  drawing.blocks.CreateBlock(u"BOLT", bolt, Point(), Point(), Size{8, 8});
+  s.currentLineType = &ByLayerLineType();
+  s.currentColorIndex = 3;
+  auto* first = new InsertEntity(u"BOLT", Point(120, 127), 1, 1, 0, s);
+  s.currentColorIndex = 6;
+  auto* second = new InsertEntity(u"BOLT", Point(150, 125), 1.5, 1.5, std::numbers::pi / 4, s);
+  for (InsertEntity* insert : {first, second}) {
+    insert->SetBlock(*drawing.blocks.Find(u"BOLT"));
+    drawing.entities.AddTail(insert);
+  }
+  // The solid stays last: a test damages the file's final record, taking it for a solid.
   s.currentColorIndex = 5;
   drawing.entities.AddTail(new SolidEntity(150, 65, 15, 10, s));
   s.currentColorIndex = 256;
