@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <utility>
 
 #include "core/archive.h"
@@ -22,11 +23,14 @@ bool IsZero(const Point& v) {
   return v.x == 0 && v.y == 0;
 }
 
-// Separating-axis test of an axis-parallel rectangle against a convex quadrilateral.
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+
+// Separating-axis test of an axis-parallel rectangle against a convex quadrilateral with
+// finite corners.
 bool RectOverlapsQuad(double x1, double y1, double x2, double y2, const Point (&quad)[4]) {
   const auto separated = [&](const Point& axis) {
     const Point rect[4] = {{x1, y1}, {x2, y1}, {x2, y2}, {x1, y2}};
-    double rectMin = INFINITY, rectMax = -INFINITY, quadMin = INFINITY, quadMax = -INFINITY;
+    double rectMin = kInfinity, rectMax = -kInfinity, quadMin = kInfinity, quadMax = -kInfinity;
     for (int i = 0; i < 4; ++i) {
       const double r = rect[i].x * axis.x + rect[i].y * axis.y;
       const double q = quad[i].x * axis.x + quad[i].y * axis.y;
@@ -38,8 +42,8 @@ bool RectOverlapsQuad(double x1, double y1, double x2, double y2, const Point (&
   if (separated({1, 0}) || separated({0, 1})) return false;
   for (int i = 0; i < 2; ++i) {
     const Point edge = quad[i + 1] - quad[i];
-    // A frame without width or height has one edge direction only; the other axis is its
-    // normal, which the loop reaches through the neighbouring edge or not at all.
+    // An edge of a frame without width or height has no direction; the other edge's normal
+    // is then the only axis a segment needs.
     if (IsZero(edge)) continue;
     if (separated({-edge.y, edge.x})) return false;
   }
@@ -233,6 +237,10 @@ bool TextEntity::CrossesRect(double x1, double y1, double x2, double y2) const {
   };
   const Point quad[4] = {corner(frame.left, frame.bottom), corner(frame.right, frame.bottom),
                          corner(frame.right, frame.top), corner(frame.left, frame.top)};
+  // A frame with NaN or infinite corners (damaged values from a file) would overlap every
+  // window.
+  for (const Point& q : quad)
+    if (!std::isfinite(q.x) || !std::isfinite(q.y)) return false;
   return RectOverlapsQuad(x1, y1, x2, y2, quad);
 }
 

@@ -46,6 +46,9 @@ class TextEntity : public Entity {
   double NearestPoint(const Point& p, Point& out, int mode = 0) const override;
   // The insertion point.
   double NearestKeyPoint(const Point& p, Point& out) const override;
+  // The content laid out, always continuous but for the highlight pattern; defined in the
+  // view layer.
+  void DrawShape(RenderContext& rc) override;
   // The rectangle touches the text's frame or holds its insertion point.
   bool CrossesRect(double x1, double y1, double x2, double y2) const override;
 

@@ -87,6 +87,11 @@ bool ExportBitmap(const Drawing& drawing, const std::filesystem::path& path,
   }
   const std::vector<uint8_t> bytes = EncodeBitmapFile(*picture);
   picture.reset();
+  if (bytes.empty()) {
+    messages.Show(u"Not enough memory to complete the operation!", MessageButtons::Ok,
+                  MessageIcon::Stop);
+    return false;
+  }
   const bool written = WriteFileAtomically(path, [&](FileWriter& file) {
     file.Write(bytes.data(), bytes.size());
     return !file.Failed();

@@ -1,5 +1,6 @@
 #include "exchange/bitmap_file.h"
 
+#include <cstdint>
 #include <unordered_map>
 
 #include "core/color_palette.h"
@@ -50,12 +51,14 @@ uint8_t NearestPaletteIndex(uint32_t colour) {
 }
 
 uint32_t BitmapRowSize(int width) {
-  return (static_cast<uint32_t>(width) + 3) / 4 * 4;
+  return static_cast<uint32_t>((static_cast<uint64_t>(width) + 3) / 4 * 4);
 }
 
 std::vector<uint8_t> EncodeBitmapFile(const Bitmap& picture) {
   const int width = picture.width(), height = picture.height();
   const uint32_t rowSize = BitmapRowSize(width);
+  // The file's sizes are 32-bit: a picture too large for them has no file.
+  if (uint64_t{rowSize} * static_cast<uint64_t>(height) + kPixelOffset > UINT32_MAX) return {};
   const uint32_t imageSize = rowSize * static_cast<uint32_t>(height);
   std::vector<uint8_t> out;
   out.reserve(kPixelOffset + imageSize);

@@ -21,7 +21,7 @@ uint32_t BitmapRowSize(int width);
 
 // The whole 8-bit file of `picture`: the 14-byte file header, the 40-byte information
 // header, the 1024-byte colour table and the rows bottom-up, each pixel mapped to its
-// nearest palette entry.
+// nearest palette entry. Empty when the picture is too large for the file's 32-bit sizes.
 std::vector<uint8_t> EncodeBitmapFile(const Bitmap& picture);
 
 }  // namespace korvo

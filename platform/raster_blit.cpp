@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "platform/raster_device.h"
@@ -7,17 +8,20 @@ namespace korvo {
 namespace {
 
 // Shrinks a transfer of w x h pixels from (sx, sy) to (x, y) so that it stays inside both
-// pictures; false when nothing is left.
+// pictures; false when nothing is left. The arithmetic is 64-bit, so any int is safe.
 bool ClipTransfer(int& x, int& y, int& w, int& h, int& sx, int& sy, int sourceWidth,
                   int sourceHeight, int targetWidth, int targetHeight) {
   const auto clipAxis = [](int& to, int& from, int& size, int fromSize, int toSize) {
-    if (to < 0) size += to, from -= to, to = 0;
-    if (from < 0) size += from, to -= from, from = 0;
-    size = std::min({size, toSize - to, fromSize - from});
+    int64_t t = to, f = from, n = size;
+    const int64_t shift = std::max<int64_t>({0, -t, -f});
+    t += shift, f += shift, n -= shift;
+    n = std::min<int64_t>({n, int64_t{toSize} - t, int64_t{fromSize} - f});
+    if (n <= 0) return false;
+    to = static_cast<int>(t), from = static_cast<int>(f), size = static_cast<int>(n);
+    return true;
   };
-  clipAxis(x, sx, w, sourceWidth, targetWidth);
-  clipAxis(y, sy, h, sourceHeight, targetHeight);
-  return w > 0 && h > 0;
+  return clipAxis(x, sx, w, sourceWidth, targetWidth) &&
+         clipAxis(y, sy, h, sourceHeight, targetHeight);
 }
 
 }  // namespace

@@ -93,20 +93,37 @@ void DeviceContext::Polygon(std::span<const ScreenPoint> points) {
     }
   };
 
+  // Even-odd rule at the pixel centres of each row; an edge covers the rows from its upper
+  // end up to, not including, its lower end. Edges enter an active list by their first row.
+  struct Edge {
+    double x0, y0, x1, y1;
+    int64_t firstRow, lastRow;
+  };
+  std::vector<Edge> edges;
+  if (!hollow) {
+    edges.reserve(points.size());
+    for (std::size_t i = 0; i < points.size(); ++i) {
+      const ScreenPoint& p = points[i];
+      const ScreenPoint& q = points[(i + 1) % points.size()];
+      const int64_t y0 = raster::ClampCoordinate(p.y), y1 = raster::ClampCoordinate(q.y);
+      if (y0 == y1) continue;
+      edges.push_back({static_cast<double>(raster::ClampCoordinate(p.x)), static_cast<double>(y0),
+                       static_cast<double>(raster::ClampCoordinate(q.x)), static_cast<double>(y1),
+                       std::min(y0, y1), std::max(y0, y1) - 1});
+    }
+    std::sort(edges.begin(), edges.end(),
+              [](const Edge& a, const Edge& b) { return a.firstRow < b.firstRow; });
+  }
+  std::vector<const Edge*> active;
+  std::size_t nextEdge = 0;
   std::vector<double> crossings;
   for (int y = firstRow; !hollow && y <= lastRow; ++y) {
-    // Even-odd rule at the pixel centres of this row; an edge covers the rows from its
-    // upper end up to, not including, its lower end.
+    for (; nextEdge < edges.size() && edges[nextEdge].firstRow <= y; ++nextEdge)
+      active.push_back(&edges[nextEdge]);
+    std::erase_if(active, [y](const Edge* e) { return e->lastRow < y; });
     crossings.clear();
-    for (std::size_t i = 0; i < points.size(); ++i) {
-      const double x0 = static_cast<double>(raster::ClampCoordinate(points[i].x));
-      const double y0 = static_cast<double>(raster::ClampCoordinate(points[i].y));
-      const ScreenPoint& q = points[(i + 1) % points.size()];
-      const double x1 = static_cast<double>(raster::ClampCoordinate(q.x));
-      const double y1 = static_cast<double>(raster::ClampCoordinate(q.y));
-      if (y0 == y1 || y < std::min(y0, y1) || y >= std::max(y0, y1)) continue;
-      crossings.push_back(x0 + (y - y0) * (x1 - x0) / (y1 - y0));
-    }
+    for (const Edge* e : active)
+      crossings.push_back(e->x0 + (y - e->y0) * (e->x1 - e->x0) / (e->y1 - e->y0));
     std::sort(crossings.begin(), crossings.end());
     uint32_t* row = target.Row(y);
     for (std::size_t k = 0; k + 1 < crossings.size(); k += 2) {

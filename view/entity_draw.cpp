@@ -54,7 +54,7 @@ const LineType* ResolveLineType(const Entity& entity, const RenderContext& rc) {
   }
   if (type == nullptr) type = &ContinuousLineType();
   // A pattern finer than about a pixel is not dashed.
-  if (type->PatternLength() * rc.settings.linetypeScale / rc.pixelSize < kSqrt2)
+  if (type->PatternLength() * rc.settings->linetypeScale / rc.pixelSize < kSqrt2)
     type = &ContinuousLineType();
   return type;
 }
@@ -109,8 +109,8 @@ bool Entity::Draw(RenderContext& rc) {
   if (!IsVisible() || (flags & EntityFlag::OutOfView) != 0) return true;
 
   const double width = rc.lineWeightScale * ResolveLineWeight(*this, rc);
-  rc.penWidthPixels = static_cast<int>(std::clamp(std::trunc(width), 1.0, kMaxPenWidth));
-  if (std::isnan(width)) rc.penWidthPixels = 1;
+  rc.penWidthPixels =
+      std::isnan(width) ? 1 : static_cast<int>(std::clamp(std::trunc(width), 1.0, kMaxPenWidth));
   rc.lineType = ResolveLineType(*this, rc);
 
   const bool highlighted = selected && !DrawsSelectedSolid(rc.drawMode);

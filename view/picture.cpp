@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "core/drawing.h"
 #include "core/entity.h"
@@ -49,7 +50,7 @@ bool DrawPicture(Drawing& drawing, RenderContext& rc) {
 }
 
 void DrawGrid(RenderContext& rc) {
-  const DrawingSettings& settings = rc.settings;
+  const DrawingSettings& settings = *rc.settings;
   const double g = settings.gridSpacing;
   if (!(g > 0) || !settings.gridOn) return;
   const ScreenPoint zero = rc.WorldToScreen(Point(0, 0));
@@ -90,17 +91,59 @@ void DrawGrid(RenderContext& rc) {
   dc.SetBackgroundColour(background);
 }
 
+void DrawHighlightChanges(Drawing& drawing, RenderContext& rc) {
+  for (Entity* entity : drawing.newlySelected) {
+    rc.SetDrawMode(DrawMode::SelectedXor);
+    entity->Draw(rc);
+    rc.SetDrawMode(DrawMode::HighlightXor);
+    entity->Draw(rc);
+  }
+  for (Entity* entity : drawing.newlyDeselected) {
+    // Drawn as selected for the duration, so that both passes find it.
+    const uint8_t flags = entity->flags;
+    entity->flags |= EntityFlag::Selected;
+    rc.SetDrawMode(DrawMode::HighlightXor);
+    entity->Draw(rc);
+    rc.SetDrawMode(DrawMode::SelectedXor);
+    entity->Draw(rc);
+    entity->flags = flags;
+  }
+  drawing.newlySelected.clear();
+  drawing.newlyDeselected.clear();
+}
+
+namespace {
+
+// The device and context a picture of `bitmap` is drawn with.
+struct PicturePass {
+  PicturePass(Drawing& drawing, Bitmap& bitmap, bool whiteBackground) : dc(bitmap) {
+    dc.SetBackgroundColour(whiteBackground ? kWhite : 0);
+    dc.SetTextColour(whiteBackground ? 0 : kWhite);
+    rc.emplace(dc, ScreenRect{0, 0, bitmap.width() - 1, bitmap.height() - 1}, drawing.settings);
+    rc->lineWeightScale = 0;  // every pen on the screen is one pixel wide
+  }
+  DeviceContext dc;
+  std::optional<RenderContext> rc;
+};
+
+}  // namespace
+
 bool RenderPicture(Drawing& drawing, Bitmap& bitmap, bool whiteBackground) {
   if (bitmap.width() < 1 || bitmap.height() < 1) return false;
-  DeviceContext dc(bitmap);
-  dc.SetBackgroundColour(whiteBackground ? kWhite : 0);
-  dc.SetTextColour(whiteBackground ? 0 : kWhite);
-  RenderContext rc(dc, {0, 0, bitmap.width() - 1, bitmap.height() - 1}, drawing.settings);
-  rc.lineWeightScale = 0;  // every pen on the screen is one pixel wide
-  rc.FillBackground();
-  const bool complete = DrawPicture(drawing, rc);
-  DrawGrid(rc);
+  PicturePass pass(drawing, bitmap, whiteBackground);
+  pass.rc->FillBackground();
+  const bool complete = DrawPicture(drawing, *pass.rc);
+  DrawGrid(*pass.rc);
+  drawing.newlySelected.clear();
+  drawing.newlyDeselected.clear();
   return complete;
+}
+
+void UpdatePictureHighlight(Drawing& drawing, Bitmap& bitmap, bool whiteBackground) {
+  if (bitmap.width() < 1 || bitmap.height() < 1) return;
+  if (drawing.newlySelected.empty() && drawing.newlyDeselected.empty()) return;
+  PicturePass pass(drawing, bitmap, whiteBackground);
+  DrawHighlightChanges(drawing, *pass.rc);
 }
 
 }  // namespace korvo

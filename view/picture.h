@@ -26,8 +26,16 @@ bool DrawPicture(Drawing& drawing, RenderContext& rc);
 // grid is off, its spacing is not positive, or it is 2 pixels or less on the device.
 void DrawGrid(RenderContext& rc);
 
+// Brings a picture up to date with the selection changes since it was drawn, without
+// drawing it again: each newly selected entity loses its solid image (mode 4) and gains
+// the dotted one (mode 2); each newly deselected one the reverse. Empties both lists.
+void DrawHighlightChanges(Drawing& drawing, RenderContext& rc);
+
 // The view's regeneration of a picture the size of `bitmap`: background, picture (every
-// pen one pixel wide) and grid, as the view shows it.
+// pen one pixel wide) and grid, as the view shows it. The pending selection changes are
+// then part of the picture and are emptied.
 bool RenderPicture(Drawing& drawing, Bitmap& bitmap, bool whiteBackground);
+// The view's paint between regenerations: only the pending selection changes.
+void UpdatePictureHighlight(Drawing& drawing, Bitmap& bitmap, bool whiteBackground);
 
 }  // namespace korvo

@@ -39,7 +39,9 @@ bool RenderContext::BuildArcPoints(const Point& center, double radius, double st
                                    double endAngle, double rotation, double ratio,
                                    std::vector<ScreenPoint>& out) const {
   out.clear();
-  const double span = endAngle - startAngle;
+  // More than a turn draws the same curve again.
+  const double span = std::clamp(endAngle - startAngle, -kTwoPi, kTwoPi);
+  endAngle = startAngle + span;
   const int segments = ArcSegmentCount(radius / pixelSize, span);
   const double c = std::cos(rotation), s = std::sin(rotation);
   const auto curvePoint = [&](double t, double major, double minor) {
@@ -90,7 +92,7 @@ void RenderContext::DrawArc(const Point& center, double radius, double startAngl
     return;
   const double span = endAngle - startAngle;
   // The pattern is walked along the parameter: lengths divided by the radius are angles.
-  const double scale = settings.linetypeScale / radius;
+  const double scale = std::fabs(settings->linetypeScale) / radius;
   const double period = lineType ? WalkPeriod(lineType->pattern) * std::fabs(scale) : 0;
   if (!lineType || lineType->IsContinuous() || !(period > 0) || span / period > kMaxArcDashes) {
     DrawArcPiece(center, radius, startAngle, endAngle, rotation, ratio);
@@ -112,7 +114,8 @@ void RenderContext::DrawWideArc(const Point& center, double radius, double start
   if (!(radius > 0) || !std::isfinite(radius) || !std::isfinite(startAngle) ||
       !std::isfinite(endAngle))
     return;
-  const double span = endAngle - startAngle;
+  const double span = std::clamp(endAngle - startAngle, -kTwoPi, kTwoPi);
+  endAngle = startAngle + span;
   const int segments = ArcSegmentCount(radius / pixelSize, span);
   const auto at = [&](int k, double offset) {
     const double t = k == segments ? endAngle : startAngle + span * k / segments;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "text/line_type.h"
 
@@ -43,7 +44,7 @@ RenderContext::RenderContext(DeviceContext& device, const ScreenRect& deviceRect
     : screenRect(deviceRect),
       origin(drawingSettings.viewOrigin),
       dc(&device),
-      settings(drawingSettings),
+      settings(&drawingSettings),
       filter(drawFilter),
       filterArg1(arg1),
       filterArg2(arg2),
@@ -51,20 +52,20 @@ RenderContext::RenderContext(DeviceContext& device, const ScreenRect& deviceRect
   // A device of one pixel row or column would divide by zero; it counts as one pixel.
   const double w = std::max(screenRect.right - screenRect.left, 1);
   const double h = std::max(screenRect.bottom - screenRect.top, 1);
-  pixelSize = std::max(settings.viewExtent.width / w, settings.viewExtent.height / h);
+  pixelSize = std::max(settings->viewExtent.width / w, settings->viewExtent.height / h);
   // An empty or broken view window would map everything onto one pixel or nowhere.
   if (!(pixelSize > 0) || !std::isfinite(pixelSize)) pixelSize = 1;
   dc->SetBackgroundMode(BackgroundMode::Transparent);
   backgroundColour = dc->backgroundColour() == 0xFFFFFF ? 0xFFFFFF : 0;
   gridColour = backgroundColour == 0xFFFFFF ? 0xE0E0E0 : 0x101010;
   upperRight = ScreenToWorld(screenRect.right, screenRect.top);
-  const ScreenPoint low = WorldToScreen(settings.limitsMin);
-  const ScreenPoint high = WorldToScreen(settings.limitsMax);
+  const ScreenPoint low = WorldToScreen(settings->limitsMin);
+  const ScreenPoint high = WorldToScreen(settings->limitsMax);
   limitsRect = {std::max(low.x, screenRect.left), std::max(high.y, screenRect.top),
                 std::min(high.x, screenRect.right) + 1, std::min(low.y, screenRect.bottom) + 1};
   drawMode = -1;
   SetDrawMode(mode);
-  ResetSelectedPattern(pixelSize, settings.linetypeScale);
+  ResetSelectedPattern(pixelSize, settings->linetypeScale);
 }
 
 int RenderContext::SetDrawMode(int mode) {
@@ -101,19 +102,23 @@ void RenderContext::DrawScreenLine(int x1, int y1, int x2, int y2) {
   const int64_t dx = int64_t{x2} - x1, dy = int64_t{y2} - y1;
   const int64_t adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
   const int stepX = dx < 0 ? -1 : 1, stepY = dy < 0 ? -1 : 1;
+  int64_t endX = x2, endY = y2;
   // The device leaves out the last pixel of a line; extend by one so that the end shows.
   if (adx > ady) {
-    x2 += stepX;
+    endX += stepX;
   } else if (ady > adx) {
-    y2 += stepY;
+    endY += stepY;
   } else if (adx == 0) {
-    x2 += 1;
+    endX += 1;
   } else {
-    x2 += stepX;
-    y2 += stepY;
+    endX += stepX;
+    endY += stepY;
   }
+  const auto toInt = [](int64_t v) {
+    return static_cast<int>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
+  };
   dc->MoveTo(x1, y1);
-  dc->LineTo(x2, y2);
+  dc->LineTo(toInt(endX), toInt(endY));
 }
 
 void RenderContext::DrawScreenFrame(const ScreenPoint& p1, const ScreenPoint& p2) {

@@ -27,9 +27,9 @@ using DrawFilter = int (*)(const Entity& entity, void* filterArg1, void* filterA
 // pixelSize). World y grows up, screen y grows down.
 class RenderContext {
  public:
-  // `deviceRect`: right and bottom are the last pixel. Sets the device's background mode to
-  // transparent, takes the background from the device's background colour, resets the
-  // highlight line type to dashes of about 2.8 pixels and sets `drawMode`.
+  // `deviceRect`: right and bottom are the last pixel; `drawingSettings` is kept by pointer. Sets
+  // the device's background mode to transparent, takes the background from the device's background
+  // colour, resets the highlight line type to dashes of about 2.8 pixels and sets `drawMode`.
   RenderContext(DeviceContext& device, const ScreenRect& deviceRect,
                 const DrawingSettings& drawingSettings, int mode = DrawMode::Normal,
                 DrawFilter drawFilter = nullptr, void* arg1 = nullptr, void* arg2 = nullptr);
@@ -83,7 +83,9 @@ class RenderContext {
   Point upperRight;       // world point of pixel (right, top)
   double pixelSize = 1;   // world units per pixel, the same along x and y
   DeviceContext* dc;
-  DrawingSettings settings;  // a copy made for this pass
+  // The record the mapping came from: the caller's copy for this pass, which must outlive
+  // the context.
+  const DrawingSettings* settings;
   DrawFilter filter = nullptr;
   void* filterArg1 = nullptr;
   void* filterArg2 = nullptr;

@@ -78,7 +78,7 @@ void RenderContext::DrawLine(const Point& p1, const Point& p2) {
       DrawScreenSegment(ToScreenExact(q1), ToScreenExact(q2));
   };
 
-  const double scale = settings.linetypeScale;
+  const double scale = settings->linetypeScale;
   const double period = lineType ? WalkPeriod(lineType->pattern) * std::fabs(scale) : 0;
   if (!lineType || lineType->IsContinuous() || !(period > 0) || !std::isfinite(length)) {
     if (penWidthPixels >= 2)
@@ -108,7 +108,7 @@ void RenderContext::DrawLine(const Point& p1, const Point& p2) {
     return;
   }
   const double offset = std::floor(visibleFrom / period) * period;
-  DashWalk walk(lineType->pattern, scale);
+  DashWalk walk(lineType->pattern, std::fabs(scale));
   double start = 0, dash = 0;
   int budget = static_cast<int>(kMaxDashes) + 2;
   for (walk.BeginWalk(start, dash); start + offset <= visibleTo && budget-- > 0;

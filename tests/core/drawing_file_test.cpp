@@ -252,6 +252,38 @@ TEST(DrawingFile, BlockRecordsAreCheckedLikeTheRest) {
   }
 }
 
+// A file of references carried inside one another, `depth` deep.
+std::vector<uint8_t> NestedReferences(int depth) {
+  NativeBytes b;
+  b.Raw("KorvoCAD04").Guard(0);
+  b.Guard(1).Name(u"0").U8(0).U32(0).I16(7).F64(-3);
+  b.Guard(1).Name(u"STANDARD").Name(u"TXT").F64(0).F64(1).F64(1).F64(0).U8(0);
+  b.Guard(0);
+  b.Pt(0, 0).Pt(210, 297).Pt(0, 0).F64(210).F64(297).F64(5).F64(2.5).F64(1).F64(1).F64(1);
+  b.U8(0).U8(1).I16(256).Pt(0, 0).F64(0).F64(0).F64(0).F64(0).F64(0).U32(1).U8(34).F64(5);
+  b.U8(0).U32(8).U32(2).U32(0).U32(0).F64(-1);
+  for (int level = 0; level < depth; ++level) {
+    b.Guard(1).Header(7, 0, 2, 256, -1).Name(u"MISSING").Pt(0, 0).F64(1).F64(1).F64(0);
+    b.Guard(0);  // the expanded parts, never saved
+  }
+  b.Guard(0);  // the innermost reference carries nothing
+  return b.bytes;
+}
+
+TEST(DrawingFile, ReferencesNestedWithoutEndAreRefused) {
+  Drawing drawing;
+  RecordingMessageBox messages;
+  EXPECT_TRUE(OpenDrawingBytes(NestedReferences(63), drawing, messages).opened);
+  EXPECT_TRUE(messages.Messages().empty());
+  EXPECT_EQ(drawing.entities.size(), 1u);
+
+  // Deeper than any drawing goes: refused before the reader's recursion can exhaust the stack.
+  const Opened opened = Open(NestedReferences(64));
+  EXPECT_FALSE(opened.result.opened);
+  EXPECT_EQ(opened.messages, std::vector<std::u16string>{kUnexpectedFileFormat});
+  EXPECT_TRUE(opened.cleared);
+}
+
 class DrawingFileOnDisk : public ::testing::Test {
  protected:
   void SetUp() override {

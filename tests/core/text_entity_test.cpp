@@ -379,6 +379,15 @@ TEST_F(TextEntityTest, CrossesRect) {
     text.rotation = c.rotation;
     EXPECT_EQ(text.CrossesRect(c.x1, c.y1, c.x2, c.y2), c.crosses);
   }
+
+  // Damaged values select the text only by its insertion point.
+  for (const double bad : {NAN, INFINITY}) {
+    SCOPED_TRACE(bad);
+    TextEntity text = Text(u"AAA");
+    text.height = bad;
+    EXPECT_FALSE(text.CrossesRect(-100, -100, 5, 100));
+    EXPECT_TRUE(text.CrossesRect(9, 4, 11, 6));
+  }
 }
 
 TEST_F(TextEntityTest, PropertiesByGroupCode) {

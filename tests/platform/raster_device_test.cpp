@@ -299,3 +299,37 @@ TEST(BitmapTest, RefusesSizesThatCannotBeMade) {
 
 }  // namespace
 }  // namespace korvo
+
+namespace korvo {
+namespace {
+
+// Primitives with coordinates from the ends of the integers down to the bitmap: nothing
+// hangs and nothing is written outside (the sanitizer build checks the writes).
+TEST(RasterExtremesTest, EveryPrimitiveWithExtremeCoordinates) {
+  const int values[] = {INT_MIN, INT_MIN + 1, -(1 << 29) - 7, -1000000000, -17,    -1, 0, 3, 8, 15,
+                        16,      1000000000,  (1 << 29) + 5,  INT_MAX - 1, INT_MAX};
+  std::mt19937 random(99);
+  std::uniform_int_distribution<std::size_t> pick(0, std::size(values) - 1);
+  const auto any = [&] { return values[pick(random)]; };
+  Bitmap bitmap(16, 16);
+  DeviceContext dc(bitmap);
+  dc.SelectPen({PenStyle::Dotted, kRed});
+  dc.SelectBrush(Brush::Pattern({1, 2, 4, 8, 16, 32, 64, 128}));
+  dc.SetRasterOp(RasterOp::Xor);
+  for (int trial = 0; trial < 300; ++trial) {
+    dc.MoveTo(any(), any());
+    dc.LineTo(any(), any());
+    const ScreenPoint polygon[] = {{any(), any()}, {any(), any()}, {any(), any()}, {any(), any()}};
+    dc.Polygon(polygon);
+    dc.Ellipse(any(), any(), any(), any());
+    dc.FillRect({any(), any(), any(), any()}, Brush::Solid(kBlue));
+    dc.BitBlt(any(), any(), any(), any(), bitmap, any(), any(), BlitOp::SourceInvert);
+    MonoBitmap mono(8, 3);
+    dc.BitBlt(any(), any(), any(), any(), mono, any(), any(), BlitOp::SourceCopy);
+  }
+  EXPECT_EQ(bitmap.width(), 16);
+  EXPECT_EQ(bitmap.pixels().size(), 256u);
+}
+
+}  // namespace
+}  // namespace korvo

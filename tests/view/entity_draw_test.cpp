@@ -1,3 +1,5 @@
+#include <limits>
+
 #include <gtest/gtest.h>
 
 #include "core/arc_entity.h"
@@ -185,6 +187,9 @@ TEST(EntityDrawTest, LineWeightGivesPenWidth) {
   rc->lineWeightScale = 0.125;
   line.Draw(*rc);
   EXPECT_GE(rc->penWidthPixels, 2);
+  line.lineWeight = std::numeric_limits<double>::quiet_NaN();
+  line.Draw(*rc);
+  EXPECT_EQ(rc->penWidthPixels, 1);
 }
 
 // Drawing selected entities in mode 4 removes the solid image mode 3 made; a second pass

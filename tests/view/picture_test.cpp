@@ -124,3 +124,38 @@ TEST_F(PictureFixture, DrawOnWindowInXorTwiceRestores) {
 
 }  // namespace
 }  // namespace korvo
+
+namespace korvo {
+namespace {
+
+// Selecting and deselecting entities one change at a time leaves the same picture as
+// drawing everything again.
+TEST_F(PictureFixture, HighlightChangesMatchAFullRegeneration) {
+  drawing.settings.gridOn = 1;
+  drawing.settings.gridSpacing = 4;
+  LineEntity* a = AddLine(0, 0, 15, 15);
+  LineEntity* b = AddLine(0, 15, 15, 0);
+  auto* solid = new SolidEntity(3, 3, 8, 6, drawing.settings);
+  solid->SetColorIndex(3);
+  drawing.entities.AddTail(solid);
+  LineEntity* c = AddLine(2, 8, 14, 8);
+  for (bool white : {false, true}) {
+    SCOPED_TRACE(white);
+    ASSERT_TRUE(RenderPicture(drawing, bitmap, white));
+    const auto step = [&](auto change) {
+      change();
+      UpdatePictureHighlight(drawing, bitmap, white);
+      Bitmap full(16, 16);
+      RenderPicture(drawing, full, white);
+      EXPECT_EQ(bitmap, full);
+    };
+    step([&] { drawing.Select(a); });
+    step([&] { drawing.Select(solid), drawing.Select(c); });
+    step([&] { drawing.Deselect(a); });
+    step([&] { drawing.Select(b), drawing.Deselect(solid); });
+    step([&] { drawing.DeselectAll(); });
+  }
+}
+
+}  // namespace
+}  // namespace korvo

@@ -1,8 +1,10 @@
 #include "view/render_context.h"
 
+#include <climits>
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <random>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -110,6 +112,18 @@ TEST(RenderContextTest, ScreenLinesIncludeTheirEnd) {
   }
 }
 
+TEST(RenderContextTest, ScreenLinesToTheEndsOfTheIntegers) {
+  Canvas canvas;
+  auto rc = canvas.Context();
+  canvas.dc.SelectPen({PenStyle::Solid, kRed});
+  rc->DrawScreenLine(0, 5, INT_MAX, 5);
+  rc->DrawScreenLine(3, INT_MIN, 3, INT_MAX);
+  for (int i = 0; i < 16; ++i) {
+    EXPECT_EQ(canvas.bitmap.Pixel(i, 5), kRed);
+    EXPECT_EQ(canvas.bitmap.Pixel(3, i), kRed);
+  }
+}
+
 TEST(RenderContextTest, ScreenFrameDrawsEachOutlinePixelOnce) {
   Canvas canvas;
   auto rc = canvas.Context(DrawMode::Xor);
@@ -158,6 +172,17 @@ TEST(RenderContextTest, BuildArcPointsDropsPointsOnTheSamePixel) {
     const double d = std::hypot(p.x - 8.0, p.y - 7.0);
     EXPECT_NEAR(d, 3.0, 0.75);
   }
+  // The points are those of 24 segments, 15 degrees apart, with repeats dropped (world y is
+  // rounded before it is turned upside down).
+  std::vector<ScreenPoint> expected;
+  for (int k = 0; k <= 24; ++k) {
+    const double a = k * std::numbers::pi / 12;
+    // Positive values here: add 0.5000000000001 and truncate.
+    const ScreenPoint p{static_cast<int>(8 + 3 * std::cos(a) + 0.5000000000001),
+                        15 - static_cast<int>(8 + 3 * std::sin(a) + 0.5000000000001)};
+    if (expected.empty() || !(expected.back() == p)) expected.push_back(p);
+  }
+  EXPECT_EQ(points, expected);
 }
 
 TEST(RenderContextTest, WidePenArcIsAClosedBand) {
@@ -283,6 +308,37 @@ TEST(RenderContextTest, HighlightBrushRowsAndShifts) {
   EXPECT_EQ(rc->highlightBrush.pattern,
             (std::array<uint8_t, 8>{0xDD, 0xAA, 0x77, 0xAA, 0xDD, 0xAA, 0x77, 0xAA}));
   EXPECT_EQ(rc->highlightBrush.style, BrushStyle::Pattern);
+}
+
+}  // namespace
+}  // namespace korvo
+
+namespace korvo {
+namespace {
+
+TEST(RenderExtremesTest, EveryOperationWithExtremeWorldValues) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double values[] = {-inf, -1e300, -1e17, -3.5, 0, 1e-300, 2, 7.5, 15, 1e9, 1e300, inf, nan};
+  std::mt19937 random(7);
+  std::uniform_int_distribution<std::size_t> pick(0, std::size(values) - 1);
+  const auto any = [&] { return values[pick(random)]; };
+  Canvas canvas(16);
+  LineType dashed(u"DASHED", u"", u"1.5, -1, 0, -1");
+  canvas.dc.SelectPen({PenStyle::Solid, kRed});
+  canvas.dc.SelectBrush(Brush::Solid(kRed));
+  for (int trial = 0; trial < 300; ++trial) {
+    auto rc = canvas.Context(trial % 2 == 0 ? DrawMode::Normal : DrawMode::Xor);
+    rc->lineType = trial % 3 == 0 ? nullptr : &dashed;
+    rc->penWidthPixels = trial % 4 == 0 ? 3 : 1;
+    rc->DrawLine(Point(any(), any()), Point(any(), any()));
+    rc->DrawCircle(Point(any(), any()), any(), any(), any());
+    rc->DrawArc(Point(any(), any()), any(), any(), any(), any(), any());
+    rc->DrawWideArc(Point(any(), any()), any(), any(), any(), any(), any());
+    const ScreenPoint s = rc->WorldToScreen(Point(any(), any()));
+    rc->DrawScreenLine(s.x, s.y, 8, 8);
+  }
+  EXPECT_EQ(canvas.bitmap.pixels().size(), 256u);
 }
 
 }  // namespace

@@ -1,0 +1,48 @@
+#include "core/text_entity.h"
+#include "text/line_type.h"
+#include "text/text_layout.h"
+#include "view/render_context.h"
+
+namespace korvo {
+namespace {
+
+// Hands the laid-out strokes to the render context.
+class RenderSink : public TextStrokeSink {
+ public:
+  explicit RenderSink(RenderContext& rc) : rc_(rc) {}
+  void Line(const Point& from, const Point& to) override { rc_.DrawLine(from, to); }
+  void Arc(const Point& centre, double radius, double ratio, double rotation, double start,
+           double end) override {
+    rc_.DrawArc(centre, radius, start, end, rotation, ratio);
+  }
+
+ private:
+  RenderContext& rc_;
+};
+
+// Strokes of a glyph are too short for a dash pattern to mean anything: text draws
+// continuous, except with the highlight pattern, which must still show the selection.
+class ContinuousTextLineType {
+ public:
+  explicit ContinuousTextLineType(RenderContext& rc) : rc_(rc), saved_(rc.lineType) {
+    if (rc.lineType != &SelectedLineType()) rc.lineType = &ContinuousLineType();
+  }
+  ~ContinuousTextLineType() { rc_.lineType = saved_; }
+  ContinuousTextLineType(const ContinuousTextLineType&) = delete;
+  ContinuousTextLineType& operator=(const ContinuousTextLineType&) = delete;
+
+ private:
+  RenderContext& rc_;
+  const LineType* saved_;
+};
+
+}  // namespace
+
+void TextEntity::DrawShape(RenderContext& rc) {
+  if (content.empty()) return;
+  ContinuousTextLineType continuous(rc);
+  RenderSink sink(rc);
+  LayOutText(Placement(), rc.pixelSize, sink);
+}
+
+}  // namespace korvo
