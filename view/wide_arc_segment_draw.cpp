@@ -38,7 +38,7 @@ void WideArcSegmentEntity::DrawShape(RenderContext& rc) {
   if (!(span > 0) || !std::isfinite(span)) return;
   const double slope = (w1 - w0) / span;
   const LineType* type = rc.lineType;
-  const double scale = rc.settings.linetypeScale / radius;
+  const double scale = rc.settings->linetypeScale / radius;
   const double period = type ? type->PatternLength() * std::fabs(scale) : 0;
   const bool continuous =
       type == nullptr || type->IsContinuous() || !(period > 0) || span / period > kMaxDashes;

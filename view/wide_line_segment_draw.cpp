@@ -52,7 +52,7 @@ void WideLineSegmentEntity::DrawShape(RenderContext& rc) {
     return;
   }
   const double length = Distance(start, end);
-  const double scale = rc.settings.linetypeScale;
+  const double scale = rc.settings->linetypeScale;
   const LineType* type = rc.lineType;
   const double period = type ? WalkPeriod(type->pattern) * std::fabs(scale) : 0;
   const Point corners[4] = {outlineCorners[0], outlineCorners[1], outlineCorners[2],

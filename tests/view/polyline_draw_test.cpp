@@ -175,6 +175,18 @@ TEST(PolylineDraw, SplineFrameFollowsTheSetting) {
   }
 }
 
+TEST(PolylineDraw, SelectedPolylineWithoutSegmentsShowsNoMark) {
+  // Only control points: valid, but no segment joins them. A block reference with nothing
+  // to draw marks its insertion point when selected; a polyline does not.
+  Canvas canvas;
+  auto polyline = Make(canvas, {{{2, 2}, 0, 0, 0, VertexFlag::SplineFrame},
+                                {{13, 13}, 0, 0, 0, VertexFlag::SplineFrame}});
+  polyline->insertionPoint = Point(8, 8);
+  polyline->flags |= EntityFlag::Selected;
+  ASSERT_TRUE(Draw(canvas, *polyline));
+  EXPECT_EQ(canvas.CountNot(0), 0);
+}
+
 TEST(PolylineDraw, DegeneratePolylinesDrawWithoutHanging) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   struct Case {
