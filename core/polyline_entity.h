@@ -49,6 +49,11 @@ class PolylineEntity : public InsertEntity {
   bool WriteBody(ArchiveWriter& archive) const override;
   // POLYLINE, its VERTEX records and SEQEND; defined in the exchange layer.
   bool WriteDxf(DxfWriter& writer) const override;
+  // The segments as the parts of a block reference (rebuilt first when stale), then the
+  // spline frame when the drawing shows it.
+  bool Draw(RenderContext& rc) override;
+  // Nothing: a polyline without segments shows no mark, unlike an empty block reference.
+  void DrawShape(RenderContext& rc) override;
   // More than one vertex.
   bool IsValid() const override { return vertexList.size() > 1; }
 

@@ -27,6 +27,9 @@ class WideArcSegmentEntity : public ArcEntity {
   // Segments are rebuilt from the vertices: nothing is written.
   bool WriteBody(ArchiveWriter& archive) const override;
   bool WriteDxf(DxfWriter& writer) const override;
+  // A filled band dashed along the arc, its widths cut to the diameter; a thin arc when it
+  // has no width.
+  void DrawShape(RenderContext& rc) override;
   // On the arc, and when wide on the band's outline.
   double NearestPoint(const Point& p, Point& out, int mode = 0) const override;
 

@@ -38,6 +38,8 @@ class WideLineSegmentEntity : public LineEntity {
   // Segments are rebuilt from the vertices: nothing is written.
   bool WriteBody(ArchiveWriter& archive) const override;
   bool WriteDxf(DxfWriter& writer) const override;
+  // A filled band (dashed along the centre line), or a line below two pixels.
+  void DrawShape(RenderContext& rc) override;
   // On the centre line, the caps and the long edges.
   double NearestPoint(const Point& p, Point& out, int mode = 0) const override;
   bool CrossesRect(double x1, double y1, double x2, double y2) const override;

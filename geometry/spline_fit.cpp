@@ -37,7 +37,7 @@ std::vector<std::vector<Point>> Patches(std::span<const Point> p, SplineDegree d
   const auto third = [&](std::size_t i) { return Lerp(at(i), at(i + 1), 1.0 / 3); };
   const auto twoThirds = [&](std::size_t i) { return Lerp(at(i), at(i + 1), 2.0 / 3); };
   for (std::size_t i = 0; i < legs; ++i) {
-    Point from = Middle(twoThirds(i + legs - 1), third(i));
+    Point from = Middle(twoThirds(i == 0 ? legs - 1 : i - 1), third(i));
     Point to = Middle(twoThirds(i), third(i + 1));
     if (!closed && i == 0) from = p[0];
     if (!closed && i + 1 == legs) to = p[n - 1];

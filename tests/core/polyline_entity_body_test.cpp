@@ -42,8 +42,8 @@ constexpr uint8_t kWideLine = 10;
 constexpr uint8_t kWideArc = 11;
 
 NativeBytes& VertexRecord(NativeBytes& b, double x, double y, double w0, double w1, double bulge,
-                          uint8_t flags, double tangent) {
-  return b.Header(kVertex, 0, 0, 256, -1.0)
+                          uint8_t flags, double tangent, uint32_t lineType = 0) {
+  return b.Header(kVertex, 0, lineType, 256, -1.0)
       .Pt(x, y)
       .F64(w0)
       .F64(w1)
@@ -99,14 +99,16 @@ TEST(PolylineBody, VersionFourHoldsTheVertices) {
   EXPECT_EQ(polyline->vertexList.Head()->layer, &context.layer);
   // Rebuilt from the vertices; the insertion point as read until then.
   EXPECT_EQ(polyline->segmentsValid, 1);
-  // Written back byte for byte (the list writer numbers by fileIndex, 0 for both here).
+  // Written back byte for byte. The record writer numbers by fileIndex: 0 for this layer,
+  // whatever the last table writer gave the shared built-in line type.
   ArchiveWriter writer;
   EXPECT_TRUE(polyline->WriteBody(writer));
+  const uint32_t continuous = ContinuousLineType().fileIndex;
   NativeBytes expected;
   expected.Pt(polyline->insertionPoint.x, polyline->insertionPoint.y).F64(1).F64(1).F64(0);
   expected.U8(0x05).U8(6).Guard(2);
-  VertexRecord(expected, 0, 0, 1, 2, 0.5, 16, 0.25);
-  VertexRecord(expected, 4, 0, 0, 0, 0, 0, 0);
+  VertexRecord(expected, 0, 0, 1, 2, 0.5, 16, 0.25, continuous);
+  VertexRecord(expected, 4, 0, 0, 0, 0, 0, 0, continuous);
   EXPECT_EQ(writer.bytes(), expected.bytes);
 }
 

@@ -43,6 +43,14 @@ TEST(FitSplineCurve, HandComputedCurves) {
        1,
        false,
        {{0, 0}, {2, 8.0 / 3}, {4, 0}}},
+      // Three patches [P0, a0, b0, S1], [S1, a1, b1, S2], [S2, a2, b2, P3] with the legs cut
+      // at their thirds (a, b) and the joints S1 = (3, 2), S2 = (6, 1); each also at t = 1/2.
+      {"open cubic, two steps a patch",
+       {{0, 0}, {3, 3}, {6, 0}, {9, 3}},
+       SplineDegree::Cubic,
+       2,
+       false,
+       {{0, 0}, {1.5, 1.375}, {3, 2}, {4.5, 1.5}, {6, 1}, {7.5, 1.625}, {9, 3}}},
       // A closed quadratic over a square passes through the middles of its sides.
       {"closed quadratic square",
        {{0, 0}, {2, 0}, {2, 2}, {0, 2}},
