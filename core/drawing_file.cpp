@@ -1,6 +1,6 @@
 #include "core/drawing_file.h"
 
-#include <new>
+#include <exception>
 
 #include "core/drawing.h"
 #include "core/native_drawing.h"
@@ -31,7 +31,9 @@ OpenResult OpenDrawingBytes(std::span<const uint8_t> bytes, Drawing& drawing,
     Report(messages, error.kind() == ArchiveErrorKind::InvalidArgument ? kFailedToOpenDocument
                                                                        : kUnexpectedFileFormat);
     return result;
-  } catch (const std::bad_alloc&) {
+  } catch (const std::exception&) {
+    // Nothing but archive errors should come out of reading; should anything else, the
+    // user still gets a cleared drawing and a message rather than a crash.
     drawing.Clear();
     Report(messages, kFailedToOpenDocument);
     return result;
