@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the program's main job on the sample drawing:
-# prints it as JSON and converts it into a new native drawing file.
+# prints it as JSON and converts it into a new native drawing file; then exports the showcase
+# drawing as DXF and as a bitmap.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -14,3 +15,7 @@ head -n 12 "$out/sample.json"
 echo "  ..."
 build/bin/korvocad-cli convert samples/sample.KorvoDWG "$out/sample-copy.KorvoDWG"
 echo "Converted samples/sample.KorvoDWG to $out/sample-copy.KorvoDWG ($(wc -c < "$out/sample-copy.KorvoDWG") bytes)."
+build/bin/korvocad-cli convert samples/showcase.KorvoDWG "$out/showcase.dxf"
+echo "Exported samples/showcase.KorvoDWG as DXF to $out/showcase.dxf ($(wc -c < "$out/showcase.dxf") bytes)."
+build/bin/korvocad-cli convert samples/showcase.KorvoDWG "$out/showcase.bmp" --width 1200 --height 800
+echo "Rendered samples/showcase.KorvoDWG to $out/showcase.bmp (1200 x 800, 8-bit; compare docs/showcase.png)."

@@ -82,7 +82,9 @@ void DrawArcStroke(const ArcStroke& arc, const TextPlacement& text, const TextMa
              1 / std::fabs(text.widthFactor), text.rotation, start, end);
     return;
   }
-  const int n = ArcChainSegments(baselineRadius, pixelSize);
+  const double largestRadius =
+      arc.r * std::fabs(text.height) * std::max(std::fabs(text.widthFactor), 1.0);
+  const int n = ArcChainSegmentsForSweep(baselineRadius, largestRadius, arc.a2 - arc.a1, pixelSize);
   const double a1 = arc.a1;
   const double a2 = arc.a2;
   const double step = (a2 - a1) / n;
@@ -154,6 +156,22 @@ int ArcChainSegments(double baselineRadius, double pixelSize) {
   if (!(n >= 1)) return 1;
   if (n >= 512) return 512;
   return static_cast<int>(n);
+}
+
+int ArcChainSegmentsForSweep(double baselineRadius, double largestRadius, double sweep,
+                             double pixelSize) {
+  const int n = ArcChainSegments(baselineRadius, pixelSize);
+  // The count above follows the radius alone, so a small circle (the degree sign of a
+  // slanted text) would collapse into a single chord. A chord over the angle s strays
+  // R(1 - cos(s/2)) from an arc of radius R: keep that within half a pixel.
+  const double radiusInPixels = largestRadius / pixelSize;
+  const double angle = std::fabs(sweep);
+  // Up to a quarter pixel of radius any chord is close enough.
+  if (!(radiusInPixels > 0.25) || !std::isfinite(radiusInPixels) || !(angle > 0)) return n;
+  const double largestStep = 2 * std::acos(1 - 0.5 / radiusInPixels);
+  const double needed = std::ceil(angle / largestStep);
+  if (!(needed < 512)) return 512;
+  return std::max(n, static_cast<int>(needed));
 }
 
 TextAlignment ComputeTextAlignment(StrokeFont& font, std::u16string_view content,

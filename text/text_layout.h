@@ -88,5 +88,11 @@ Point TextBaselineStart(const TextPlacement& text);
 // Segments of an arc stroke drawn as a chain of lines: about one per 1.5 pixels of its
 // radius along the baseline, from 1 to 512.
 int ArcChainSegments(double baselineRadius, double pixelSize);
+// The segments a slanted arc stroke is drawn with: ArcChainSegments, raised where that is too
+// coarse for a small arc so that no chord strays more than half a pixel from the arc, at most
+// 512. `largestRadius` is the larger of the arc's two radii in world units, `sweep` its
+// angle in radians.
+int ArcChainSegmentsForSweep(double baselineRadius, double largestRadius, double sweep,
+                             double pixelSize);
 
 }  // namespace korvo

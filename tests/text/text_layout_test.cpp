@@ -1,6 +1,7 @@
 #include "text/text_layout.h"
 
 #include <cmath>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -247,7 +248,10 @@ TEST_F(TextLayout, SlantedArcsBecomeLineChains) {
     double oblique, widthFactor;
     std::size_t segments;
   } cases[] = {
-      {"slanted", 0.2, 1, 7}, {"no width", 0, 0, 1},  // the baseline radius is 0: one segment
+      {"slanted", 0.2, 1, 7},
+      // The baseline radius is 0, but the arc still rises 1 (10 pixels): chords of at most
+      // 2 acos(1 - 0.5 / 10) = 0.635 rad, 3 over the 1.5 rad.
+      {"no width", 0, 0, 3},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -267,6 +271,43 @@ TEST_F(TextLayout, SlantedArcsBecomeLineChains) {
     for (std::size_t i = 1; i < sink.lines.size(); ++i)
       EXPECT_EQ(sink.lines[i].from, sink.lines[i - 1].to);
     if (c.segments == 7) EXPECT_POINT_NEAR(sink.lines[0].to, map(1.5 / 7).x, map(1.5 / 7).y);
+  }
+}
+
+TEST_F(TextLayout, SmallSlantedArcsKeepTheirShape) {
+  // "S" at height 0.48: a baseline radius of 0.24, 2.4 pixels at 0.1 per pixel. The radius
+  // alone asks for trunc((2.4 + 0.5) × 2/3) = 1 chord over the 1.5 rad; one chord over s
+  // strays 2.4 (1 - cos(s/2)) pixels, over 1.5 rad 0.61, over 0.75 rad 0.17.
+  TextPlacement text = Text(u"S", 0.48);
+  text.obliqueAngle = 0.2;
+  const RecordingSink sink = Lay(text, 0.1);
+  ASSERT_EQ(sink.lines.size(), 2u);
+  EXPECT_EQ(sink.lines[0].to, sink.lines[1].from);
+}
+
+TEST(ArcChainSegmentsForSweep, NoChordStraysMoreThanHalfAPixel) {
+  constexpr double kPi = std::numbers::pi;
+  struct Case {
+    const char* name;
+    double baselineRadius, largestRadius, sweep, pixelSize;
+    int expected;
+  } cases[] = {
+      // 2.4 pixels: a chord may span 2 acos(1 - 0.5 / 2.4) = 1.314 rad; π / 1.314 = 2.39.
+      {"half of a degree sign", 0.24, 0.24, kPi, 0.1, 3},
+      {"negative sweep", 0.24, 0.24, -kPi, 0.1, 3},
+      {"narrow text, taller than wide", 0.12, 0.24, kPi, 0.1, 3},
+      // 100 pixels: 7.5 chords would do; the radius rule gives (100 + 0.5) × 2/3 = 67.
+      {"large arc keeps the radius count", 10, 10, 1.5, 0.1, 67},
+      {"a quarter pixel", 0.025, 0.025, 2 * kPi, 0.1, 1},
+      {"no sweep", 0.24, 0.24, 0, 0.1, 1},
+      {"NaN sweep", 0.24, 0.24, std::nan(""), 0.1, 1},
+      {"no pixel size", 1, 1, kPi, 0, 512},
+      {"huge radius", 1e12, 1e12, kPi, 1, 512},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(ArcChainSegmentsForSweep(c.baselineRadius, c.largestRadius, c.sweep, c.pixelSize),
+              c.expected);
   }
 }
 
