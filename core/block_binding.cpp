@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/element_code.h"
 #include "core/entity.h"
 #include "core/entity_list.h"
 #include "core/insert_entity.h"
@@ -133,7 +134,9 @@ void RebindBlock(EntityList& list, const BlockDefinition& block) {
   for (Entity* entity : list) {
     InsertEntity* insert = entity->AsInsert();
     if (insert == nullptr) continue;
-    if (EqualsNoCase(insert->blockName, block.name)) {
+    // A polyline's parts are its segments, whatever block shares its internal name.
+    if (EqualsNoCase(insert->blockName, block.name) &&
+        insert->GetElementCode() == ElementCode::Insert) {
       if (!insideBlock) insert->SetBlock(block);
     } else {
       RebindBlock(insert->expanded, block);
@@ -147,7 +150,8 @@ void RenameBlockReferences(EntityList& list, std::u16string_view oldName,
   for (Entity* entity : list) {
     InsertEntity* insert = entity->AsInsert();
     if (insert == nullptr) continue;
-    if (EqualsNoCase(insert->blockName, oldName)) insert->blockName = newName;
+    if (EqualsNoCase(insert->blockName, oldName) && insert->GetElementCode() == ElementCode::Insert)
+      insert->blockName = newName;
     RenameBlockReferences(insert->expanded, oldName, newName);
     RenameBlockReferences(insert->attached, oldName, newName);
   }

@@ -7,6 +7,7 @@
 #include "core/drawing.h"
 #include "core/insert_entity.h"
 #include "core/line_entity.h"
+#include "core/polyline_entity.h"
 #include "core/text_entity.h"
 #include "platform/text_format.h"
 #include "text/line_type.h"
@@ -235,6 +236,24 @@ TEST(RebindBlock, ReferenceInsideItsOwnBlockIsLeftAlone) {
   InsertEntity* self = f.AddInsert(*a, u"A");
   RebindBlock(*a, *a);
   EXPECT_TRUE(self->expanded.empty());
+}
+
+TEST(RebindBlock, ABlockNamedLikeThePolylinesLeavesThemAlone) {
+  Fixture f;
+  BlockDefinition* block = f.AddBlock(u"#PLINE");
+  f.AddLine(*block, {0, 0}, {1, 0});
+  auto* polyline = new PolylineEntity(f.drawing.settings);
+  polyline->AppendVertex(Point(0, 0), 0, 0, 0, 0, 0);
+  polyline->AppendVertex(Point(5, 5), 0, 0, 0, 0, 0);
+  f.drawing.entities.AddTail(polyline);
+  polyline->RebuildSegments();
+  ASSERT_EQ(polyline->expanded.size(), 1u);
+  const Entity* segment = polyline->expanded.Head();
+  RebindBlock(f.drawing.entities, *block);
+  RenameBlockReferences(f.drawing.entities, u"#PLINE", u"OTHER");
+  ASSERT_EQ(polyline->expanded.size(), 1u);
+  EXPECT_EQ(polyline->expanded.Head(), segment);
+  EXPECT_EQ(polyline->blockName, u"#PLINE");
 }
 
 TEST(RenameBlockReferences, RenamesMatchingNamesAtAnyDepth) {
