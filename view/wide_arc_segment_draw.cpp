@@ -58,7 +58,8 @@ void WideArcSegmentEntity::DrawShape(RenderContext& rc) {
     drawPiece(0, span);
     return;
   }
-  DashWalk walk(type->pattern, scale);
+  // The period above is measured with the scale's size; the walk must advance the same way.
+  DashWalk walk(type->pattern, std::fabs(scale));
   double from = 0;
   double dash = 0;
   // An endless dash ends the walk even along a span longer than it.

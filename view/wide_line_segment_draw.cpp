@@ -80,7 +80,8 @@ void WideLineSegmentEntity::DrawShape(RenderContext& rc) {
   const Point normal(-direction.y, direction.x);
   const double slope = (endWidth - startWidth) / length;
   const double offset = std::floor(visibleFrom / period) * period;
-  DashWalk walk(type->pattern, scale);
+  // The period above is measured with the scale's size; the walk must advance the same way.
+  DashWalk walk(type->pattern, std::fabs(scale));
   double step = 0;
   double dash = 0;
   // Far from the origin a step can vanish against the offset; the count still ends the walk.

@@ -1,11 +1,13 @@
 #include <limits>
 #include <memory>
+#include <random>
 
 #include <gtest/gtest.h>
 
 #include "core/polyline_entity.h"
 #include "core/vertex_entity.h"
 #include "core/wide_arc_segment_entity.h"
+#include "core/wide_line_segment_entity.h"
 #include "tests/view/render_test_support.h"
 #include "text/line_type.h"
 #include "view/render_context.h"
@@ -236,6 +238,65 @@ TEST(PolylineDraw, DashedArcBandWithUnboundedScaleEnds) {
     auto rc = canvas.Context();
     rc->lineType = &dashed;
     band.DrawShape(*rc);
+  }
+  EXPECT_EQ(canvas.bitmap.pixels().size(), 256u);
+}
+
+}  // namespace
+}  // namespace korvo
+
+namespace korvo {
+namespace {
+
+// A negative pattern scale dashes a band as its size does, as it does a line, rather than
+// walking backwards for ever.
+TEST(PolylineDraw, NegativePatternScaleDashesBandsAsItsSize) {
+  LineType dashed(u"DASHED", u"", u"3, -2");
+  const auto draw = [&](double linetypeScale) {
+    auto canvas = std::make_unique<Canvas>(16);
+    canvas->settings.linetypeScale = linetypeScale;
+    canvas->dc.SelectPen({PenStyle::Solid, kRed});
+    canvas->dc.SelectBrush(Brush::Solid(kRed));
+    auto rc = canvas->Context();
+    rc->lineType = &dashed;
+    WideLineSegmentEntity line(Point(0, 3), Point(15, 3), 3, 3);
+    line.DrawShape(*rc);
+    WideArcSegmentEntity arc(Point(8, 8), Point(14, 8), Point(2, 8), 3, 3);
+    arc.DrawShape(*rc);
+    return canvas;
+  };
+  const auto positive = draw(1);
+  const auto negative = draw(-1);
+  EXPECT_NE(positive->CountNot(0), 0);
+  EXPECT_EQ(negative->bitmap, positive->bitmap);
+}
+
+// Bands with any mix of extreme ends, widths, angles and pattern scales: nothing hangs and
+// nothing is written outside (the sanitizer build checks the writes).
+TEST(PolylineDraw, BandsWithExtremeValuesNeitherHangNorEscape) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double values[] = {-inf, -1e300, -1e17, -3.5, 0, 1e-300, 2, 7.5, 15, 1e9, 1e300, inf, nan};
+  std::mt19937 random(11);
+  std::uniform_int_distribution<std::size_t> pick(0, std::size(values) - 1);
+  const auto any = [&] { return values[pick(random)]; };
+  Canvas canvas(16);
+  LineType dashed(u"DASHED", u"", u"1.5, -1, 0, -1");
+  canvas.dc.SelectPen({PenStyle::Solid, kRed});
+  canvas.dc.SelectBrush(Brush::Solid(kRed));
+  for (int trial = 0; trial < 300; ++trial) {
+    canvas.settings.linetypeScale = trial % 5 == 0 ? any() : 1;
+    auto rc = canvas.Context(trial % 2 == 0 ? DrawMode::Normal : DrawMode::Xor);
+    rc->lineType = trial % 3 == 0 ? nullptr : &dashed;
+    WideLineSegmentEntity line(Point(any(), any()), Point(any(), any()), any(), any());
+    line.DrawShape(*rc);
+    WideArcSegmentEntity arc(Point(any(), any()), Point(any(), any()), Point(any(), any()), any(),
+                             any());
+    arc.DrawShape(*rc);
+    arc.radius = any();
+    arc.startAngle = any();
+    arc.endAngle = any();
+    arc.DrawShape(*rc);
   }
   EXPECT_EQ(canvas.bitmap.pixels().size(), 256u);
 }
