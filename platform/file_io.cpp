@@ -87,9 +87,16 @@ bool WriteFileAtomically(const std::filesystem::path& target,
     writer.Open(temporary, FileWriter::OpenMode::CreateNew);
   }
   if (!writer.IsOpen()) return false;
-  const bool wrote = write(writer);
-  bool ok = writer.Close() && wrote;
   std::error_code error;
+  bool wrote = false;
+  try {
+    wrote = write(writer);
+  } catch (...) {
+    writer.Close();
+    std::filesystem::remove(temporary, error);
+    throw;
+  }
+  bool ok = writer.Close() && wrote;
   if (ok) {
     // The replaced file's permissions stay with the name.
     const std::filesystem::file_status old = std::filesystem::status(target, error);
