@@ -352,5 +352,27 @@ TEST_F(DrawingFileOnDisk, AMissingFileIsReportedAndTheDrawingKept) {
   EXPECT_EQ(drawing.entities.size(), 1u);
 }
 
+// A refused file leaves a cleared drawing behind: it must no longer carry the name of the
+// file it held before, or saving it would empty that file.
+TEST_F(DrawingFileOnDisk, ARefusedFileLeavesTheDrawingWithoutAName) {
+  const auto previous = folder / "previous.KorvoDWG";
+  const auto damaged = folder / "damaged.KorvoDWG";
+  std::vector<uint8_t> bytes = MakeSmallFile().bytes;
+  bytes.resize(bytes.size() - 1);
+  {
+    std::ofstream out(damaged, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+  }
+  Drawing drawing;
+  drawing.New();
+  drawing.path = previous;
+  RecordingMessageBox messages;
+  EXPECT_FALSE(OpenDrawing(damaged, drawing, messages).opened);
+  EXPECT_EQ(messages.Texts(), std::vector<std::u16string>{kUnexpectedFileFormat});
+  EXPECT_TRUE(drawing.entities.empty());
+  EXPECT_TRUE(drawing.path.empty()) << drawing.path;
+}
+
 }  // namespace
 }  // namespace korvo
