@@ -366,5 +366,23 @@ TEST(NativeDrawing, UnusedBlocksAreNotWritten) {
   EXPECT_TRUE(reopened.blocks.empty());
 }
 
+// A line type that is not in the drawing's table was never numbered for this file: what
+// refers to it is written with a stand-in, so that the file can be read again.
+TEST(NativeDrawing, LineTypesOutsideTheTableKeepTheFileReadable) {
+  LineType foreign;
+  foreign.name = u"DASHED";
+  foreign.fileIndex = 7;
+  Drawing drawing;
+  drawing.New();
+  drawing.settings.currentLineType = &foreign;
+  drawing.layers.Find(u"0")->lineType = &foreign;
+  Drawing reopened;
+  RecordingMessageBox messages;
+  ASSERT_TRUE(OpenDrawingBytes(Written(drawing), reopened, messages).opened)
+      << (messages.Messages().empty() ? std::string() : "refused");
+  EXPECT_EQ(reopened.settings.currentLineType, &ByLayerLineType());
+  EXPECT_EQ(reopened.layers.Find(u"0")->lineType, &ContinuousLineType());
+}
+
 }  // namespace
 }  // namespace korvo
