@@ -85,6 +85,17 @@ TEST_F(FileIo, AtomicWriteThatThrowsLeavesNoTemporaryFile) {
   EXPECT_EQ(FilesInFolder(), 1u) << "the temporary file is removed";
 }
 
+TEST_F(FileIo, AtomicWriteOfTheLongestNameSucceeds) {
+  // As long as a file name may be: the temporary name must not be longer.
+  const auto target = folder / (std::string(246, 'n') + ".KorvoDWG");
+  EXPECT_TRUE(WriteFileAtomically(target, [](FileWriter& file) {
+    file.Write("new");
+    return true;
+  }));
+  EXPECT_EQ(Contents(target), "new");
+  EXPECT_EQ(FilesInFolder(), 1u);
+}
+
 TEST_F(FileIo, AtomicWriteIntoAMissingFolderFails) {
   bool called = false;
   EXPECT_FALSE(WriteFileAtomically(folder / "none" / "x", [&](FileWriter&) {
