@@ -65,6 +65,9 @@ bool SaveDrawing(const Drawing& drawing, const std::filesystem::path& path,
       WriteDrawing(archive, drawing);
     } catch (const ArchiveError&) {
       return false;
+    } catch (const std::exception&) {
+      // Out of memory half way: the previous file stays, and the user is told.
+      return false;
     }
     return !file.Failed();
   });
