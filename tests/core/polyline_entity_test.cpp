@@ -585,6 +585,17 @@ TEST(PolylineFitSpline, FittingAgainReplacesTheEarlierFit) {
   EXPECT_EQ(VertexPositions(*polyline), (std::vector<Point>{{0, 0}, {2, 4}, {4, 0}, {6, 4}}));
 }
 
+// Fewer than three control points come back as they are, without a repeated first point:
+// a closed polyline keeps every one of them and still draws.
+TEST(PolylineFitSpline, ClosedPolylineOfTwoVerticesKeepsBoth) {
+  Fixture f;
+  auto polyline = Make(f, {{{0, 0}}, {{4, 0}}}, true);
+  ASSERT_EQ(polyline->segmentList.size(), 2u);
+  ASSERT_TRUE(polyline->FitSpline(PolylineCurve::Cubic, 4));
+  EXPECT_EQ(VertexPositions(*polyline), (std::vector<Point>{{0, 0}, {4, 0}, {0, 0}, {4, 0}}));
+  EXPECT_EQ(polyline->segmentList.size(), 2u);
+}
+
 TEST(PolylineFitSpline, RefusedFits) {
   struct Case {
     const char* name;
