@@ -35,12 +35,17 @@ void DeviceContext::BitBlt(int x, int y, int w, int h, const Bitmap& source, int
   // A transfer within one picture may overlap: copy rows in the direction that reads each
   // source row before it is overwritten.
   const bool upward = &source == &target && y > sy;
+  // Within one row, XOR reads each source pixel before it is changed when walking from the
+  // end the transfer moves towards.
+  const bool backward = &source == &target && y == sy && x > sx;
   for (int k = 0; k < h; ++k) {
     const int row = upward ? h - 1 - k : k;
     const uint32_t* from = source.Row(sy + row) + sx;
     uint32_t* to = target.Row(y + row) + x;
     if (op == BlitOp::SourceCopy)
       std::memmove(to, from, static_cast<std::size_t>(w) * sizeof(uint32_t));
+    else if (backward)
+      for (int i = w - 1; i >= 0; --i) to[i] ^= from[i];
     else
       for (int i = 0; i < w; ++i) to[i] ^= from[i];
   }

@@ -53,8 +53,15 @@ void DrawGrid(RenderContext& rc) {
   const DrawingSettings& settings = *rc.settings;
   const double g = settings.gridSpacing;
   if (!(g > 0) || !settings.gridOn) return;
-  const ScreenPoint zero = rc.WorldToScreen(Point(0, 0));
-  const ScreenPoint step = rc.WorldToScreen(Point(g, g));
+  // Far from the world's origin the screen position of (0, 0) saturates; the grid is the
+  // same at every multiple of g, so a grid point near the window measures it instead.
+  Point base(0, 0);
+  constexpr double kFar = 134217728.0;  // 2^27 pixels, well inside the saturation limit
+  if (!(std::fabs(rc.origin.x / rc.pixelSize) < kFar &&
+        std::fabs(rc.origin.y / rc.pixelSize) < kFar))
+    base = Point(rc.origin.x - std::fmod(rc.origin.x, g), rc.origin.y - std::fmod(rc.origin.y, g));
+  const ScreenPoint zero = rc.WorldToScreen(base);
+  const ScreenPoint step = rc.WorldToScreen(Point(base.x + g, base.y + g));
   if (std::abs(int64_t{step.x} - zero.x) <= 2 || std::abs(int64_t{step.y} - zero.y) <= 2) return;
 
   const double xMin = std::max(rc.origin.x, settings.limitsMin.x);

@@ -100,7 +100,9 @@ void RenderContext::DrawArc(const Point& center, double radius, double startAngl
   }
   DashWalk walk(lineType->pattern, scale);
   double start = 0, dash = 0;
-  for (walk.BeginWalk(start, dash); start <= span; walk.NextDash(start, dash))
+  // An endless dash ends the walk even along a span longer than it.
+  for (walk.BeginWalk(start, dash); start <= span && start < DashWalk::kEndless;
+       walk.NextDash(start, dash))
     DrawArcPiece(center, radius, startAngle + start, startAngle + std::min(start + dash, span),
                  rotation, ratio);
 }

@@ -61,7 +61,9 @@ void WideArcSegmentEntity::DrawShape(RenderContext& rc) {
   DashWalk walk(type->pattern, scale);
   double from = 0;
   double dash = 0;
-  for (walk.BeginWalk(from, dash); from <= span; walk.NextDash(from, dash)) {
+  // An endless dash ends the walk even along a span longer than it.
+  for (walk.BeginWalk(from, dash); from <= span && from < DashWalk::kEndless;
+       walk.NextDash(from, dash)) {
     drawPiece(from, std::min(from + dash, span));
   }
 }

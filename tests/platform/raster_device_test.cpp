@@ -272,6 +272,18 @@ TEST(RasterBlitTest, OverlappingMoveWithinOneBitmap) {
     for (int x = 0; x < 4; ++x) EXPECT_EQ(bitmap.Pixel(x, y), original.Pixel(x, y));
 }
 
+// An inverting transfer within one row of one bitmap combines each pixel with the source as
+// it was before the transfer, in either direction.
+TEST(RasterBlitTest, OverlappingInvertWithinOneRow) {
+  Bitmap bitmap(4, 1);
+  for (int x = 0; x < 4; ++x) bitmap.SetPixel(x, 0, 1u << x);
+  DeviceContext dc(bitmap);
+  dc.BitBlt(1, 0, 3, 1, bitmap, 0, 0, BlitOp::SourceInvert);
+  EXPECT_EQ(bitmap.pixels(), (std::vector<uint32_t>{1, 3, 6, 12}));
+  dc.BitBlt(0, 0, 3, 1, bitmap, 1, 0, BlitOp::SourceInvert);
+  EXPECT_EQ(bitmap.pixels(), (std::vector<uint32_t>{1 ^ 3, 3 ^ 6, 6 ^ 12, 12}));
+}
+
 TEST(RasterBlitTest, MonochromeBitsTakeTextAndBackgroundColours) {
   MonoBitmap row(20, 1);
   EXPECT_EQ(row.rowBytes(), 4u);  // 20 bits padded to 32

@@ -70,6 +70,24 @@ TEST_F(PictureFixture, GridStaysInsideLimitsAndInvertsWhatLiesBeneath) {
   EXPECT_EQ(dots, 6);  // columns 0, 5, 10 on rows 0 and 5
 }
 
+// The grid is the same at every multiple of its spacing, so a window far from the world's
+// origin shows it as one near the origin does.
+TEST_F(PictureFixture, GridFarFromTheOriginIsDrawn) {
+  drawing.settings.gridOn = 1;
+  drawing.settings.gridSpacing = 5;
+  for (const double far : {1e9, -1e9}) {
+    drawing.settings.viewOrigin = Point(far, far);
+    drawing.settings.limitsMin = Point(far, far);
+    drawing.settings.limitsMax = Point(far + 15, far + 15);
+    ASSERT_TRUE(RenderPicture(drawing, bitmap, false));
+    for (int y = 0; y < 16; ++y)
+      for (int x = 0; x < 16; ++x) {
+        const bool dot = x % 5 == 0 && (15 - y) % 5 == 0;
+        EXPECT_EQ(bitmap.Pixel(x, y), dot ? kWhite : 0u) << far << ": " << x << "," << y;
+      }
+  }
+}
+
 TEST_F(PictureFixture, GridOffOrNotPositiveDrawsNothing) {
   drawing.settings.gridSpacing = 4;
   ASSERT_TRUE(RenderPicture(drawing, bitmap, false));

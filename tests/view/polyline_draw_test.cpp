@@ -5,6 +5,7 @@
 
 #include "core/polyline_entity.h"
 #include "core/vertex_entity.h"
+#include "core/wide_arc_segment_entity.h"
 #include "tests/view/render_test_support.h"
 #include "text/line_type.h"
 #include "view/render_context.h"
@@ -211,6 +212,32 @@ TEST(PolylineDraw, DegeneratePolylinesDrawWithoutHanging) {
     polyline->lineType = &dashed;
     EXPECT_TRUE(Draw(canvas, *polyline));
   }
+}
+
+}  // namespace
+}  // namespace korvo
+
+namespace korvo {
+namespace {
+
+// A dash pattern scaled past the largest double walks as one endless dash: an arc band whose
+// span is longer still must end its walk, thin or wide.
+TEST(PolylineDraw, DashedArcBandWithUnboundedScaleEnds) {
+  Canvas canvas(16);
+  canvas.settings.linetypeScale = 1e300;
+  LineType dashed(u"DASHED", u"", u"3, -2");
+  canvas.dc.SelectPen({PenStyle::Solid, kRed});
+  canvas.dc.SelectBrush(Brush::Solid(kRed));
+  for (const double width : {0.0, 4.0}) {
+    WideArcSegmentEntity band(Point(8, 8), Point(12, 8), Point(4, 8), width, width);
+    band.radius = 1e-300;
+    band.startAngle = 0;
+    band.endAngle = 1e300;
+    auto rc = canvas.Context();
+    rc->lineType = &dashed;
+    band.DrawShape(*rc);
+  }
+  EXPECT_EQ(canvas.bitmap.pixels().size(), 256u);
 }
 
 }  // namespace

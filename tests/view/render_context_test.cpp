@@ -343,3 +343,22 @@ TEST(RenderExtremesTest, EveryOperationWithExtremeWorldValues) {
 
 }  // namespace
 }  // namespace korvo
+
+namespace korvo {
+namespace {
+
+// A pattern scaled past the largest double walks as one endless dash; an arc whose span
+// exceeds even that must still end its walk.
+TEST(RenderExtremesTest, DashedArcWithUnboundedScaleEnds) {
+  Canvas canvas(16);
+  canvas.settings.linetypeScale = 1e300;
+  LineType dashed(u"DASHED", u"", u"3, -2");
+  canvas.dc.SelectPen({PenStyle::Solid, kRed});
+  auto rc = canvas.Context();
+  rc->lineType = &dashed;
+  rc->DrawArc(Point(8, 8), 1e-300, 0, 1e300);
+  EXPECT_EQ(canvas.bitmap.pixels().size(), 256u);
+}
+
+}  // namespace
+}  // namespace korvo
