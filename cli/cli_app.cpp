@@ -38,7 +38,9 @@ int Dump(const std::string& file, std::ostream& out, std::ostream& err) {
   StreamMessageBox messages(err);
   Drawing drawing;
   const OpenResult result = OpenDrawing(PathOf(file), drawing, messages);
-  if (result.opened) out << DumpDrawing(drawing, result.version);
+  if (result.opened) out << DumpDrawing(drawing, result.version) << std::flush;
+  // A full disk or a closed pipe must not pass for a dump.
+  if (!out) messages.Show(u"Failed to write the output.", MessageButtons::Ok, MessageIcon::Stop);
   return messages.count() == 0 ? 0 : 1;
 }
 

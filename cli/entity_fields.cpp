@@ -11,6 +11,8 @@
 #include "core/text_entity.h"
 #include "core/text_style.h"
 #include "core/vertex_entity.h"
+#include "core/wide_arc_segment_entity.h"
+#include "core/wide_line_segment_entity.h"
 
 namespace korvo {
 namespace {
@@ -80,6 +82,15 @@ void InsertFields(const Entity& entity, JsonWriter& json) {
   WriteEntities(json, insert.attached);
 }
 
+void VertexMembers(const VertexEntity& vertex, JsonWriter& json) {
+  json.Member("position", vertex.position);
+  json.Member("startWidth", vertex.startWidth);
+  json.Member("endWidth", vertex.endWidth);
+  json.Member("bulge", vertex.bulge);
+  json.Member("vertexFlags", vertex.vertexFlags);
+  json.Member("tangentDirection", vertex.tangentDirection);
+}
+
 void PolylineFields(const Entity& entity, JsonWriter& json) {
   const PolylineEntity& polyline = *entity.AsPolyline();
   json.Member("polylineFlags", polyline.polylineFlags);
@@ -90,15 +101,33 @@ void PolylineFields(const Entity& entity, JsonWriter& json) {
     const VertexEntity* vertex = member->AsVertex();
     if (vertex == nullptr) continue;
     json.BeginObject();
-    json.Member("position", vertex->position);
-    json.Member("startWidth", vertex->startWidth);
-    json.Member("endWidth", vertex->endWidth);
-    json.Member("bulge", vertex->bulge);
-    json.Member("vertexFlags", vertex->vertexFlags);
-    json.Member("tangentDirection", vertex->tangentDirection);
+    VertexMembers(*vertex, json);
     json.EndObject();
   }
   json.EndArray();
+}
+
+// Vertices and segments belong inside polylines, but a file may hold them anywhere.
+void VertexFields(const Entity& entity, JsonWriter& json) {
+  VertexMembers(*entity.AsVertex(), json);
+}
+
+void WideLineSegmentFields(const Entity& entity, JsonWriter& json) {
+  const WideLineSegmentEntity& segment = *entity.AsWideLineSegment();
+  LineFields(entity, json);
+  json.Member("startWidth", segment.startWidth);
+  json.Member("endWidth", segment.endWidth);
+  json.Key("corners");
+  json.BeginArray(JsonWriter::Layout::Inline);
+  for (const Point& corner : segment.outlineCorners) json.Point(corner);
+  json.EndArray();
+}
+
+void WideArcSegmentFields(const Entity& entity, JsonWriter& json) {
+  const WideArcSegmentEntity& segment = *entity.AsWideArcSegment();
+  ArcFields(entity, json);
+  json.Member("startWidth", segment.startWidth);
+  json.Member("endWidth", segment.endWidth);
 }
 
 // One row per kind; a kind that comes later adds its row and its function.
@@ -107,11 +136,19 @@ struct KindFields {
   void (*write)(const Entity&, JsonWriter&);
 };
 constexpr KindFields kKinds[] = {
-    {ElementCode::Line, LineFields},     {ElementCode::Point, PointFields},
-    {ElementCode::Solid, SolidFields},   {ElementCode::Trace, SolidFields},
-    {ElementCode::Circle, CircleFields}, {ElementCode::Arc, ArcFields},
-    {ElementCode::Ellipse, ArcFields},   {ElementCode::Text, TextFields},
-    {ElementCode::Insert, InsertFields}, {ElementCode::Polyline, PolylineFields},
+    {ElementCode::Line, LineFields},
+    {ElementCode::Point, PointFields},
+    {ElementCode::Solid, SolidFields},
+    {ElementCode::Trace, SolidFields},
+    {ElementCode::Circle, CircleFields},
+    {ElementCode::Arc, ArcFields},
+    {ElementCode::Ellipse, ArcFields},
+    {ElementCode::Text, TextFields},
+    {ElementCode::Insert, InsertFields},
+    {ElementCode::Polyline, PolylineFields},
+    {ElementCode::Vertex, VertexFields},
+    {ElementCode::WideLineSegment, WideLineSegmentFields},
+    {ElementCode::WideArcSegment, WideArcSegmentFields},
 };
 
 }  // namespace

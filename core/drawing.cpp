@@ -102,6 +102,10 @@ bool AnyOnLayer(const EntityList& list, const Layer* layer) {
     if (const InsertEntity* insert = entity->AsInsert()) {
       if (AnyOnLayer(insert->expanded, layer) || AnyOnLayer(insert->attached, layer)) return true;
     }
+    // Vertices are saved with their own layer.
+    if (const EntityList* vertices = entity->AsVertexList();
+        vertices && AnyOnLayer(*vertices, layer))
+      return true;
   }
   return false;
 }

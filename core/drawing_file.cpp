@@ -20,6 +20,8 @@ OpenResult OpenDrawingBytes(std::span<const uint8_t> bytes, Drawing& drawing,
   // The entity factory reports unknown kinds through the process-wide message box.
   ScopedMessageBox scope(messages);
   drawing.Clear();
+  // Whatever follows, the drawing no longer holds the file it was named after.
+  drawing.path.clear();
   ArchiveReader archive(bytes);
   OpenResult result;
   try {
@@ -62,6 +64,9 @@ bool SaveDrawing(const Drawing& drawing, const std::filesystem::path& path,
     try {
       WriteDrawing(archive, drawing);
     } catch (const ArchiveError&) {
+      return false;
+    } catch (const std::exception&) {
+      // Out of memory half way: the previous file stays, and the user is told.
       return false;
     }
     return !file.Failed();

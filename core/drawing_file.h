@@ -19,7 +19,8 @@ struct OpenResult {
   // The open operation succeeded: the drawing holds the file, completed with layer "0",
   // the built-in line types and "STANDARD" where missing. A file shorter than a magic or
   // with an unknown magic also succeeds, as a new drawing. On failure the drawing is
-  // cleared (a damaged file) or untouched (a file that cannot be read at all).
+  // cleared and loses its path (a damaged file) or is untouched (a file that cannot be read
+  // at all).
   bool opened = false;
   int version = -1;  // the version of the file read; -1 when none was
 };

@@ -4,6 +4,7 @@
 #include "core/drawing_settings.h"
 #include "core/entity_pool.h"
 #include "core/layer.h"
+#include "core/polyline_entity.h"
 #include "geometry/geometry.h"
 #include "text/line_type.h"
 
@@ -147,6 +148,12 @@ bool Entity::SetProperty(int code, const PropertyValue& in) {
     case 8:
       if (auto* target = std::get_if<Layer*>(&in); target != nullptr && *target != nullptr) {
         layer = *target;
+        // A polyline's segments are hidden by a frozen layer as the polyline is, and its
+        // vertices are saved with a layer: both follow it.
+        if (PolylineEntity* polyline = AsPolyline()) {
+          for (Entity* segment : polyline->segmentList) segment->layer = layer;
+          for (Entity* vertex : polyline->vertexList) vertex->layer = layer;
+        }
         return true;
       }
       return false;

@@ -68,8 +68,7 @@ void WriteDrawingSettings(ArchiveWriter& archive, const Drawing& drawing) {
   archive.WriteF64(s.pointDisplaySize);
   archive.WriteU8(s.splineFrame);
   archive.WriteU32(s.splineSegments);
-  const LineType& lineType = s.currentLineType != nullptr ? *s.currentLineType : ByLayerLineType();
-  archive.WriteU32(lineType.fileIndex);
+  archive.WriteU32(LineTypeFileIndex(drawing, s.currentLineType, ByLayerLineType()));
   archive.WriteU32(CurrentIndex(drawing.layers, s.currentLayer));
   archive.WriteU32(CurrentIndex(drawing.textStyles, s.currentTextStyle));
   archive.WriteF64(s.currentLineWeight);

@@ -53,6 +53,13 @@ uint8_t ReadTextStyleFlags(ArchiveReader& archive) {
 
 }  // namespace
 
+uint32_t LineTypeFileIndex(const Drawing& drawing, const LineType* type, const LineType& standIn) {
+  // The built-in ones are numbered for every file, whether the table holds them or not.
+  if (type != nullptr && (type->builtIn != 0 || drawing.lineTypes.Find(type->name) == type))
+    return type->fileIndex;
+  return standIn.fileIndex;
+}
+
 void CheckListIndex(uint32_t index, std::size_t listSize) {
   if (static_cast<int32_t>(index) < 0) throw ArchiveError(ArchiveErrorKind::InvalidArgument);
   if (index >= listSize) throw ArchiveError(ArchiveErrorKind::BadIndex);
@@ -83,10 +90,9 @@ void ReadLineTypeTable(ArchiveReader& archive, Drawing& drawing, NativeReadConte
 void WriteLayerTable(ArchiveWriter& archive, const Drawing& drawing) {
   archive.WriteGuardedCount(static_cast<uint32_t>(drawing.layers.size()));
   for (const Layer* layer : drawing.layers) {
-    const LineType& lineType = layer->lineType != nullptr ? *layer->lineType : ContinuousLineType();
     archive.WriteNamedString(layer->name);
     archive.WriteU8(layer->flags);
-    archive.WriteU32(lineType.fileIndex);
+    archive.WriteU32(LineTypeFileIndex(drawing, layer->lineType, ContinuousLineType()));
     archive.WriteI16(layer->colorIndex);
     archive.WriteF64(layer->lineWeight);
   }

@@ -203,7 +203,10 @@ bool PolylineEntity::FitSpline(uint8_t type, uint32_t segmentsPerPatch) {
   for (VertexEntity* vertex : controlVertices) vertex->vertexFlags = VertexFlag::SplineFrame;
   const double widthAtStart = controlVertices.front()->startWidth;
   const double widthAtEnd = controlVertices.back()->endWidth;
-  const std::size_t used = IsClosed() && !curve.empty() ? curve.size() - 1 : curve.size();
+  // A closed fit repeats its first point at the end; fewer than three control points come
+  // back as they are, and dropping the last of those would leave nothing to draw.
+  const bool repeatsFirst = IsClosed() && controls.size() >= 3;
+  const std::size_t used = repeatsFirst ? curve.size() - 1 : curve.size();
   double total = 0;
   for (std::size_t i = 1; i < curve.size(); ++i) total += Distance(curve[i - 1], curve[i]);
   double travelled = 0;

@@ -104,8 +104,20 @@ void WideArcSegmentEntity::ReadBody(ArchiveReader& archive) {
   SetArc(frame, start, end);
 }
 
-bool WideArcSegmentEntity::WriteBody(ArchiveWriter&) const {
-  return false;
+// Written as read when a segment stands on its own (see the straight segment).
+bool WideArcSegmentEntity::WriteBody(ArchiveWriter& archive) const {
+  archive.WritePoint(center);  // the slot old files kept; readers discard it
+  archive.WritePoint(center);
+  archive.WriteF64(radius);
+  archive.WriteF64(startAngle);
+  // A segment read with equal angles holds a full turn that is not drawn: write the equal
+  // angles again, so that it reads back the same.
+  archive.WriteF64(visible ? endAngle : startAngle);
+  archive.WriteF64(rotation);
+  archive.WriteF64(ratio);
+  archive.WriteF64(startWidth);
+  archive.WriteF64(endWidth);
+  return true;
 }
 
 bool WideArcSegmentEntity::WriteDxf(DxfWriter&) const {

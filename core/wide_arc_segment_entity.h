@@ -6,7 +6,7 @@ namespace korvo {
 
 // A circular polyline segment running counter-clockwise from its start angle to its end
 // angle, its width varying linearly with the angle from `startWidth` to `endWidth`.
-// Generated from a polyline's vertices and never written.
+// Generated from a polyline's vertices; a polyline saves its vertices, not these.
 class WideArcSegmentEntity : public ArcEntity {
  public:
   WideArcSegmentEntity() = default;
@@ -24,7 +24,8 @@ class WideArcSegmentEntity : public ArcEntity {
   void Scale(const Scaling& scaling) override;
   // A discarded point, the arc, then both widths.
   void ReadBody(ArchiveReader& archive) override;
-  // Segments are rebuilt from the vertices: nothing is written.
+  // What ReadBody reads; a polyline never writes its segments (they are rebuilt from its
+  // vertices), but a segment standing on its own is saved like any entity.
   bool WriteBody(ArchiveWriter& archive) const override;
   bool WriteDxf(DxfWriter& writer) const override;
   // A filled band dashed along the arc, its widths cut to the diameter; a thin arc when it

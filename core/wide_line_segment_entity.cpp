@@ -117,8 +117,14 @@ void WideLineSegmentEntity::ReadBody(ArchiveReader& archive) {
   for (Point& corner : outlineCorners) corner = archive.ReadPoint();
 }
 
-bool WideLineSegmentEntity::WriteBody(ArchiveWriter&) const {
-  return false;
+// A polyline writes its vertices, never its segments; a segment on its own (from an old
+// file, or left by a command) is written as read, so the drawing can still be saved.
+bool WideLineSegmentEntity::WriteBody(ArchiveWriter& archive) const {
+  LineEntity::WriteBody(archive);
+  archive.WriteF64(startWidth);
+  archive.WriteF64(endWidth);
+  for (const Point& corner : outlineCorners) archive.WritePoint(corner);
+  return true;
 }
 
 bool WideLineSegmentEntity::WriteDxf(DxfWriter&) const {

@@ -16,8 +16,8 @@ inline constexpr int EndLeft = 3;
 }  // namespace Corner
 
 // A straight polyline segment whose width varies linearly from `startWidth` to `endWidth`.
-// Generated from a polyline's vertices and never written: its outline corners are square
-// until the polyline mitres them at a joint.
+// Generated from a polyline's vertices (a polyline saves its vertices, not these): its outline
+// corners are square until the polyline mitres them at a joint.
 class WideLineSegmentEntity : public LineEntity {
  public:
   WideLineSegmentEntity() = default;
@@ -35,7 +35,8 @@ class WideLineSegmentEntity : public LineEntity {
   void Scale(const Scaling& scaling) override;
   // Start and end, both widths, then the four corners.
   void ReadBody(ArchiveReader& archive) override;
-  // Segments are rebuilt from the vertices: nothing is written.
+  // What ReadBody reads; a polyline never writes its segments (they are rebuilt from its
+  // vertices), but a segment standing on its own is saved like any entity.
   bool WriteBody(ArchiveWriter& archive) const override;
   bool WriteDxf(DxfWriter& writer) const override;
   // A filled band (dashed along the centre line), or a line below two pixels.

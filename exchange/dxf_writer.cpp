@@ -1,6 +1,7 @@
 #include "exchange/dxf_writer.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstring>
 #include <numbers>
 
@@ -25,6 +26,10 @@ bool FileDxfSink::Write(const char* data, std::size_t size) {
 }
 
 int64_t DxfLineWeight(double lineWeight) {
+  // NaN, infinity or a size no integer group holds (a damaged file, a plug-in's value)
+  // would make the conversion undefined: such a weight is written as the default.
+  constexpr double kLimit = 1e9;
+  if (!(std::fabs(lineWeight) * 100 < kLimit)) return -3;
   if (lineWeight < 0) return static_cast<int64_t>(lineWeight);
   return static_cast<int64_t>(lineWeight * 100 + 1e-7);
 }

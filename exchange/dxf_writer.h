@@ -24,7 +24,8 @@ class LineType;
 // first so that the header can name the next free handle before any handle is written.
 // A line weight as DXF group 370 holds it: millimetres as whole hundredths (truncated), the
 // special values (by layer, by block, default) as they are. Products like 2.11 × 100 that
-// land just below a whole number count as that number.
+// land just below a whole number count as that number. A weight that is not a number or
+// too large for the group is written as the default, -3.
 int64_t DxfLineWeight(double lineWeight);
 
 class DxfWriter {

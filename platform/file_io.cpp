@@ -10,7 +10,9 @@
 namespace korvo {
 namespace {
 constexpr std::size_t kBufferSize = 1 << 16;
-}
+// File names are at most 255 bytes; ".tmp" and six digits follow the stem.
+constexpr std::size_t kMaxTemporaryStem = 255 - 10;
+}  // namespace
 
 std::optional<std::vector<uint8_t>> ReadFileBytes(const std::filesystem::path& path) {
   std::FILE* file = std::fopen(path.c_str(), "rb");
@@ -81,15 +83,24 @@ bool WriteFileAtomically(const std::filesystem::path& target,
   std::random_device random;
   std::filesystem::path temporary;
   FileWriter writer;
+  // A name of the longest length a file may have must leave room for the suffix.
+  std::string stem = target.filename().string();
+  if (stem.size() > kMaxTemporaryStem) stem.resize(kMaxTemporaryStem);
   for (int attempt = 0; attempt < 16 && !writer.IsOpen(); ++attempt) {
-    temporary = target.parent_path() /
-                (target.filename().string() + ".tmp" + std::to_string(random() % 1000000));
+    temporary = target.parent_path() / (stem + ".tmp" + std::to_string(random() % 1000000));
     writer.Open(temporary, FileWriter::OpenMode::CreateNew);
   }
   if (!writer.IsOpen()) return false;
-  const bool wrote = write(writer);
-  bool ok = writer.Close() && wrote;
   std::error_code error;
+  bool wrote = false;
+  try {
+    wrote = write(writer);
+  } catch (...) {
+    writer.Close();
+    std::filesystem::remove(temporary, error);
+    throw;
+  }
+  bool ok = writer.Close() && wrote;
   if (ok) {
     // The replaced file's permissions stay with the name.
     const std::filesystem::file_status old = std::filesystem::status(target, error);

@@ -42,7 +42,8 @@ class FileWriter {
 
 // Saving never loses the previous file: `write` fills a temporary file beside `target`, which
 // is renamed over `target` only when `write` reported success and every byte reached the
-// disk. On failure the temporary file is removed and `target` is untouched.
+// disk. On failure the temporary file is removed and `target` is untouched; an exception
+// thrown by `write` is passed on after the same clean-up.
 bool WriteFileAtomically(const std::filesystem::path& target,
                          const std::function<bool(FileWriter&)>& write);
 

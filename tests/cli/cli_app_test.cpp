@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -256,6 +257,21 @@ TEST_F(CliApp, TheExecutableDumpsAndReports) {
   EXPECT_EQ(missing.status, 1);
   EXPECT_EQ(missing.err, "Failed to open document.\n");
   EXPECT_EQ(run("--help").status, 0);
+}
+
+// Output that could not be written is a failure, not an empty success.
+TEST_F(CliApp, ADumpThatCannotBeWrittenFails) {
+  std::ostream unwritable(nullptr);
+  std::ostringstream err;
+  const std::vector<std::string> args = {"dump", kSample.string()};
+  EXPECT_EQ(RunCli(args, unwritable, err), 1);
+  EXPECT_EQ(err.str(), "Failed to write the output.\n");
+  if (std::filesystem::exists("/dev/full")) {
+    const std::string command =
+        std::string(KORVOCAD_CLI_PATH) + " dump '" + kSample.string() + "' >/dev/full 2>/dev/null";
+    const int status = std::system(command.c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+  }
 }
 
 }  // namespace

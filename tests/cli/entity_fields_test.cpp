@@ -9,6 +9,9 @@
 #include "core/insert_entity.h"
 #include "core/line_entity.h"
 #include "core/text_entity.h"
+#include "core/vertex_entity.h"
+#include "core/wide_arc_segment_entity.h"
+#include "core/wide_line_segment_entity.h"
 
 namespace korvo {
 namespace {
@@ -89,6 +92,41 @@ TEST(EntityFields, BlockReferenceListsItsAttachedEntitiesButNotItsParts) {
             "    }\n"
             "  ]\n"
             "}\n");
+}
+
+// A file may hold vertices and polyline segments outside any polyline; their fields are
+// shown like those of every other kind.
+TEST(EntityFields, LooseVerticesAndSegmentsShowTheirFields) {
+  struct Case {
+    Entity* entity;
+    const char* expected;
+  };
+  auto* vertex = new VertexEntity;
+  vertex->position = Point(1, 2);
+  vertex->bulge = 0.5;
+  const Case cases[] = {
+      {new WideLineSegmentEntity(Point(0, 0), Point(4, 0), 1, 2),
+       "      \"start\": [0, 0],\n"
+       "      \"end\": [4, 0],\n"
+       "      \"startWidth\": 1,\n"
+       "      \"endWidth\": 2,\n"
+       "      \"corners\": [[0, 0.5], [0, -0.5], [4, -1], [4, 1]]\n"},
+      {new WideArcSegmentEntity(Point(0, 0), Point(2, 0), Point(0, 2), 0.25, 0.5),
+       "      \"startWidth\": 0.25,\n"
+       "      \"endWidth\": 0.5\n"},
+      {vertex,
+       "      \"position\": [1, 2],\n"
+       "      \"startWidth\": 0,\n"
+       "      \"endWidth\": 0,\n"
+       "      \"bulge\": 0.5,\n"},
+  };
+  for (const Case& c : cases) {
+    Drawing drawing;
+    drawing.New();
+    drawing.entities.AddTail(c.entity);
+    const std::string entities = EntitiesOf(drawing);
+    EXPECT_NE(entities.find(c.expected), std::string::npos) << entities;
+  }
 }
 
 }  // namespace

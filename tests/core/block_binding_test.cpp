@@ -9,6 +9,7 @@
 #include "core/line_entity.h"
 #include "core/polyline_entity.h"
 #include "core/text_entity.h"
+#include "core/vertex_entity.h"
 #include "platform/text_format.h"
 #include "text/line_type.h"
 
@@ -392,6 +393,20 @@ TEST(Drawing, IsLayerUsedLooksIntoReferencesAndDefinitions) {
   // Only a definition uses the layer: removing it would leave the definition dangling.
   BlockDefinition* block = f.AddBlock(u"UNUSED");
   f.AddLine(*block, {0, 0}, {1, 0})->layer = walls;
+  EXPECT_TRUE(f.drawing.IsLayerUsed(walls));
+}
+
+// A polyline's vertices are saved with their own layer, which need not be the polyline's.
+TEST(Drawing, IsLayerUsedLooksIntoPolylineVertices) {
+  Fixture f;
+  auto* walls = new Layer(u"WALLS", 1, &ContinuousLineType(), -3.0);
+  f.drawing.layers.Add(walls);
+  auto* polyline = new PolylineEntity(f.drawing.settings);
+  polyline->AppendVertex(Point(0, 0), 0, 0, 0, 0, 0)->layer = walls;
+  polyline->AppendVertex(Point(5, 5), 0, 0, 0, 0, 0);
+  polyline->RebuildSegments();
+  f.drawing.entities.AddTail(polyline);
+  ASSERT_NE(polyline->layer, walls);
   EXPECT_TRUE(f.drawing.IsLayerUsed(walls));
 }
 

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -350,6 +351,50 @@ TEST_F(DrawingFileOnDisk, AMissingFileIsReportedAndTheDrawingKept) {
   EXPECT_FALSE(OpenDrawing(folder / "none.KorvoDWG", drawing, messages).opened);
   EXPECT_EQ(messages.Texts(), std::vector<std::u16string>{kFailedToOpenDocument});
   EXPECT_EQ(drawing.entities.size(), 1u);
+}
+
+// A refused file leaves a cleared drawing behind: it must no longer carry the name of the
+// file it held before, or saving it would empty that file.
+TEST_F(DrawingFileOnDisk, ARefusedFileLeavesTheDrawingWithoutAName) {
+  const auto previous = folder / "previous.KorvoDWG";
+  const auto damaged = folder / "damaged.KorvoDWG";
+  std::vector<uint8_t> bytes = MakeSmallFile().bytes;
+  bytes.resize(bytes.size() - 1);
+  {
+    std::ofstream out(damaged, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+  }
+  Drawing drawing;
+  drawing.New();
+  drawing.path = previous;
+  RecordingMessageBox messages;
+  EXPECT_FALSE(OpenDrawing(damaged, drawing, messages).opened);
+  EXPECT_EQ(messages.Texts(), std::vector<std::u16string>{kUnexpectedFileFormat});
+  EXPECT_TRUE(drawing.entities.empty());
+  EXPECT_TRUE(drawing.path.empty()) << drawing.path;
+}
+
+// A line whose body cannot be written for want of memory.
+class UnwritableLine : public LineEntity {
+ public:
+  using LineEntity::LineEntity;
+  bool WriteBody(ArchiveWriter&) const override { throw std::bad_alloc(); }
+};
+
+TEST_F(DrawingFileOnDisk, ASaveThatRunsOutOfMemoryIsReported) {
+  const auto path = folder / "plan.KorvoDWG";
+  std::ofstream(path, std::ios::binary) << "previous contents";
+  Drawing drawing;
+  drawing.New();
+  drawing.entities.AddTail(new UnwritableLine(0, 0, 1, 1, drawing.settings));
+  RecordingMessageBox messages;
+  EXPECT_FALSE(SaveDrawing(drawing, path, messages));
+  EXPECT_EQ(messages.Texts(), std::vector<std::u16string>{kFailedToSaveDocument});
+  const auto bytes = ReadFileBytes(path);
+  ASSERT_TRUE(bytes.has_value());
+  EXPECT_EQ(std::string(bytes->begin(), bytes->end()), "previous contents");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
 }
 
 }  // namespace

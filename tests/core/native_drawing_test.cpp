@@ -14,6 +14,8 @@
 #include "core/line_entity.h"
 #include "core/point_entity.h"
 #include "core/solid_entity.h"
+#include "core/wide_arc_segment_entity.h"
+#include "core/wide_line_segment_entity.h"
 #include "tests/core/native_bytes.h"
 #include "text/line_type.h"
 
@@ -364,6 +366,54 @@ TEST(NativeDrawing, UnusedBlocksAreNotWritten) {
   RecordingMessageBox messages;
   ASSERT_TRUE(OpenDrawingBytes(Written(drawing), reopened, messages).opened);
   EXPECT_TRUE(reopened.blocks.empty());
+}
+
+// A line type that is not in the drawing's table was never numbered for this file: what
+// refers to it is written with a stand-in, so that the file can be read again.
+TEST(NativeDrawing, LineTypesOutsideTheTableKeepTheFileReadable) {
+  LineType foreign;
+  foreign.name = u"DASHED";
+  foreign.fileIndex = 7;
+  Drawing drawing;
+  drawing.New();
+  drawing.settings.currentLineType = &foreign;
+  drawing.layers.Find(u"0")->lineType = &foreign;
+  Drawing reopened;
+  RecordingMessageBox messages;
+  ASSERT_TRUE(OpenDrawingBytes(Written(drawing), reopened, messages).opened)
+      << (messages.Messages().empty() ? std::string() : "refused");
+  EXPECT_EQ(reopened.settings.currentLineType, &ByLayerLineType());
+  EXPECT_EQ(reopened.layers.Find(u"0")->lineType, &ContinuousLineType());
+}
+
+// Segments outside any polyline come from old files (and, later, from commands that break
+// polylines up): a drawing holding them must still save and reopen with them.
+TEST(NativeDrawing, SegmentsOnTheirOwnAreSavedAndReopened) {
+  Drawing drawing;
+  drawing.New();
+  auto* straight = new WideLineSegmentEntity(Point(0, 0), Point(4, 0), 1, 2);
+  auto* curved = new WideArcSegmentEntity(Point(0, 0), Point(1, 0), Point(0, 1), 0.5, 0.25);
+  for (Entity* segment : {static_cast<Entity*>(straight), static_cast<Entity*>(curved)}) {
+    segment->ApplyCurrentProperties(drawing.settings);
+    drawing.entities.AddTail(segment);
+  }
+  ArchiveWriter writer;
+  ASSERT_NO_THROW(WriteDrawing(writer, drawing));
+  Drawing reopened;
+  RecordingMessageBox messages;
+  ASSERT_TRUE(OpenDrawingBytes(writer.bytes(), reopened, messages).opened);
+  ASSERT_EQ(reopened.entities.size(), 2u);
+  const auto* line = reopened.entities.Head()->AsWideLineSegment();
+  ASSERT_NE(line, nullptr);
+  EXPECT_EQ(line->end, Point(4, 0));
+  EXPECT_EQ(line->endWidth, 2);
+  EXPECT_EQ(line->outlineCorners, straight->outlineCorners);
+  const auto* arc = reopened.entities.Tail()->AsWideArcSegment();
+  ASSERT_NE(arc, nullptr);
+  EXPECT_EQ(arc->radius, curved->radius);
+  EXPECT_EQ(arc->endAngle, curved->endAngle);
+  EXPECT_EQ(arc->startWidth, 0.5);
+  EXPECT_EQ(Written(reopened), writer.bytes());
 }
 
 }  // namespace

@@ -545,6 +545,23 @@ TEST(PolylineEntity, ExtremeBulgesGiveFiniteSegments) {
 namespace korvo {
 namespace {
 
+// The segments are hidden by a frozen layer as the polyline is: moved to another layer, the
+// polyline takes them (and its vertices) along.
+TEST(PolylineLayer, SettingTheLayerMovesSegmentsAndVertices) {
+  Fixture f;
+  Layer walls{u"walls", 1, nullptr, -3.0};
+  auto polyline = Make(f, {{{0, 0}, 1, 1}, {{4, 0}}, {{4, 4}}});
+  ASSERT_TRUE(polyline->SetProperty(8, &walls));
+  f.layer.SetFrozen(true);
+  EXPECT_TRUE(polyline->IsVisible());
+  ASSERT_EQ(polyline->segmentList.size(), 2u);
+  for (const Entity* segment : polyline->segmentList) {
+    EXPECT_EQ(segment->layer, &walls);
+    EXPECT_TRUE(segment->IsVisible());
+  }
+  for (const Entity* vertex : polyline->vertexList) EXPECT_EQ(vertex->layer, &walls);
+}
+
 TEST(PolylineFitSpline, ControlPointsKeptAndFitVerticesAppended) {
   Fixture f;
   auto polyline = Make(f, {{{0, 0}, 1, 9}, {{2, 4}, 5, 5}, {{4, 0}, 7, 3}});
@@ -583,6 +600,17 @@ TEST(PolylineFitSpline, FittingAgainReplacesTheEarlierFit) {
   // Turning smoothing off restores the control polygon.
   ASSERT_TRUE(polyline->SetTypeProperty(70, PropertyValue(int{PolylineFlag::Closed})));
   EXPECT_EQ(VertexPositions(*polyline), (std::vector<Point>{{0, 0}, {2, 4}, {4, 0}, {6, 4}}));
+}
+
+// Fewer than three control points come back as they are, without a repeated first point:
+// a closed polyline keeps every one of them and still draws.
+TEST(PolylineFitSpline, ClosedPolylineOfTwoVerticesKeepsBoth) {
+  Fixture f;
+  auto polyline = Make(f, {{{0, 0}}, {{4, 0}}}, true);
+  ASSERT_EQ(polyline->segmentList.size(), 2u);
+  ASSERT_TRUE(polyline->FitSpline(PolylineCurve::Cubic, 4));
+  EXPECT_EQ(VertexPositions(*polyline), (std::vector<Point>{{0, 0}, {4, 0}, {0, 0}, {4, 0}}));
+  EXPECT_EQ(polyline->segmentList.size(), 2u);
 }
 
 TEST(PolylineFitSpline, RefusedFits) {

@@ -136,7 +136,7 @@ TEST(WideLineSegmentEntity, ReverseExchangesEndsWidthsAndCorners) {
   for (int i = 0; i < 4; ++i) ExpectPointNear(segment.outlineCorners[i], rebuilt.outlineCorners[i]);
 }
 
-TEST(WideLineSegmentEntity, ReadsItsOldBodyAndNeverWritesOne) {
+TEST(WideLineSegmentEntity, ReadsItsOldBodyAndWritesItBack) {
   std::vector<uint8_t> bytes;
   for (double value : {0.0, 0.0, 4.0, 0.0, 2.0, 2.0, 0.0, 1.0, 0.0, -1.0, 4.0, -1.0, 4.5, 1.5}) {
     PutF64(bytes, value);
@@ -149,9 +149,10 @@ TEST(WideLineSegmentEntity, ReadsItsOldBodyAndNeverWritesOne) {
   EXPECT_EQ(segment.endWidth, 2);
   // The corners are taken as stored, mitred or not.
   EXPECT_EQ(segment.outlineCorners[Corner::EndLeft], Point(4.5, 1.5));
+  // A segment on its own writes back what it read.
   ArchiveWriter writer;
-  EXPECT_FALSE(segment.WriteBody(writer));
-  EXPECT_TRUE(writer.bytes().empty());
+  EXPECT_TRUE(segment.WriteBody(writer));
+  EXPECT_EQ(writer.bytes(), bytes);
   WideLineSegmentEntity other;
   ExpectTruncatedBodiesFail(other, bytes);
 }

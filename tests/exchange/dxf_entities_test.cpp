@@ -1,5 +1,6 @@
 // The records of the entity kinds, byte for byte.
 #include <functional>
+#include <limits>
 #include <numbers>
 #include <string>
 
@@ -130,6 +131,11 @@ TEST(DxfEntityRecords, ColourAndLineWeightPlaceholders) {
       {"hundredths just below a whole number", 12, 2.11, " 62\n    12\n370\n211\n"},
       {"fractions of a hundredth are cut", 12, 0.137, " 62\n    12\n370\n13\n"},
       {"zero", 7, 0.0, " 62\n     7\n370\n0\n"},
+      // Values no line weight group can hold are written as the default.
+      {"not a number", 7, std::numeric_limits<double>::quiet_NaN(), " 62\n     7\n370\n-3\n"},
+      {"infinite", 7, std::numeric_limits<double>::infinity(), " 62\n     7\n370\n-3\n"},
+      {"far too large", 7, 1e300, " 62\n     7\n370\n-3\n"},
+      {"far too small", 7, -1e300, " 62\n     7\n370\n-3\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

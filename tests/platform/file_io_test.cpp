@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -69,6 +70,30 @@ TEST_F(FileIo, AtomicWriteReplacesOnlyAfterSuccess) {
   struct stat info {};
   ASSERT_EQ(::stat(target.c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 0777, 0640u) << "the replaced file's permissions stay";
+}
+
+TEST_F(FileIo, AtomicWriteThatThrowsLeavesNoTemporaryFile) {
+  const auto target = folder / "drawing.KorvoDWG";
+  std::ofstream(target, std::ios::binary) << "old";
+  EXPECT_THROW(WriteFileAtomically(target,
+                                   [](FileWriter& file) -> bool {
+                                     file.Write("half of the new");
+                                     throw std::runtime_error("out of memory");
+                                   }),
+               std::runtime_error);
+  EXPECT_EQ(Contents(target), "old");
+  EXPECT_EQ(FilesInFolder(), 1u) << "the temporary file is removed";
+}
+
+TEST_F(FileIo, AtomicWriteOfTheLongestNameSucceeds) {
+  // As long as a file name may be: the temporary name must not be longer.
+  const auto target = folder / (std::string(246, 'n') + ".KorvoDWG");
+  EXPECT_TRUE(WriteFileAtomically(target, [](FileWriter& file) {
+    file.Write("new");
+    return true;
+  }));
+  EXPECT_EQ(Contents(target), "new");
+  EXPECT_EQ(FilesInFolder(), 1u);
 }
 
 TEST_F(FileIo, AtomicWriteIntoAMissingFolderFails) {
