@@ -27,27 +27,34 @@ void PointFields(const Entity& entity, JsonWriter& json) {
   json.Member("position", entity.AsPoint()->position);
 }
 
-void SolidFields(const Entity& entity, JsonWriter& json) {
+template <typename Corners>
+void CornerMembers(const Corners& corners, JsonWriter& json) {
   json.Key("corners");
   json.BeginArray(JsonWriter::Layout::Inline);
-  for (const Point& corner : entity.AsSolid()->corners) json.Point(corner);
+  for (const Point& corner : corners) json.Point(corner);
   json.EndArray();
 }
 
+void SolidFields(const Entity& entity, JsonWriter& json) {
+  CornerMembers(entity.AsSolid()->corners, json);
+}
+
+// Circles and arcs share the curve's fields but not a base class.
+template <typename Curve>
+void CurveMembers(const Curve& curve, JsonWriter& json) {
+  json.Member("center", curve.center);
+  json.Member("radius", curve.radius);
+  json.Member("ratio", curve.ratio);
+  json.Member("rotation", curve.rotation);
+}
+
 void CircleFields(const Entity& entity, JsonWriter& json) {
-  const CircleEntity& circle = *entity.AsCircle();
-  json.Member("center", circle.center);
-  json.Member("radius", circle.radius);
-  json.Member("ratio", circle.ratio);
-  json.Member("rotation", circle.rotation);
+  CurveMembers(*entity.AsCircle(), json);
 }
 
 void ArcFields(const Entity& entity, JsonWriter& json) {
   const ArcEntity& arc = *entity.AsArc();
-  json.Member("center", arc.center);
-  json.Member("radius", arc.radius);
-  json.Member("ratio", arc.ratio);
-  json.Member("rotation", arc.rotation);
+  CurveMembers(arc, json);
   json.Member("startAngle", arc.startAngle);
   json.Member("endAngle", arc.endAngle);
 }
@@ -117,10 +124,7 @@ void WideLineSegmentFields(const Entity& entity, JsonWriter& json) {
   LineFields(entity, json);
   json.Member("startWidth", segment.startWidth);
   json.Member("endWidth", segment.endWidth);
-  json.Key("corners");
-  json.BeginArray(JsonWriter::Layout::Inline);
-  for (const Point& corner : segment.outlineCorners) json.Point(corner);
-  json.EndArray();
+  CornerMembers(segment.outlineCorners, json);
 }
 
 void WideArcSegmentFields(const Entity& entity, JsonWriter& json) {
