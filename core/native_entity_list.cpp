@@ -6,6 +6,7 @@
 #include "core/entity_factory.h"
 #include "core/layer.h"
 #include "core/native_context.h"
+#include "platform/scoped_change.h"
 #include "text/line_type.h"
 
 namespace korvo {
@@ -95,23 +96,6 @@ void WriteEntityRecord(ArchiveWriter& archive, const Entity& entity) {
   if (!entity.WriteBody(archive)) throw ArchiveError(ArchiveErrorKind::BadClass);
 }
 
-// Restores the nesting depth however the list ends.
-class ListDepthGuard {
- public:
-  explicit ListDepthGuard(ArchiveReader& archive) : archive_(archive) {
-    if (++archive_.listDepth > kMaxListDepth) {
-      --archive_.listDepth;
-      throw ArchiveError(ArchiveErrorKind::BadClass);
-    }
-  }
-  ~ListDepthGuard() { --archive_.listDepth; }
-  ListDepthGuard(const ListDepthGuard&) = delete;
-  ListDepthGuard& operator=(const ListDepthGuard&) = delete;
-
- private:
-  ArchiveReader& archive_;
-};
-
 bool IsSaveable(const Entity& entity) {
   return !entity.IsErased() && entity.IsValid();
 }
@@ -119,7 +103,9 @@ bool IsSaveable(const Entity& entity) {
 }  // namespace
 
 void ReadEntityList(ArchiveReader& archive, EntityList& list) {
-  ListDepthGuard depth(archive);
+  // The depth is put back however the list ends.
+  const ScopedChange depth(archive.listDepth, archive.listDepth + 1);
+  if (archive.listDepth > kMaxListDepth) throw ArchiveError(ArchiveErrorKind::BadClass);
   const uint32_t count = archive.ReadGuardedCount(kHeaderBytes);
   for (uint32_t i = 0; i < count; ++i) list.AddTail(ReadEntityRecord(archive).release());
 }

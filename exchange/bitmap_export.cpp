@@ -1,6 +1,6 @@
 #include "exchange/bitmap_export.h"
 
-#include <utility>
+#include <deque>
 #include <vector>
 
 #include "core/drawing.h"
@@ -11,6 +11,7 @@
 #include "exchange/bitmap_options_model.h"
 #include "platform/file_io.h"
 #include "platform/raster_device.h"
+#include "platform/scoped_change.h"
 #include "view/picture.h"
 #include "view/render_context.h"
 
@@ -21,27 +22,17 @@ constexpr uint32_t kWhite = 0xFFFFFF;
 
 // The out-of-view marks belong to the screen's window. The export's window may show more,
 // so the marks are computed for it and put back afterwards.
-class OutOfViewMarks {
- public:
-  explicit OutOfViewMarks(const EntityList& list) { Save(list); }
-  ~OutOfViewMarks() {
-    for (auto& [entity, flags] : saved_) entity->flags = flags;
-  }
-  OutOfViewMarks(const OutOfViewMarks&) = delete;
-  OutOfViewMarks& operator=(const OutOfViewMarks&) = delete;
+using OutOfViewMarks = std::deque<ScopedChange<uint8_t>>;
 
- private:
-  void Save(const EntityList& list) {
-    for (Entity* entity : list) {
-      saved_.emplace_back(entity, entity->flags);
-      if (const InsertEntity* insert = entity->AsInsert()) {
-        Save(insert->expanded);
-        Save(insert->attached);
-      }
+void SaveFlags(const EntityList& list, OutOfViewMarks& saved) {
+  for (Entity* entity : list) {
+    saved.emplace_back(entity->flags);
+    if (const InsertEntity* insert = entity->AsInsert()) {
+      SaveFlags(insert->expanded, saved);
+      SaveFlags(insert->attached, saved);
     }
   }
-  std::vector<std::pair<Entity*, uint8_t>> saved_;
-};
+}
 
 }  // namespace
 
@@ -80,7 +71,8 @@ bool ExportBitmap(const Drawing& drawing, const std::filesystem::path& path,
     rc.lineWeightScale = 0;
     const ScopedPointDisplay points(drawing.settings.pointDisplayMode,
                                     drawing.settings.pointDisplaySize / 2);
-    const OutOfViewMarks restore(drawing.entities);
+    OutOfViewMarks restore;
+    SaveFlags(drawing.entities, restore);
     MarkOutOfView(drawing.entities, rc.origin, rc.upperRight);
     rc.FillBackground();
     drawing.entities.Draw(rc);

@@ -8,6 +8,7 @@
 #include "geometry/geometry.h"
 #include "text/line_type.h"
 #include "view/render_context.h"
+#include "view/render_state_guard.h"
 
 namespace korvo {
 namespace {
@@ -69,32 +70,6 @@ uint32_t ResolveColour(const Entity& entity, const RenderContext& rc) {
   return entity.GetColor();
 }
 
-// Puts back the device state an entity draw changes.
-class DeviceStateGuard {
- public:
-  explicit DeviceStateGuard(DeviceContext& dc)
-      : dc_(dc),
-        pen_(dc.pen()),
-        brush_(dc.brush()),
-        text_(dc.textColour()),
-        background_(dc.backgroundColour()) {}
-  ~DeviceStateGuard() {
-    dc_.SelectPen(pen_);
-    dc_.SelectBrush(brush_);
-    dc_.SetTextColour(text_);
-    dc_.SetBackgroundColour(background_);
-  }
-  DeviceStateGuard(const DeviceStateGuard&) = delete;
-  DeviceStateGuard& operator=(const DeviceStateGuard&) = delete;
-
- private:
-  DeviceContext& dc_;
-  Pen pen_;
-  Brush brush_;
-  uint32_t text_;
-  uint32_t background_;
-};
-
 }  // namespace
 
 bool Entity::Draw(RenderContext& rc) {
@@ -108,6 +83,7 @@ bool Entity::Draw(RenderContext& rc) {
   if (!selected && IsHighlightMode(rc.drawMode)) return true;
   if (!IsVisible() || (flags & EntityFlag::OutOfView) != 0) return true;
 
+  const RenderStateGuard restore(rc);
   const double width = rc.lineWeightScale * ResolveLineWeight(*this, rc);
   rc.penWidthPixels =
       std::isnan(width) ? 1 : static_cast<int>(std::clamp(std::trunc(width), 1.0, kMaxPenWidth));
@@ -136,7 +112,6 @@ bool Entity::Draw(RenderContext& rc) {
     }
   }
 
-  DeviceStateGuard restore(*rc.dc);
   rc.dc->SetTextColour(colour);
   rc.dc->SetBackgroundColour(textBackground);
   rc.dc->SelectPen({penStyle, colour});

@@ -2,6 +2,7 @@
 #include "core/entity_list.h"
 #include "core/insert_entity.h"
 #include "core/layer.h"
+#include "platform/scoped_change.h"
 #include "text/line_type.h"
 #include "view/render_context.h"
 
@@ -10,61 +11,6 @@ namespace {
 
 // Half the side of the square that marks a selected reference with nothing to draw.
 constexpr int kMarkHalfSide = 5;
-
-// Puts back the by-block properties a nested reference takes from its parent for one draw.
-class PropertiesGuard {
- public:
-  explicit PropertiesGuard(Entity& entity)
-      : entity_(entity),
-        lineWeight_(entity.lineWeight),
-        colorIndex_(entity.colorIndex),
-        lineType_(entity.lineType) {}
-  ~PropertiesGuard() {
-    entity_.lineWeight = lineWeight_;
-    entity_.SetColorIndex(colorIndex_);
-    entity_.lineType = lineType_;
-  }
-  PropertiesGuard(const PropertiesGuard&) = delete;
-  PropertiesGuard& operator=(const PropertiesGuard&) = delete;
-
- private:
-  Entity& entity_;
-  double lineWeight_;
-  int16_t colorIndex_;
-  LineType* lineType_;
-};
-
-class ParentInsertGuard {
- public:
-  ParentInsertGuard(RenderContext& rc, const Entity& insert) : rc_(rc), previous_(rc.parentInsert) {
-    rc_.parentInsert = &insert;
-  }
-  ~ParentInsertGuard() { rc_.parentInsert = previous_; }
-  ParentInsertGuard(const ParentInsertGuard&) = delete;
-  ParentInsertGuard& operator=(const ParentInsertGuard&) = delete;
-
- private:
-  RenderContext& rc_;
-  const Entity* previous_;
-};
-
-// A part draws selected exactly when its reference is; its own bit is put back afterwards.
-class SelectedFlagGuard {
- public:
-  SelectedFlagGuard(Entity& part, bool selected) : part_(part), flags_(part.flags) {
-    part_.flags = selected ? (flags_ | EntityFlag::Selected) : (flags_ & ~EntityFlag::Selected);
-  }
-  ~SelectedFlagGuard() {
-    part_.flags = static_cast<uint8_t>((part_.flags & ~EntityFlag::Selected) |
-                                       (flags_ & EntityFlag::Selected));
-  }
-  SelectedFlagGuard(const SelectedFlagGuard&) = delete;
-  SelectedFlagGuard& operator=(const SelectedFlagGuard&) = delete;
-
- private:
-  Entity& part_;
-  uint8_t flags_;
-};
 
 // This reference's by-block values taken from the reference it is drawn inside of.
 void TakeByBlockFromParent(Entity& entity, const Entity& parent) {
@@ -91,13 +37,19 @@ bool InsertEntity::Draw(RenderContext& rc) {
   if (!IsVisible()) return true;
   if (expanded.empty() && attached.empty()) return Entity::Draw(rc);
 
-  PropertiesGuard restoreProperties(*this);
+  // A nested reference takes its by-block properties from its parent for this draw only.
+  const ScopedChange restoreLineWeight(lineWeight);
+  const ScopedChange restoreColorIndex(colorIndex);
+  const ScopedChange restoreLineType(lineType);
   if (rc.parentInsert != nullptr) TakeByBlockFromParent(*this, *rc.parentInsert);
-  ParentInsertGuard restoreParent(rc, *this);
+  const ScopedChange restoreParent(rc.parentInsert, this);
   const bool selected = IsSelected();
   for (const EntityList* list : {&expanded, &attached}) {
     for (Entity* part : *list) {
-      SelectedFlagGuard restoreFlag(*part, selected);
+      // A part draws selected exactly when its reference is.
+      const auto partFlags = static_cast<uint8_t>(selected ? (part->flags | EntityFlag::Selected)
+                                                           : (part->flags & ~EntityFlag::Selected));
+      const ScopedChange restoreFlags(part->flags, partFlags);
       if (!part->Draw(rc)) return false;
     }
   }

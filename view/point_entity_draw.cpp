@@ -3,35 +3,15 @@
 #include "geometry/geometry.h"
 #include "text/line_type.h"
 #include "view/render_context.h"
+#include "view/render_state_guard.h"
 
 namespace korvo {
-namespace {
-
-// Puts back the render context's line type and the device's brush.
-class PointSymbolGuard {
- public:
-  explicit PointSymbolGuard(RenderContext& rc)
-      : rc_(rc), lineType_(rc.lineType), brush_(rc.dc->brush()) {}
-  ~PointSymbolGuard() {
-    rc_.lineType = lineType_;
-    rc_.dc->SelectBrush(brush_);
-  }
-  PointSymbolGuard(const PointSymbolGuard&) = delete;
-  PointSymbolGuard& operator=(const PointSymbolGuard&) = delete;
-
- private:
-  RenderContext& rc_;
-  const LineType* lineType_;
-  Brush brush_;
-};
-
-}  // namespace
 
 void PointEntity::DrawShape(RenderContext& rc) {
   const PointDisplay& display = CurrentPointDisplay();
   const double g = display.halfSize;
   if (g == 0) return;
-  PointSymbolGuard restore(rc);
+  const RenderStateGuard restore(rc);
   // Selected points keep the highlight line type.
   if (!IsSelected()) rc.lineType = &ContinuousLineType();
   rc.dc->SelectBrush(Brush::Hollow());

@@ -9,16 +9,6 @@
 namespace korvo {
 namespace {
 
-// Dashes along one arc beyond this count draw continuous (see DrawLine).
-constexpr double kMaxArcDashes = 1 << 16;
-
-double WalkPeriod(const std::vector<double>& pattern) {
-  double period = 0;
-  for (std::size_t i = 0; i + 1 < pattern.size(); i += 2)
-    period += std::fabs(pattern[i]) + std::fabs(pattern[i + 1]);
-  return period;
-}
-
 void AppendDistinct(std::vector<ScreenPoint>& out, const ScreenPoint& p) {
   if (out.empty() || !(out.back() == p)) out.push_back(p);
 }
@@ -92,19 +82,11 @@ void RenderContext::DrawArc(const Point& center, double radius, double startAngl
     return;
   const double span = endAngle - startAngle;
   // The pattern is walked along the parameter: lengths divided by the radius are angles.
-  const double scale = std::fabs(settings->linetypeScale) / radius;
-  const double period = lineType ? WalkPeriod(lineType->pattern) * std::fabs(scale) : 0;
-  if (!lineType || lineType->IsContinuous() || !(period > 0) || span / period > kMaxArcDashes) {
+  const auto drawDash = [&](double from, double to) {
+    DrawArcPiece(center, radius, startAngle + from, startAngle + to, rotation, ratio);
+  };
+  if (!WalkDashes(lineType, settings->linetypeScale / radius, span, {0, span}, drawDash))
     DrawArcPiece(center, radius, startAngle, endAngle, rotation, ratio);
-    return;
-  }
-  DashWalk walk(lineType->pattern, scale);
-  double start = 0, dash = 0;
-  // An endless dash ends the walk even along a span longer than it.
-  for (walk.BeginWalk(start, dash); start <= span && start < DashWalk::kEndless;
-       walk.NextDash(start, dash))
-    DrawArcPiece(center, radius, startAngle + start, startAngle + std::min(start + dash, span),
-                 rotation, ratio);
 }
 
 void RenderContext::DrawWideArc(const Point& center, double radius, double startAngle,

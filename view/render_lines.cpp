@@ -14,19 +14,6 @@ namespace {
 // that a line reaching far outside keeps its direction on the device.
 constexpr double kClipLimit = 134217728.0;  // 2^27
 
-// More dashes than this in the visible part of one path cannot be told apart on any
-// device; such a pattern draws continuous rather than keep the walk busy for ever.
-constexpr double kMaxDashes = 1 << 20;
-constexpr double kMaxResolvedPeriods = 1e12;
-
-// The length one round of the pattern advances a walk (complete dash/gap pairs only).
-double WalkPeriod(const std::vector<double>& pattern) {
-  double period = 0;
-  for (std::size_t i = 0; i + 1 < pattern.size(); i += 2)
-    period += std::fabs(pattern[i]) + std::fabs(pattern[i + 1]);
-  return period;
-}
-
 }  // namespace
 
 Point RenderContext::ToScreenExact(const Point& world) const {
@@ -69,54 +56,27 @@ void RenderContext::DrawLine(const Point& p1, const Point& p2) {
   const double length = Distance(p1, p2);
   const Point direction =
       length > 0 ? Point((p2.x - p1.x) / length, (p2.y - p1.y) / length) : Point(0, 0);
-  const auto drawPiece = [&](double from, double to) {
-    const Point q1 = p1 + Point(direction.x * from, direction.y * from);
-    const Point q2 = p1 + Point(direction.x * to, direction.y * to);
+  const auto drawPiece = [&](Point from, Point to) {
     if (penWidthPixels >= 2)
-      DrawWideSegment(ToScreenExact(q1), ToScreenExact(q2), direction);
+      DrawWideSegment(from, to, direction);
     else
-      DrawScreenSegment(ToScreenExact(q1), ToScreenExact(q2));
+      DrawScreenSegment(from, to);
   };
-
-  const double scale = settings->linetypeScale;
-  const double period = lineType ? WalkPeriod(lineType->pattern) * std::fabs(scale) : 0;
-  if (!lineType || lineType->IsContinuous() || !(period > 0) || !std::isfinite(length)) {
-    if (penWidthPixels >= 2)
-      DrawWideSegment(a, b, direction);
-    else
-      DrawScreenSegment(a, b);
+  if (lineType == nullptr || lineType->IsContinuous()) {
+    drawPiece(a, b);
     return;
   }
-  // Dashes finer than the coordinates can resolve along this line cannot be placed.
-  if (!(length / period < kMaxResolvedPeriods)) {
-    if (penWidthPixels >= 2)
-      DrawWideSegment(a, b, direction);
-    else
-      DrawScreenSegment(a, b);
-    return;
-  }
-  // Only the part near the device is walked. The walk starts at the last whole pattern
-  // round before that part, so the dashes fall where a walk from the start puts them.
+  // Only the part near the device is walked.
   const double margin = penWidthPixels + 2.0;
   const double w = screenRect.right - screenRect.left, h = screenRect.bottom - screenRect.top;
   double t0 = 0, t1 = 1;
   if (!ClipSegmentToBox(a, b, Point(-margin, -margin), Point(w + margin, h + margin), t0, t1))
     return;
-  const double visibleFrom = t0 * length, visibleTo = t1 * length;
-  if ((visibleTo - visibleFrom) / period > kMaxDashes) {
-    drawPiece(visibleFrom, visibleTo);
-    return;
-  }
-  const double offset = std::floor(visibleFrom / period) * period;
-  DashWalk walk(lineType->pattern, std::fabs(scale));
-  double start = 0, dash = 0;
-  int budget = static_cast<int>(kMaxDashes) + 2;
-  for (walk.BeginWalk(start, dash); start + offset <= visibleTo && budget-- > 0;
-       walk.NextDash(start, dash)) {
-    const double from = start + offset;
-    const double to = std::min(from + dash, length);
-    if (to >= visibleFrom) drawPiece(from, to);
-  }
+  const auto drawDash = [&](double from, double to) {
+    drawPiece(ToScreenExact(p1 + direction * from), ToScreenExact(p1 + direction * to));
+  };
+  if (!WalkDashes(lineType, settings->linetypeScale, length, {t0 * length, t1 * length}, drawDash))
+    drawPiece(a, b);
 }
 
 }  // namespace korvo

@@ -1,4 +1,5 @@
 #include "core/text_entity.h"
+#include "platform/scoped_change.h"
 #include "text/line_type.h"
 #include "text/text_layout.h"
 #include "view/render_context.h"
@@ -20,27 +21,14 @@ class RenderSink : public TextStrokeSink {
   RenderContext& rc_;
 };
 
-// Strokes of a glyph are too short for a dash pattern to mean anything: text draws
-// continuous, except with the highlight pattern, which must still show the selection.
-class ContinuousTextLineType {
- public:
-  explicit ContinuousTextLineType(RenderContext& rc) : rc_(rc), saved_(rc.lineType) {
-    if (rc.lineType != &SelectedLineType()) rc.lineType = &ContinuousLineType();
-  }
-  ~ContinuousTextLineType() { rc_.lineType = saved_; }
-  ContinuousTextLineType(const ContinuousTextLineType&) = delete;
-  ContinuousTextLineType& operator=(const ContinuousTextLineType&) = delete;
-
- private:
-  RenderContext& rc_;
-  const LineType* saved_;
-};
-
 }  // namespace
 
 void TextEntity::DrawShape(RenderContext& rc) {
   if (content.empty()) return;
-  ContinuousTextLineType continuous(rc);
+  // Strokes of a glyph are too short for a dash pattern to mean anything: text draws
+  // continuous, except with the highlight pattern, which must still show the selection.
+  const ScopedChange continuous(
+      rc.lineType, rc.lineType == &SelectedLineType() ? rc.lineType : &ContinuousLineType());
   RenderSink sink(rc);
   LayOutText(Placement(), rc.pixelSize, sink);
 }

@@ -13,10 +13,6 @@
 namespace korvo {
 namespace {
 
-// More dashes than this along one segment cannot be told apart on any device: the band is
-// then filled whole rather than the walk kept busy.
-constexpr double kMaxDashes = 1 << 20;
-
 // Twice the signed area of the screen quadrilateral; 0 when it has collapsed onto a line.
 long long DoubleArea(const std::array<ScreenPoint, 4>& q) {
   long long sum = 0;
@@ -26,15 +22,6 @@ long long DoubleArea(const std::array<ScreenPoint, 4>& q) {
     sum += static_cast<long long>(a.x) * b.y - static_cast<long long>(b.x) * a.y;
   }
   return sum;
-}
-
-// The length one round of the pattern advances a walk: complete dash/gap pairs only.
-double WalkPeriod(const std::vector<double>& pattern) {
-  double period = 0;
-  for (std::size_t i = 0; i + 1 < pattern.size(); i += 2) {
-    period += std::fabs(pattern[i]) + std::fabs(pattern[i + 1]);
-  }
-  return period;
 }
 
 void FillCorners(RenderContext& rc, const Point (&corners)[4]) {
@@ -51,18 +38,13 @@ void WideLineSegmentEntity::DrawShape(RenderContext& rc) {
     rc.DrawLine(start, end);
     return;
   }
-  const double length = Distance(start, end);
-  const double scale = rc.settings->linetypeScale;
-  const LineType* type = rc.lineType;
-  const double period = type ? WalkPeriod(type->pattern) * std::fabs(scale) : 0;
   const Point corners[4] = {outlineCorners[0], outlineCorners[1], outlineCorners[2],
                             outlineCorners[3]};
-  if (type == nullptr || type->IsContinuous() || !(period > 0) || !std::isfinite(length)) {
+  if (rc.lineType == nullptr || rc.lineType->IsContinuous()) {
     FillCorners(rc, corners);
     return;
   }
-  // Only the part of the centre line near the device is walked, from the last whole round
-  // of the pattern before it, so the dashes fall where a walk from the start puts them.
+  // Only the part of the centre line near the device is walked.
   const double margin = std::max(startWidth, endWidth) / 2 + 2 * rc.pixelSize;
   double t0 = 0;
   double t1 = 1;
@@ -70,27 +52,11 @@ void WideLineSegmentEntity::DrawShape(RenderContext& rc) {
                         rc.upperRight + Point(margin, margin), t0, t1)) {
     return;
   }
-  const double visibleFrom = t0 * length;
-  const double visibleTo = t1 * length;
-  if ((visibleTo - visibleFrom) / period > kMaxDashes) {
-    FillCorners(rc, corners);
-    return;
-  }
+  const double length = Distance(start, end);
   const Point direction((end.x - start.x) / length, (end.y - start.y) / length);
   const Point normal(-direction.y, direction.x);
   const double slope = (endWidth - startWidth) / length;
-  const double offset = std::floor(visibleFrom / period) * period;
-  // The period above is measured with the scale's size; the walk must advance the same way.
-  DashWalk walk(type->pattern, std::fabs(scale));
-  double step = 0;
-  double dash = 0;
-  // Far from the origin a step can vanish against the offset; the count still ends the walk.
-  double dashes = 0;
-  for (walk.BeginWalk(step, dash); step + offset <= visibleTo && dashes <= kMaxDashes;
-       walk.NextDash(step, dash), ++dashes) {
-    const double from = step + offset;
-    const double to = std::min(from + dash, length);
-    if (to < visibleFrom) continue;
+  const auto drawDash = [&](double from, double to) {
     const Point a = start + direction * from;
     const Point b = start + direction * to;
     const Point na = normal * ((startWidth + slope * from) / 2);
@@ -105,6 +71,10 @@ void WideLineSegmentEntity::DrawShape(RenderContext& rc) {
     } else {
       rc.dc->Polygon(screen);
     }
+  };
+  if (!WalkDashes(rc.lineType, rc.settings->linetypeScale, length, {t0 * length, t1 * length},
+                  drawDash)) {
+    FillCorners(rc, corners);
   }
 }
 

@@ -20,6 +20,19 @@ using testing::Canvas;
 constexpr uint32_t kRed = 0x0000FF;
 constexpr uint32_t kWhite = 0xFFFFFF;
 
+// A line that notes the drawing state its shape is drawn with.
+class ProbeLine : public LineEntity {
+ public:
+  using LineEntity::LineEntity;
+  void DrawShape(RenderContext& rc) override {
+    seenLineType = rc.lineType;
+    seenPenWidth = rc.penWidthPixels;
+    LineEntity::DrawShape(rc);
+  }
+  const LineType* seenLineType = nullptr;
+  int seenPenWidth = 0;
+};
+
 int CountColour(const Bitmap& bitmap, uint32_t colour) {
   int count = 0;
   for (uint32_t p : bitmap.pixels()) count += p == colour;
@@ -28,12 +41,12 @@ int CountColour(const Bitmap& bitmap, uint32_t colour) {
 
 TEST(EntityDrawTest, ByLayerColourAndLineType) {
   Canvas canvas;
-  LineEntity line(1, 3, 10, 3, canvas.settings);
+  ProbeLine line(1, 3, 10, 3, canvas.settings);
   auto rc = canvas.Context();
   EXPECT_TRUE(line.Draw(*rc));
   EXPECT_EQ(CountColour(canvas.bitmap, kRed), 10);
-  EXPECT_EQ(rc->lineType, &ContinuousLineType());
-  EXPECT_EQ(rc->penWidthPixels, 1);
+  EXPECT_EQ(line.seenLineType, &ContinuousLineType());
+  EXPECT_EQ(line.seenPenWidth, 1);
 }
 
 TEST(EntityDrawTest, SkippedEntitiesDrawNothing) {
@@ -117,40 +130,40 @@ TEST(EntityDrawTest, ByBlockResolvesThroughTheParent) {
   parent.lineType = &ByLayerLineType();
   LineType dashed(u"DASHED", u"", u"3, -2");
   blue.lineType = &dashed;
-  LineEntity child(1, 3, 10, 3, canvas.settings);
+  ProbeLine child(1, 3, 10, 3, canvas.settings);
   child.SetColorIndex(0);
   child.lineWeight = LineWeight::ByBlock;
   child.lineType = &ByBlockLineType();
   auto rc = canvas.Context();
   rc->parentInsert = &parent;
   EXPECT_TRUE(child.Draw(*rc));
-  EXPECT_EQ(rc->penWidthPixels, 5);  // 0.125 x 40
-  EXPECT_EQ(rc->lineType, &dashed);
+  EXPECT_EQ(child.seenPenWidth, 5);  // 0.125 x 40
+  EXPECT_EQ(child.seenLineType, &dashed);
   EXPECT_GT(CountColour(canvas.bitmap, 0xFF0000), 0);  // blue, the parent layer's colour
   // Without a parent: the default line weight and a continuous line.
   rc->parentInsert = nullptr;
   EXPECT_TRUE(child.Draw(*rc));
-  EXPECT_EQ(rc->penWidthPixels, 1);
-  EXPECT_EQ(rc->lineType, &ContinuousLineType());
+  EXPECT_EQ(child.seenPenWidth, 1);
+  EXPECT_EQ(child.seenLineType, &ContinuousLineType());
 }
 
 TEST(EntityDrawTest, FinePatternsDrawContinuous) {
   Canvas canvas;
   LineType fine(u"FINE", u"", u"0.7, -0.7");    // 1.4 pixels: under the square root of 2
   LineType coarse(u"COARSE", u"", u"1, -0.5");  // 1.5 pixels
-  LineEntity line(1, 3, 10, 3, canvas.settings);
+  ProbeLine line(1, 3, 10, 3, canvas.settings);
   auto rc = canvas.Context();
   line.lineType = &fine;
   line.Draw(*rc);
-  EXPECT_EQ(rc->lineType, &ContinuousLineType());
+  EXPECT_EQ(line.seenLineType, &ContinuousLineType());
   line.lineType = &coarse;
   line.Draw(*rc);
-  EXPECT_EQ(rc->lineType, &coarse);
+  EXPECT_EQ(line.seenLineType, &coarse);
   // A line type scale of 0 makes every pattern continuous.
   canvas.settings.linetypeScale = 0;
   rc = canvas.Context();
   line.Draw(*rc);
-  EXPECT_EQ(rc->lineType, &ContinuousLineType());
+  EXPECT_EQ(line.seenLineType, &ContinuousLineType());
 }
 
 // A selected thin dashed line is dotted and continuous in mode 2, dashed and solid in 3.
@@ -174,22 +187,43 @@ TEST(EntityDrawTest, SelectedDashedLineDottedInMode2DashedInMode3) {
 
 TEST(EntityDrawTest, LineWeightGivesPenWidth) {
   Canvas canvas;
-  LineEntity line(2, 8, 12, 8, canvas.settings);
+  ProbeLine line(2, 8, 12, 8, canvas.settings);
   line.lineWeight = 24;  // 3 pixels at 0.125 pixels per unit
   auto rc = canvas.Context();
   line.Draw(*rc);
-  EXPECT_EQ(rc->penWidthPixels, 3);
+  EXPECT_EQ(line.seenPenWidth, 3);
   EXPECT_GT(CountColour(canvas.bitmap, kRed), 20);
   rc->lineWeightScale = 0;  // the screen's rule: every pen one pixel
   line.Draw(*rc);
-  EXPECT_EQ(rc->penWidthPixels, 1);
+  EXPECT_EQ(line.seenPenWidth, 1);
   line.lineWeight = 1e300;
   rc->lineWeightScale = 0.125;
   line.Draw(*rc);
-  EXPECT_GE(rc->penWidthPixels, 2);
+  EXPECT_GE(line.seenPenWidth, 2);
   line.lineWeight = std::numeric_limits<double>::quiet_NaN();
   line.Draw(*rc);
+  EXPECT_EQ(line.seenPenWidth, 1);
+}
+
+// An entity's line type and pen width hold for its own draw only: whatever the context
+// draws next starts from the state it had before.
+TEST(EntityDrawTest, DrawLeavesTheContextsLineTypeAndPenWidthAsTheyWere) {
+  Canvas canvas;
+  LineType dashed(u"DASHED", u"", u"2, -2");
+  LineEntity wideDashed(0, 3, 15, 3, canvas.settings);
+  wideDashed.lineType = &dashed;
+  wideDashed.lineWeight = 24;  // 3 pixels at 0.125 pixels per unit
+  auto rc = canvas.Context();
+  rc->lineType = &ContinuousLineType();
+  rc->penWidthPixels = 1;
+  rc->dc->SelectPen({PenStyle::Solid, kWhite});
+  EXPECT_TRUE(wideDashed.Draw(*rc));
+  EXPECT_EQ(rc->lineType, &ContinuousLineType());
   EXPECT_EQ(rc->penWidthPixels, 1);
+  // A line drawn next is continuous and one pixel wide: all 16 pixels of its row, no more.
+  rc->DrawLine(Point(0, 12), Point(15, 12));
+  EXPECT_EQ(CountColour(canvas.bitmap, kWhite), 16);
+  for (int x = 0; x < 16; ++x) EXPECT_EQ(canvas.bitmap.Pixel(x, 3), kWhite) << x;
 }
 
 // Drawing selected entities in mode 4 removes the solid image mode 3 made; a second pass

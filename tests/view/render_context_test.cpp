@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/wide_arc_segment_entity.h"
+#include "core/wide_line_segment_entity.h"
 #include "tests/view/render_test_support.h"
 #include "text/line_type.h"
 
@@ -240,6 +242,67 @@ TEST(RenderContextTest, DashedLineDrawsOnlyTheDashes) {
   for (int x = 0; x < 16; ++x) row += canvas.bitmap.Pixel(x, 7) == kRed ? '#' : '.';
   // Dashes [0,3], [5,8], [10,13], [15,15]: each from its start to its end pixel.
   EXPECT_EQ(row, "####.####.####.#");
+}
+
+// Every path (lines, arcs, bands, thin or wide) ends its walk the same way: a pattern whose
+// dashes cannot be placed draws the path exactly as a continuous line type does.
+TEST(RenderContextTest, UnplaceableDashesDrawEveryPathContinuous) {
+  struct Path {
+    const char* name;
+    void (*draw)(RenderContext&);
+  } paths[] = {
+      {"thin line", [](RenderContext& rc) { rc.DrawLine(Point(1, 3), Point(14, 12)); }},
+      {"wide line",
+       [](RenderContext& rc) {
+         rc.penWidthPixels = 3;
+         rc.DrawLine(Point(1, 3), Point(14, 12));
+       }},
+      {"arc", [](RenderContext& rc) { rc.DrawArc(Point(8, 8), 6, 0.5, 4); }},
+      {"wide arc",
+       [](RenderContext& rc) {
+         rc.penWidthPixels = 3;
+         rc.DrawArc(Point(8, 8), 6, 0.5, 4);
+       }},
+      {"band",
+       [](RenderContext& rc) {
+         WideLineSegmentEntity band(Point(1, 3), Point(14, 12), 3, 1);
+         band.DrawShape(rc);
+       }},
+      {"arc band",
+       [](RenderContext& rc) {
+         WideArcSegmentEntity band(Point(8, 8), Point(14, 8), Point(2, 8), 3, 2);
+         band.DrawShape(rc);
+       }},
+  };
+  const LineType dashGap(u"DASHED", u"", u"3, -2");
+  const LineType tooFine(u"FINE", u"", u"1e-5, -1e-5");
+  struct Pattern {
+    const char* name;
+    const LineType* type;
+    double linetypeScale;
+  } patterns[] = {
+      {"a period past the largest double", &dashGap, 1e308},
+      {"more dashes than the limit", &tooFine, 1},
+  };
+  const auto draw = [](const Path& path, const LineType* type, double linetypeScale) {
+    auto canvas = std::make_unique<Canvas>(16);
+    canvas->settings.linetypeScale = linetypeScale;
+    canvas->dc.SelectPen({PenStyle::Solid, kRed});
+    canvas->dc.SelectBrush(Brush::Solid(kRed));
+    auto rc = canvas->Context();
+    rc->lineType = type;
+    path.draw(*rc);
+    return canvas;
+  };
+  for (const Path& path : paths) {
+    SCOPED_TRACE(path.name);
+    const auto continuous = draw(path, &ContinuousLineType(), 1);
+    EXPECT_GT(continuous->CountNot(0), 0);
+    for (const Pattern& pattern : patterns) {
+      SCOPED_TRACE(pattern.name);
+      EXPECT_EQ(draw(path, pattern.type, pattern.linetypeScale)->bitmap, continuous->bitmap);
+    }
+  }
 }
 
 TEST(RenderContextTest, FarAndBrokenCoordinatesNeitherHangNorEscape) {
