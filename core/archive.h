@@ -13,6 +13,7 @@ namespace korvo {
 
 class FileWriter;
 class NativeLoadContext;
+class NativeSaveContext;
 
 // The three archive failures of the native format, plus a value the format cannot hold.
 enum class ArchiveErrorKind {
@@ -92,6 +93,10 @@ class ArchiveWriter {
 
   // The bytes written, when writing into memory.
   const std::vector<uint8_t>& bytes() const { return memory_; }
+
+  // The numbers of the drawing's table entries in the file being written; records that
+  // refer to a table entry cannot be written without it.
+  const NativeSaveContext* saveContext = nullptr;
 
  private:
   void Put(const void* data, std::size_t size);

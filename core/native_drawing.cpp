@@ -8,6 +8,7 @@
 #include "core/drawing.h"
 #include "core/native_entity_list.h"
 #include "core/native_read_context.h"
+#include "core/native_save_context.h"
 #include "core/native_settings.h"
 #include "core/native_tables.h"
 
@@ -73,7 +74,23 @@ NativeReadOutcome ReadDrawing(ArchiveReader& archive, Drawing& drawing) {
   return NativeReadOutcome::Read;
 }
 
+// Clears the save context however writing ends.
+class SaveContextScope {
+ public:
+  SaveContextScope(ArchiveWriter& archive, const NativeSaveContext& context) : archive_(archive) {
+    archive_.saveContext = &context;
+  }
+  ~SaveContextScope() { archive_.saveContext = nullptr; }
+  SaveContextScope(const SaveContextScope&) = delete;
+  SaveContextScope& operator=(const SaveContextScope&) = delete;
+
+ private:
+  ArchiveWriter& archive_;
+};
+
 void WriteDrawing(ArchiveWriter& archive, const Drawing& drawing) {
+  const NativeSaveContext numbers(drawing);
+  SaveContextScope scope(archive, numbers);
   const std::string_view magic = kMagics[kNativeFileVersion];
   archive.WriteBytes(magic.data(), magic.size());
   WriteLineTypeTable(archive, drawing);

@@ -2,6 +2,7 @@
 
 #include "core/drawing.h"
 #include "core/native_read_context.h"
+#include "core/native_save_context.h"
 #include "core/native_tables.h"
 #include "text/line_type.h"
 
@@ -35,13 +36,10 @@ T* Found(T* entry) {
   return entry;
 }
 
-// The first entry of a table stands in for a current entry that is not in it, so that the
-// file stays readable; a table without entries cannot be written.
-template <class Table, class T>
-uint32_t CurrentIndex(const Table& table, const T* current) {
+// A table without entries cannot be written: the settings would refer to nothing.
+template <class Table>
+void CheckWritable(const Table& table) {
   if (table.empty()) throw ArchiveError(ArchiveErrorKind::InvalidArgument);
-  if (current == nullptr || table.Find(current->name) != current) return 0;
-  return current->fileIndex;
 }
 
 }  // namespace
@@ -68,9 +66,14 @@ void WriteDrawingSettings(ArchiveWriter& archive, const Drawing& drawing) {
   archive.WriteF64(s.pointDisplaySize);
   archive.WriteU8(s.splineFrame);
   archive.WriteU32(s.splineSegments);
-  archive.WriteU32(LineTypeFileIndex(drawing, s.currentLineType, ByLayerLineType()));
-  archive.WriteU32(CurrentIndex(drawing.layers, s.currentLayer));
-  archive.WriteU32(CurrentIndex(drawing.textStyles, s.currentTextStyle));
+  // The first entry of a table stands in for a current entry that is not in it, so that the
+  // file stays readable.
+  const NativeSaveContext& numbers = SaveContextOf(archive);
+  CheckWritable(drawing.layers);
+  CheckWritable(drawing.textStyles);
+  archive.WriteU32(numbers.LineTypeIndex(s.currentLineType, ByLayerLineType()));
+  archive.WriteU32(numbers.LayerIndex(s.currentLayer));
+  archive.WriteU32(numbers.TextStyleIndex(s.currentTextStyle));
   archive.WriteF64(s.currentLineWeight);
 }
 

@@ -9,6 +9,8 @@
 #include "core/coordinate_property.h"
 #include "core/drawing_settings.h"
 #include "core/native_context.h"
+#include "core/native_save_context.h"
+#include "core/native_tables.h"
 #include "core/text_style.h"
 #include "geometry/geometry.h"
 
@@ -198,7 +200,7 @@ void TextEntity::ReadBody(ArchiveReader& archive) {
 bool TextEntity::WriteBody(ArchiveWriter& archive) const {
   // A text without a style cannot name one in the file.
   if (style == nullptr) return false;
-  archive.WriteU32(style->fileIndex);
+  archive.WriteU32(SaveContextOf(archive).TextStyleIndex(style));
   archive.WritePoint(insertionPoint);
   archive.WriteF64(height);
   archive.WriteF64(widthFactor);
