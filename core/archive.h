@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/native_versions.h"
 #include "geometry/point.h"
 
 namespace korvo {
@@ -57,8 +58,9 @@ class ArchiveReader {
   std::size_t Remaining() const { return bytes_.size() - offset_; }
   std::size_t Offset() const { return offset_; }
 
-  // The version of the file being read (0..4), for the readers of records that changed.
-  int version = 4;
+  // The version of the file being read (0..4), for the readers of records that changed;
+  // the newest unless a file says otherwise.
+  int version = kNativeFileVersion;
   // The drawing being read, for references by index; null outside a file read.
   const NativeLoadContext* loadContext = nullptr;
   // Entity lists being read inside one another (block references carry lists); bounded so

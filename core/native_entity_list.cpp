@@ -8,6 +8,7 @@
 #include "core/native_context.h"
 #include "core/native_save_context.h"
 #include "core/native_tables.h"
+#include "core/native_versions.h"
 #include "text/line_type.h"
 
 namespace korvo {
@@ -27,7 +28,7 @@ constexpr int kMaxListDepth = 64;
 
 // Files before version 4 stored by-block and by-layer as −2 and −1.
 int16_t ColorIndexOfVersion(int16_t stored, int version) {
-  if (version < 4) {
+  if (version < kFirstVersionWithColorIndices) {
     if (stored == -2) return 0;
     if (stored == -1) return 256;
   }

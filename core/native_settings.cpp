@@ -4,22 +4,16 @@
 #include "core/native_read_context.h"
 #include "core/native_save_context.h"
 #include "core/native_tables.h"
+#include "core/native_versions.h"
 #include "text/line_type.h"
 
 namespace korvo {
 namespace {
 
-// The versions that introduced fields of the record; older files lack them, and the
-// fields keep their reset values.
-constexpr int kFirstVersionWithBasePoint = 1;  // and the five values
-constexpr int kFirstVersionWithMode = 2;
-constexpr int kFirstVersionWithPointDisplay = 3;
-constexpr int kFirstVersionWithSplineValues = 4;
-
 // Files before version 4 stored by-block and by-layer as −2 and −1.
 int16_t CurrentColorOfVersion(int16_t stored, int version) {
-  if (version < 4 && stored == -2) return 0;
-  if (version < 4 && stored == -1) return 256;
+  if (version < kFirstVersionWithColorIndices && stored == -2) return 0;
+  if (version < kFirstVersionWithColorIndices && stored == -1) return 256;
   return stored;
 }
 

@@ -7,6 +7,7 @@
 #include "core/native_entity_list.h"
 #include "core/native_read_context.h"
 #include "core/native_save_context.h"
+#include "core/native_versions.h"
 #include "core/used_block_names.h"
 #include "platform/utf16.h"
 #include "text/line_type.h"
@@ -24,8 +25,6 @@ constexpr std::size_t kTextStyleRecordBytes = 2 * kNamedStringBytes + 4 * 8 + 1;
 constexpr std::size_t kBlockRecordBytes = kNamedStringBytes + 16 + 16 + 8;
 
 // Text style flags of files before version 4: two 32-bit switches.
-constexpr int kFirstVersionWithByteStyleFlags = 4;
-constexpr int kFirstVersionWithBlockOrigin = 1;
 
 void WriteLineType(ArchiveWriter& archive, const LineType& type) {
   archive.WriteNamedString(type.name);

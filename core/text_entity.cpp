@@ -11,6 +11,7 @@
 #include "core/native_context.h"
 #include "core/native_save_context.h"
 #include "core/native_tables.h"
+#include "core/native_versions.h"
 #include "core/text_style.h"
 #include "geometry/geometry.h"
 
@@ -193,7 +194,8 @@ void TextEntity::ReadBody(ArchiveReader& archive) {
   obliqueAngle = archive.ReadF64();
   generationFlags = archive.ReadU8();
   // Alignment came with version 3; older texts are all left aligned.
-  horizontalAlignment = GetLoadVersion(archive) >= 3 ? archive.ReadU8() : kAlignLeft;
+  horizontalAlignment =
+      GetLoadVersion(archive) >= kFirstVersionWithTextAlignment ? archive.ReadU8() : kAlignLeft;
   content = archive.ReadNamedString();
 }
 
