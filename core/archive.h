@@ -7,12 +7,14 @@
 #include <string_view>
 #include <vector>
 
+#include "core/native_versions.h"
 #include "geometry/point.h"
 
 namespace korvo {
 
 class FileWriter;
 class NativeLoadContext;
+class NativeSaveContext;
 
 // The three archive failures of the native format, plus a value the format cannot hold.
 enum class ArchiveErrorKind {
@@ -56,8 +58,9 @@ class ArchiveReader {
   std::size_t Remaining() const { return bytes_.size() - offset_; }
   std::size_t Offset() const { return offset_; }
 
-  // The version of the file being read (0..4), for the readers of records that changed.
-  int version = 4;
+  // The version of the file being read (0..4), for the readers of records that changed;
+  // the newest unless a file says otherwise.
+  int version = kNativeFileVersion;
   // The drawing being read, for references by index; null outside a file read.
   const NativeLoadContext* loadContext = nullptr;
   // Entity lists being read inside one another (block references carry lists); bounded so
@@ -92,6 +95,10 @@ class ArchiveWriter {
 
   // The bytes written, when writing into memory.
   const std::vector<uint8_t>& bytes() const { return memory_; }
+
+  // The numbers of the drawing's table entries in the file being written; records that
+  // refer to a table entry cannot be written without it.
+  const NativeSaveContext* saveContext = nullptr;
 
  private:
   void Put(const void* data, std::size_t size);

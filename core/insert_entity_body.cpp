@@ -2,15 +2,9 @@
 #include "core/insert_entity.h"
 #include "core/native_context.h"
 #include "core/native_entity_list.h"
+#include "core/native_versions.h"
 
 namespace korvo {
-namespace {
-
-// Version from which a reference's own entities follow its (always empty) expanded list.
-constexpr int kAttachedListVersion = 2;
-
-}  // namespace
-
 void InsertEntity::ReadBody(ArchiveReader& archive) {
   expanded.DeleteAll();
   attached.DeleteAll();
@@ -25,7 +19,7 @@ void InsertEntity::ReadBody(ArchiveReader& archive) {
     EntityList stale;
     ReadEntityList(archive, stale);
   }
-  if (GetLoadVersion(archive) >= kAttachedListVersion) ReadEntityList(archive, attached);
+  if (GetLoadVersion(archive) >= kFirstVersionWithAttachedList) ReadEntityList(archive, attached);
 }
 
 bool InsertEntity::WriteBody(ArchiveWriter& archive) const {

@@ -47,7 +47,6 @@ class Layer {
   LineType* lineType = nullptr;
   int16_t colorIndex = 7;
   double lineWeight = -3.0;  // the default line weight
-  uint32_t fileIndex = 0;
 };
 
 }  // namespace korvo

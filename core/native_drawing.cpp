@@ -8,8 +8,10 @@
 #include "core/drawing.h"
 #include "core/native_entity_list.h"
 #include "core/native_read_context.h"
+#include "core/native_save_context.h"
 #include "core/native_settings.h"
 #include "core/native_tables.h"
+#include "platform/scoped_change.h"
 
 namespace korvo {
 namespace {
@@ -39,20 +41,6 @@ int ReadMagic(ArchiveReader& archive) {
   return -1;
 }
 
-// Clears the load context however reading ends.
-class LoadContextScope {
- public:
-  LoadContextScope(ArchiveReader& archive, const NativeLoadContext& context) : archive_(archive) {
-    archive_.loadContext = &context;
-  }
-  ~LoadContextScope() { archive_.loadContext = nullptr; }
-  LoadContextScope(const LoadContextScope&) = delete;
-  LoadContextScope& operator=(const LoadContextScope&) = delete;
-
- private:
-  ArchiveReader& archive_;
-};
-
 }  // namespace
 
 NativeReadOutcome ReadDrawing(ArchiveReader& archive, Drawing& drawing) {
@@ -62,7 +50,7 @@ NativeReadOutcome ReadDrawing(ArchiveReader& archive, Drawing& drawing) {
   archive.version = version;
 
   NativeReadContext context(drawing);
-  LoadContextScope scope(archive, context);
+  const ScopedChange loading(archive.loadContext, &context);
   ReadLineTypeTable(archive, drawing, context);
   ReadLayerTable(archive, drawing, context);
   ReadTextStyleTable(archive, drawing, context);
@@ -74,6 +62,8 @@ NativeReadOutcome ReadDrawing(ArchiveReader& archive, Drawing& drawing) {
 }
 
 void WriteDrawing(ArchiveWriter& archive, const Drawing& drawing) {
+  const NativeSaveContext numbers(drawing);
+  const ScopedChange saving(archive.saveContext, &numbers);
   const std::string_view magic = kMagics[kNativeFileVersion];
   archive.WriteBytes(magic.data(), magic.size());
   WriteLineTypeTable(archive, drawing);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/archive.h"
+#include "core/native_versions.h"
 
 namespace korvo {
 
@@ -12,9 +13,6 @@ enum class NativeReadOutcome {
   TooShort,      // fewer bytes than a magic: nothing read, nothing to report
   UnknownMagic,  // not a drawing file of any version
 };
-
-// The newest version, the only one written.
-inline constexpr int kNativeFileVersion = 4;
 
 // Reads a whole drawing file of any version into `drawing`, which the caller has cleared.
 // A damaged file throws ArchiveError; the drawing is then half filled and must be cleared.

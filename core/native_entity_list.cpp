@@ -6,6 +6,9 @@
 #include "core/entity_factory.h"
 #include "core/layer.h"
 #include "core/native_context.h"
+#include "core/native_save_context.h"
+#include "core/native_tables.h"
+#include "core/native_versions.h"
 #include "platform/scoped_change.h"
 #include "text/line_type.h"
 
@@ -26,7 +29,7 @@ constexpr int kMaxListDepth = 64;
 
 // Files before version 4 stored by-block and by-layer as −2 and −1.
 int16_t ColorIndexOfVersion(int16_t stored, int version) {
-  if (version < 4) {
+  if (version < kFirstVersionWithColorIndices) {
     if (stored == -2) return 0;
     if (stored == -1) return 256;
   }
@@ -77,11 +80,11 @@ std::unique_ptr<Entity> ReadEntityRecord(ArchiveReader& archive) {
 
 void WriteEntityRecord(ArchiveWriter& archive, const Entity& entity) {
   const auto code = static_cast<uint8_t>(entity.GetElementCode());
-  // Every entity of a drawing has a layer; should one be missing, the first layer written
-  // keeps the file readable.
-  const uint32_t layerIndex = entity.layer != nullptr ? entity.layer->fileIndex : 0;
-  const uint32_t lineTypeIndex =
-      (entity.lineType != nullptr ? *entity.lineType : ByLayerLineType()).fileIndex;
+  // Every entity of a drawing has a layer and a line type of its tables; should one be
+  // missing or foreign, the first layer and BYLAYER keep the file readable.
+  const NativeSaveContext& numbers = SaveContextOf(archive);
+  const uint32_t layerIndex = numbers.LayerIndex(entity.layer);
+  const uint32_t lineTypeIndex = numbers.LineTypeIndex(entity.lineType, ByLayerLineType());
   const auto color = static_cast<uint16_t>(entity.colorIndex);
   archive.WriteU8(code);
   archive.WriteU32(layerIndex ^ kLayerMask);

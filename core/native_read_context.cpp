@@ -37,7 +37,6 @@ void NativeReadContext::AppendBuiltInLineTypeNames() {
 }
 
 void NativeReadContext::NumberTables() {
-  NumberTablesForWriting(drawing_);
   lineTypeNames.clear();
   layerNames.clear();
   textStyleNames.clear();
@@ -47,19 +46,6 @@ void NativeReadContext::NumberTables() {
   AppendBuiltInLineTypeNames();
   for (const Layer* layer : drawing_.layers) layerNames.push_back(layer->name);
   for (const TextStyle* style : drawing_.textStyles) textStyleNames.push_back(style->name);
-}
-
-void NumberTablesForWriting(const Drawing& drawing) {
-  uint32_t index = 0;
-  for (LineType* type : drawing.lineTypes) {
-    if (type->builtIn == 0) type->fileIndex = index++;
-  }
-  for (LineType* builtIn : {&ContinuousLineType(), &ByBlockLineType(), &ByLayerLineType()})
-    builtIn->fileIndex = index++;
-  index = 0;
-  for (Layer* layer : drawing.layers) layer->fileIndex = index++;
-  index = 0;
-  for (TextStyle* style : drawing.textStyles) style->fileIndex = index++;
 }
 
 }  // namespace korvo

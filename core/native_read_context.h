@@ -22,9 +22,8 @@ class NativeReadContext : public NativeLoadContext {
 
   // Appends "CONTINUOUS", "BYBLOCK" and "BYLAYER" after the line types read.
   void AppendBuiltInLineTypeNames();
-  // Numbers the drawing's tables as a file writer does (NumberTablesForWriting) and takes the
-  // lists a reader of that file builds: for entity lists written and read outside a whole
-  // file.
+  // Takes the name lists a reader builds from the drawing's tables as a writer numbers them
+  // (NativeSaveContext): for entity lists written and read outside a whole file.
   void NumberTables();
 
   std::vector<std::u16string> lineTypeNames;
@@ -48,9 +47,5 @@ class NativeReadContext : public NativeLoadContext {
   mutable Resolved<LineType> lineTypes_;
   mutable Resolved<TextStyle> textStyles_;
 };
-
-// Sets every table entry's fileIndex to its position in table iteration order; the built-in
-// line types, which are never written, follow the N written ones as N, N+1 and N+2.
-void NumberTablesForWriting(const Drawing& drawing);
 
 }  // namespace korvo

@@ -2,23 +2,18 @@
 
 #include "core/drawing.h"
 #include "core/native_read_context.h"
+#include "core/native_save_context.h"
 #include "core/native_tables.h"
+#include "core/native_versions.h"
 #include "text/line_type.h"
 
 namespace korvo {
 namespace {
 
-// The versions that introduced fields of the record; older files lack them, and the
-// fields keep their reset values.
-constexpr int kFirstVersionWithBasePoint = 1;  // and the five values
-constexpr int kFirstVersionWithMode = 2;
-constexpr int kFirstVersionWithPointDisplay = 3;
-constexpr int kFirstVersionWithSplineValues = 4;
-
 // Files before version 4 stored by-block and by-layer as −2 and −1.
 int16_t CurrentColorOfVersion(int16_t stored, int version) {
-  if (version < 4 && stored == -2) return 0;
-  if (version < 4 && stored == -1) return 256;
+  if (version < kFirstVersionWithColorIndices && stored == -2) return 0;
+  if (version < kFirstVersionWithColorIndices && stored == -1) return 256;
   return stored;
 }
 
@@ -35,13 +30,10 @@ T* Found(T* entry) {
   return entry;
 }
 
-// The first entry of a table stands in for a current entry that is not in it, so that the
-// file stays readable; a table without entries cannot be written.
-template <class Table, class T>
-uint32_t CurrentIndex(const Table& table, const T* current) {
+// A table without entries cannot be written: the settings would refer to nothing.
+template <class Table>
+void CheckWritable(const Table& table) {
   if (table.empty()) throw ArchiveError(ArchiveErrorKind::InvalidArgument);
-  if (current == nullptr || table.Find(current->name) != current) return 0;
-  return current->fileIndex;
 }
 
 }  // namespace
@@ -68,9 +60,14 @@ void WriteDrawingSettings(ArchiveWriter& archive, const Drawing& drawing) {
   archive.WriteF64(s.pointDisplaySize);
   archive.WriteU8(s.splineFrame);
   archive.WriteU32(s.splineSegments);
-  archive.WriteU32(LineTypeFileIndex(drawing, s.currentLineType, ByLayerLineType()));
-  archive.WriteU32(CurrentIndex(drawing.layers, s.currentLayer));
-  archive.WriteU32(CurrentIndex(drawing.textStyles, s.currentTextStyle));
+  // The first entry of a table stands in for a current entry that is not in it, so that the
+  // file stays readable.
+  const NativeSaveContext& numbers = SaveContextOf(archive);
+  CheckWritable(drawing.layers);
+  CheckWritable(drawing.textStyles);
+  archive.WriteU32(numbers.LineTypeIndex(s.currentLineType, ByLayerLineType()));
+  archive.WriteU32(numbers.LayerIndex(s.currentLayer));
+  archive.WriteU32(numbers.TextStyleIndex(s.currentTextStyle));
   archive.WriteF64(s.currentLineWeight);
 }
 

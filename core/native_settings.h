@@ -8,7 +8,7 @@ class Drawing;
 class NativeReadContext;
 
 // The drawing settings record. The current line type, layer and text style are written as
-// their fileIndex, so the tables must have been written first; on reading they are
+// their numbers in the archive's save context; on reading they are
 // resolved through the context's name lists, read before. Reading throws ArchiveError.
 void WriteDrawingSettings(ArchiveWriter& archive, const Drawing& drawing);
 void ReadDrawingSettings(ArchiveReader& archive, Drawing& drawing,

@@ -6,6 +6,8 @@
 #include "core/drawing.h"
 #include "core/native_entity_list.h"
 #include "core/native_read_context.h"
+#include "core/native_save_context.h"
+#include "core/native_versions.h"
 #include "core/used_block_names.h"
 #include "platform/utf16.h"
 #include "text/line_type.h"
@@ -23,8 +25,6 @@ constexpr std::size_t kTextStyleRecordBytes = 2 * kNamedStringBytes + 4 * 8 + 1;
 constexpr std::size_t kBlockRecordBytes = kNamedStringBytes + 16 + 16 + 8;
 
 // Text style flags of files before version 4: two 32-bit switches.
-constexpr int kFirstVersionWithByteStyleFlags = 4;
-constexpr int kFirstVersionWithBlockOrigin = 1;
 
 void WriteLineType(ArchiveWriter& archive, const LineType& type) {
   archive.WriteNamedString(type.name);
@@ -53,11 +53,9 @@ uint8_t ReadTextStyleFlags(ArchiveReader& archive) {
 
 }  // namespace
 
-uint32_t LineTypeFileIndex(const Drawing& drawing, const LineType* type, const LineType& standIn) {
-  // The built-in ones are numbered for every file, whether the table holds them or not.
-  if (type != nullptr && (type->builtIn != 0 || drawing.lineTypes.Find(type->name) == type))
-    return type->fileIndex;
-  return standIn.fileIndex;
+const NativeSaveContext& SaveContextOf(const ArchiveWriter& archive) {
+  if (archive.saveContext == nullptr) throw ArchiveError(ArchiveErrorKind::BadIndex);
+  return *archive.saveContext;
 }
 
 void CheckListIndex(uint32_t index, std::size_t listSize) {
@@ -66,7 +64,6 @@ void CheckListIndex(uint32_t index, std::size_t listSize) {
 }
 
 void WriteLineTypeTable(ArchiveWriter& archive, const Drawing& drawing) {
-  NumberTablesForWriting(drawing);
   uint32_t written = 0;
   for (const LineType* type : drawing.lineTypes) written += type->builtIn == 0 ? 1 : 0;
   archive.WriteGuardedCount(written);
@@ -92,7 +89,7 @@ void WriteLayerTable(ArchiveWriter& archive, const Drawing& drawing) {
   for (const Layer* layer : drawing.layers) {
     archive.WriteNamedString(layer->name);
     archive.WriteU8(layer->flags);
-    archive.WriteU32(LineTypeFileIndex(drawing, layer->lineType, ContinuousLineType()));
+    archive.WriteU32(SaveContextOf(archive).LineTypeIndex(layer->lineType, ContinuousLineType()));
     archive.WriteI16(layer->colorIndex);
     archive.WriteF64(layer->lineWeight);
   }

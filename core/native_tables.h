@@ -11,9 +11,9 @@ class Drawing;
 class LineType;
 class NativeReadContext;
 
-// The table sections of a native file. Writers number each written entry (fileIndex) before
-// writing it; readers add each entry to the drawing's table and its name to the context's
-// list. Readers throw ArchiveError.
+// The table sections of a native file. Writers refer to entries by the numbers of the
+// archive's save context; readers add each entry to the drawing's table and its name to the
+// context's list. Readers throw ArchiveError.
 void WriteLineTypeTable(ArchiveWriter& archive, const Drawing& drawing);
 void ReadLineTypeTable(ArchiveReader& archive, Drawing& drawing, NativeReadContext& context);
 void WriteLayerTable(ArchiveWriter& archive, const Drawing& drawing);
@@ -25,10 +25,9 @@ void ReadTextStyleTable(ArchiveReader& archive, Drawing& drawing, NativeReadCont
 void WriteBlockTable(ArchiveWriter& archive, const Drawing& drawing);
 void ReadBlockTable(ArchiveReader& archive, Drawing& drawing);
 
-// The index written for a reference to `type`: its number in this file, or that of
-// `standIn` when `type` is missing or not an entry of the drawing's table (and so was never
-// numbered for this file).
-uint32_t LineTypeFileIndex(const Drawing& drawing, const LineType* type, const LineType& standIn);
+// The numbers of the file being written (else BadIndex: a record that refers to a table entry
+// cannot be written outside a drawing's file).
+const NativeSaveContext& SaveContextOf(const ArchiveWriter& archive);
 
 // An index field that refers to a name list: negative (as the signed value it stands for)
 // is an invalid argument, one past the list a bad index.

@@ -1,22 +1,14 @@
 #include "core/archive.h"
 #include "core/native_context.h"
 #include "core/native_entity_list.h"
+#include "core/native_versions.h"
 #include "core/polyline_entity.h"
 #include "core/polyline_from_segments.h"
 
 namespace korvo {
-namespace {
-
-// Before this version a polyline body began with a name of its own.
-constexpr int kUnnamedVersion = 2;
-// From this version a polyline keeps its vertices; before, its generated segments.
-constexpr int kVertexListVersion = 4;
-
-}  // namespace
-
 void PolylineEntity::ReadBody(ArchiveReader& archive) {
   const int version = GetLoadVersion(archive);
-  if (version < kUnnamedVersion) archive.ReadNamedString();  // read and dropped
+  if (version < kFirstVersionWithUnnamedPolylines) archive.ReadNamedString();  // read and dropped
   insertionPoint = archive.ReadPoint();
   xScale = archive.ReadF64();
   yScale = archive.ReadF64();
@@ -25,7 +17,7 @@ void PolylineEntity::ReadBody(ArchiveReader& archive) {
   segmentList.DeleteAll();
   polylineFlags = 0;
   curveType = PolylineCurve::None;
-  if (version >= kVertexListVersion) {
+  if (version >= kFirstVersionWithVertexList) {
     polylineFlags = archive.ReadU8();
     curveType = archive.ReadU8();
     ReadEntityList(archive, vertexList);

@@ -9,6 +9,9 @@
 #include "core/coordinate_property.h"
 #include "core/drawing_settings.h"
 #include "core/native_context.h"
+#include "core/native_save_context.h"
+#include "core/native_tables.h"
+#include "core/native_versions.h"
 #include "core/text_style.h"
 #include "geometry/geometry.h"
 
@@ -191,14 +194,15 @@ void TextEntity::ReadBody(ArchiveReader& archive) {
   obliqueAngle = archive.ReadF64();
   generationFlags = archive.ReadU8();
   // Alignment came with version 3; older texts are all left aligned.
-  horizontalAlignment = GetLoadVersion(archive) >= 3 ? archive.ReadU8() : kAlignLeft;
+  horizontalAlignment =
+      GetLoadVersion(archive) >= kFirstVersionWithTextAlignment ? archive.ReadU8() : kAlignLeft;
   content = archive.ReadNamedString();
 }
 
 bool TextEntity::WriteBody(ArchiveWriter& archive) const {
   // A text without a style cannot name one in the file.
   if (style == nullptr) return false;
-  archive.WriteU32(style->fileIndex);
+  archive.WriteU32(SaveContextOf(archive).TextStyleIndex(style));
   archive.WritePoint(insertionPoint);
   archive.WriteF64(height);
   archive.WriteF64(widthFactor);

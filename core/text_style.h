@@ -40,7 +40,6 @@ class TextStyle {
   double widthFactor = 1.0;
   double obliqueAngle = 0;  // radians
   uint8_t flags = 0;        // kBackwards, kUpsideDown
-  uint32_t fileIndex = 0;
   std::u16string name;
   FontRef font;
 };

@@ -14,13 +14,11 @@ LineType::LineType(std::u16string typeName, std::u16string typeDescription,
       builtIn(isBuiltIn ? 1 : 0) {}
 
 LineType::LineType(const LineType& other)
-    : fileIndex(other.fileIndex),
-      name(other.name),
+    : name(other.name),
       description(other.description),
       pattern(other.pattern) {}
 
 void LineType::CopyFrom(const LineType& other) {
-  fileIndex = other.fileIndex;
   name = other.name;
   description = other.description;
   pattern = other.pattern;

@@ -26,7 +26,6 @@ class LineType {
   // True when the pattern has no complete dash/gap pair and so draws continuous.
   bool IsContinuous() const { return pattern.size() < 2; }
 
-  uint32_t fileIndex = 0;  // position in the last native table written or read
   std::u16string name;
   std::u16string description;
   std::vector<double> pattern;

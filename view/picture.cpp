@@ -8,6 +8,7 @@
 #include "core/entity.h"
 #include "core/insert_entity.h"
 #include "core/point_display.h"
+#include "platform/scoped_change.h"
 #include "view/render_context.h"
 
 namespace korvo {
@@ -107,13 +108,12 @@ void DrawHighlightChanges(Drawing& drawing, RenderContext& rc) {
   }
   for (Entity* entity : drawing.newlyDeselected) {
     // Drawn as selected for the duration, so that both passes find it.
-    const uint8_t flags = entity->flags;
-    entity->flags |= EntityFlag::Selected;
+    const ScopedChange asSelected(entity->flags,
+                                  static_cast<uint8_t>(entity->flags | EntityFlag::Selected));
     rc.SetDrawMode(DrawMode::HighlightXor);
     entity->Draw(rc);
     rc.SetDrawMode(DrawMode::SelectedXor);
     entity->Draw(rc);
-    entity->flags = flags;
   }
   drawing.newlySelected.clear();
   drawing.newlyDeselected.clear();

@@ -9,11 +9,18 @@
 #include "core/entity.h"
 #include "geometry/point.h"
 
+namespace korvo {
+class NativeSaveContext;
+}
+
 namespace korvo::testing {
 
-// The bytes an entity's WriteBody produces.
-inline std::vector<uint8_t> BodyBytes(const Entity& entity) {
+// The bytes an entity's WriteBody produces, with the table numbers of `numbers` for records
+// that refer to table entries.
+inline std::vector<uint8_t> BodyBytes(const Entity& entity,
+                                      const NativeSaveContext* numbers = nullptr) {
   ArchiveWriter writer;
+  writer.saveContext = numbers;
   EXPECT_TRUE(entity.WriteBody(writer));
   return writer.bytes();
 }

@@ -1,3 +1,4 @@
+#include <memory>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include "core/native_drawing.h"
 #include "core/native_entity_list.h"
 #include "core/native_read_context.h"
+#include "core/native_save_context.h"
 #include "core/point_entity.h"
 #include "geometry/geometry.h"
 #include "platform/message_box.h"
@@ -33,6 +35,7 @@ class InsertBody : public ::testing::Test {
     walls = new Layer(u"WALLS", 3, dashed, 0.5);
     drawing.layers.Add(walls);
     context.NumberTables();
+    numbers = std::make_unique<NativeSaveContext>(drawing);
   }
 
   void Read(const std::vector<uint8_t>& bytes, Entity& entity, int version = 4) {
@@ -61,6 +64,7 @@ class InsertBody : public ::testing::Test {
 
   Drawing drawing;
   NativeReadContext context{drawing};
+  std::unique_ptr<NativeSaveContext> numbers;
   LineType* dashed = nullptr;
   Layer* walls = nullptr;
 };
@@ -77,7 +81,7 @@ TEST_F(InsertBody, AttachedEntitiesFollowTheAlwaysEmptyList) {
                                             .Pt(0, 0)
                                             .Pt(1, 1)
                                             .bytes;
-  EXPECT_EQ(BodyBytes(insert), expected);
+  EXPECT_EQ(BodyBytes(insert, numbers.get()), expected);
 
   InsertEntity read;
   Read(expected, read);
@@ -122,7 +126,7 @@ TEST_F(InsertBody, ErasedAttachedEntitiesAreNotWritten) {
   InsertEntity insert(u"Door", {1, 2}, 2, 3, 0.5, drawing.settings);
   insert.attached.AddTail(MakeLine({0, 0}, {1, 1}));
   insert.attached.Head()->flags |= EntityFlag::Erased;
-  EXPECT_EQ(BodyBytes(insert), Fields().Guard(0).Guard(0).bytes);
+  EXPECT_EQ(BodyBytes(insert, numbers.get()), Fields().Guard(0).Guard(0).bytes);
 }
 
 TEST_F(InsertBody, TruncatedOrDamagedBodiesAreRefused) {

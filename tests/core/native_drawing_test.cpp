@@ -373,7 +373,6 @@ TEST(NativeDrawing, UnusedBlocksAreNotWritten) {
 TEST(NativeDrawing, LineTypesOutsideTheTableKeepTheFileReadable) {
   LineType foreign;
   foreign.name = u"DASHED";
-  foreign.fileIndex = 7;
   Drawing drawing;
   drawing.New();
   drawing.settings.currentLineType = &foreign;

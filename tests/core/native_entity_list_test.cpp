@@ -12,6 +12,7 @@
 #include "core/ellipse_entity.h"
 #include "core/line_entity.h"
 #include "core/native_read_context.h"
+#include "core/native_save_context.h"
 #include "core/point_entity.h"
 #include "core/solid_entity.h"
 #include "core/trace_entity.h"
@@ -37,10 +38,12 @@ class NativeEntityList : public ::testing::Test {
     walls = new Layer(u"WALLS", 3, dashed, 0.5);
     drawing.layers.Add(walls);
     context.NumberTables();
+    numbers = std::make_unique<NativeSaveContext>(drawing);
   }
 
   std::vector<uint8_t> Write(const EntityList& list) {
     ArchiveWriter writer;
+    writer.saveContext = numbers.get();
     WriteEntityList(writer, list);
     return writer.bytes();
   }
@@ -68,6 +71,7 @@ class NativeEntityList : public ::testing::Test {
 
   Drawing drawing;
   NativeReadContext context{drawing};
+  std::unique_ptr<NativeSaveContext> numbers;
   LineType* dashed = nullptr;
   Layer* walls = nullptr;
 };
@@ -112,12 +116,13 @@ TEST_F(NativeEntityList, WritesTheCommonHeaderThenTheBody) {
 }
 
 TEST_F(NativeEntityList, BuiltInLineTypesFollowTheWrittenOnes) {
-  EXPECT_EQ(dashed->fileIndex, 0u);
-  EXPECT_EQ(ContinuousLineType().fileIndex, 1u);
-  EXPECT_EQ(ByBlockLineType().fileIndex, 2u);
-  EXPECT_EQ(ByLayerLineType().fileIndex, 3u);
-  EXPECT_EQ(drawing.layers.Find(u"0")->fileIndex, 0u);
-  EXPECT_EQ(walls->fileIndex, 1u);
+  const LineType& standIn = ByLayerLineType();
+  EXPECT_EQ(numbers->LineTypeIndex(dashed, standIn), 0u);
+  EXPECT_EQ(numbers->LineTypeIndex(&ContinuousLineType(), standIn), 1u);
+  EXPECT_EQ(numbers->LineTypeIndex(&ByBlockLineType(), standIn), 2u);
+  EXPECT_EQ(numbers->LineTypeIndex(&ByLayerLineType(), standIn), 3u);
+  EXPECT_EQ(numbers->LayerIndex(drawing.layers.Find(u"0")), 0u);
+  EXPECT_EQ(numbers->LayerIndex(walls), 1u);
   EXPECT_EQ(context.lineTypeNames,
             (std::vector<std::u16string>{u"DASHED", u"CONTINUOUS", u"BYBLOCK", u"BYLAYER"}));
 }
@@ -282,6 +287,33 @@ TEST_F(NativeEntityList, ReferencesNeedTheNameListsOfAFileBeingRead) {
     EXPECT_EQ(error.kind(), ArchiveErrorKind::BadIndex);
   }
   EXPECT_TRUE(list.empty());
+}
+
+// Numbers belong to one write: a list written outside a drawing's file has none to refer to
+// and is refused rather than written with whatever another write numbered.
+TEST_F(NativeEntityList, ReferencesNeedTheNumbersOfAFileBeingWritten) {
+  EntityList list;
+  list.AddTail(new LineEntity(Point(0, 0), Point(1, 1), drawing.settings));
+  ArchiveWriter writer;
+  try {
+    WriteEntityList(writer, list);
+    ADD_FAILURE() << "written without a save context";
+  } catch (const ArchiveError& error) {
+    EXPECT_EQ(error.kind(), ArchiveErrorKind::BadIndex);
+  }
+  list.DeleteAll();
+}
+
+// Two drawings with different line type tables number the shared built-in line types each
+// for itself, whichever was written last.
+TEST_F(NativeEntityList, EachDrawingNumbersTheSharedLineTypesForItself) {
+  Drawing plain;
+  plain.New();
+  const NativeSaveContext plainNumbers(plain);
+  EXPECT_EQ(numbers->LineTypeIndex(&ByLayerLineType(), ByLayerLineType()), 3u);
+  EXPECT_EQ(plainNumbers.LineTypeIndex(&ByLayerLineType(), ByLayerLineType()), 2u);
+  // A line type of another drawing is not numbered here: the stand-in is written.
+  EXPECT_EQ(plainNumbers.LineTypeIndex(dashed, ByLayerLineType()), 2u);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "core/layer.h"
 #include "core/native_context.h"
 #include "core/native_drawing.h"
+#include "core/native_save_context.h"
 #include "core/polyline_entity.h"
 #include "core/vertex_entity.h"
 #include "core/wide_arc_segment_entity.h"
@@ -99,11 +100,14 @@ TEST(PolylineBody, VersionFourHoldsTheVertices) {
   EXPECT_EQ(polyline->vertexList.Head()->layer, &context.layer);
   // Rebuilt from the vertices; the insertion point as read until then.
   EXPECT_EQ(polyline->segmentsValid, 1);
-  // Written back byte for byte. The record writer numbers by fileIndex: 0 for this layer,
-  // whatever the last table writer gave the shared built-in line type.
+  // Written back byte for byte, numbered as for a drawing without tables of its own: the
+  // layer, which it does not hold, as 0 and CONTINUOUS as the first line type.
+  const Drawing tableless;
+  const NativeSaveContext numbers(tableless);
   ArchiveWriter writer;
+  writer.saveContext = &numbers;
   EXPECT_TRUE(polyline->WriteBody(writer));
-  const uint32_t continuous = ContinuousLineType().fileIndex;
+  const uint32_t continuous = 0;
   NativeBytes expected;
   expected.Pt(polyline->insertionPoint.x, polyline->insertionPoint.y).F64(1).F64(1).F64(0);
   expected.U8(0x05).U8(6).Guard(2);

@@ -13,6 +13,7 @@
 #include "core/line_entity.h"
 #include "core/native_context.h"
 #include "core/native_drawing.h"
+#include "core/native_save_context.h"
 #include "core/text_style.h"
 #include "tests/core/entity_test_support.h"
 #include "tests/core/native_bytes.h"
@@ -509,9 +510,15 @@ const std::vector<uint8_t> kBodyAb = {
 };
 
 TEST_F(TextEntityTest, WriteBodyBytes) {
-  style_.fileIndex = 3;
-  const TextEntity text({1, 2}, -2.5, 0.5, 1, -0.25, 0, kAlignRight, u"Ab", settings_);
-  EXPECT_EQ(testing::BodyBytes(text), kBodyAb);
+  // The style is the fourth of its drawing's table.
+  Drawing drawing;
+  drawing.New();
+  for (const char16_t* name : {u"A", u"B", u"C"})
+    drawing.textStyles.Add(new TextStyle(name, u"TE", 0, 1, 0, 0));
+  const NativeSaveContext numbers(drawing);
+  TextEntity text({1, 2}, -2.5, 0.5, 1, -0.25, 0, kAlignRight, u"Ab", settings_);
+  text.style = drawing.textStyles.Find(u"C");
+  EXPECT_EQ(testing::BodyBytes(text, &numbers), kBodyAb);
 
   // Without a style there is nothing to name in the file.
   TextEntity styleless;
