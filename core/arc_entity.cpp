@@ -22,45 +22,12 @@ bool IsFullTurn(double start, double end) {
 
 // Angles this near 0 are 0; −0 becomes +0, so that an arc has one stored form.
 double SnapToZero(double angle) {
-  return std::fabs(angle) < 1e-6 ? 0.0 : angle + 0.0;
+  return AreNear(angle, 0) ? 0.0 : angle + 0.0;
 }
 
 // The centre by group codes 10 and 20, and the pairs (10,20) and (20,10).
 CoordinatePart CentreCode(int code) {
   return MatchCoordinateCode(code, 10, 20, PairOrder::EitherOrder);
-}
-
-// The centre and the start and end points of the counter-clockwise arc the three points
-// give; false when they give none.
-bool ArcFromPoints(const Point& p1, const Point& p2, const Point& p3, ArcFromThreePoints mode,
-                   Point& centre, Point& start, Point& end) {
-  switch (mode) {
-    case ArcFromThreePoints::CentreStartEnd:
-      centre = p1, start = p2, end = p3;
-      return true;
-    case ArcFromThreePoints::ThroughThree:
-      // p2 only fixes the circle.
-      start = p1, end = p3;
-      return CircleThrough3(p1, p2, p3, centre);
-    case ArcFromThreePoints::TangentContinuation: {
-      // The centre lies on the normal of the direction p1→p2 at p2 (angle θ) and on the
-      // perpendicular bisector of p2–p3, whose direction makes the angle δ with the normal.
-      const double theta = Angle(p2, p1) + kHalfPi;
-      const double delta = Angle(p2, p3) - theta;
-      if (std::fabs(std::cos(delta)) <= 1e-6) return false;
-      const double h = Distance(p2, p3) / 2;
-      const Point local(h, -h * std::sin(delta) / std::cos(delta));
-      centre = Rotation::About(Point(), delta + theta).Apply(local) + p2;
-      // Turning clockwise at p2 means the counter-clockwise arc runs from p3 back to p2.
-      if (std::sin(Angle(p1, p2) - Angle(p2, p3)) > 0) {
-        start = p3, end = p2;
-      } else {
-        start = p2, end = p3;
-      }
-      return true;
-    }
-  }
-  return false;
 }
 
 }  // namespace

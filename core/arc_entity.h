@@ -1,17 +1,11 @@
 #pragma once
 
-#include "core/curve_geometry.h"
-#include "core/curve_intersection.h"
 #include "core/entity.h"
+#include "geometry/arc_from_points.h"
+#include "geometry/curve_geometry.h"
+#include "geometry/curve_intersection.h"
 
 namespace korvo {
-
-// How an arc is given by three points.
-enum class ArcFromThreePoints {
-  CentreStartEnd = 0,       // centre, start point, end point
-  ThroughThree = 1,         // start, a point on the arc, end
-  TangentContinuation = 2,  // leaves the second point along the direction first→second
-};
 
 // An arc of a circle or of an ellipse, running counter-clockwise from parameter
 // `startAngle` to `endAngle`.
@@ -39,7 +33,7 @@ class ArcEntity : public Entity {
   void ReadBody(ArchiveReader& archive) override;
   bool WriteBody(ArchiveWriter& archive) const override;
   void DrawShape(RenderContext& rc) override;
-  // The DXF record; defined in the exchange layer.
+  // The DXF record.
   bool WriteDxf(DxfWriter& writer) const override;
   double NearestPoint(const Point& p, Point& out, int mode = 0) const override;
   double NearestKeyPoint(const Point& p, Point& out) const override;

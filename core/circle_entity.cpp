@@ -6,9 +6,9 @@
 #include "core/arc_entity.h"
 #include "core/archive.h"
 #include "core/coordinate_property.h"
-#include "core/curve_intersection.h"
 #include "core/line_entity.h"
 #include "core/point_entity.h"
+#include "geometry/curve_intersection.h"
 #include "geometry/geometry.h"
 
 namespace korvo {

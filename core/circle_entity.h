@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/curve_geometry.h"
 #include "core/entity.h"
+#include "geometry/curve_geometry.h"
 
 namespace korvo {
 
@@ -30,7 +30,7 @@ class CircleEntity : public Entity {
   void ReadBody(ArchiveReader& archive) override;
   bool WriteBody(ArchiveWriter& archive) const override;
   void DrawShape(RenderContext& rc) override;
-  // The DXF record; defined in the exchange layer.
+  // The DXF record.
   bool WriteDxf(DxfWriter& writer) const override;
   double NearestPoint(const Point& p, Point& out, int mode = 0) const override;
   double NearestKeyPoint(const Point& p, Point& out) const override;

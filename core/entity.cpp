@@ -86,9 +86,6 @@ int Entity::IntersectWith(const Entity&, PointList&) const {
 int Entity::IntersectSelf(PointList&) const {
   return 0;
 }
-bool Entity::WriteDxf(DxfWriter&) const {
-  return true;
-}
 
 bool Entity::CrossesRect(double x1, double y1, double x2, double y2) const {
   const Point corners[4] = {{x1, y1}, {x2, y1}, {x2, y2}, {x1, y2}};

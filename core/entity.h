@@ -36,6 +36,11 @@ class MarkerEntity;
 // rest of the system calls without knowing the kind. Kinds are told apart by
 // GetElementCode and the As... casts, never by run-time type information.
 //
+// Draw, DrawShape and WriteDxf, of the base and of every kind (and EntityList::Draw), are
+// declared in the core and defined above it: drawing in view/, DXF records in exchange/.
+// The core holds no definition of them, not even the base's, so that it never depends on
+// how a drawing is shown or exported.
+//
 // Entities are allocated from a pool (see entity_pool.h): a drawing holds millions of them.
 class Entity {
  public:
@@ -65,7 +70,7 @@ class Entity {
   // The kind's part of the native record.
   virtual void ReadBody(ArchiveReader& archive) = 0;
   virtual bool WriteBody(ArchiveWriter& archive) const = 0;
-  // The drawing algorithm; false aborts the whole redraw. Defined in the view layer.
+  // The drawing algorithm; false aborts the whole redraw.
   virtual bool Draw(RenderContext& rc);
   // The kind's own drawing; the base draws nothing.
   virtual void DrawShape(RenderContext& rc);
@@ -82,8 +87,7 @@ class Entity {
   virtual int IntersectWithPoint(const PointEntity& point, PointList& out) const;
   virtual int IntersectWith(const Entity& other, PointList& out) const;
   virtual int IntersectSelf(PointList& out) const;
-  // The DXF record(s); the exchange layer defines the kinds' overrides. The base writes
-  // nothing and reports success.
+  // The DXF record(s). The base writes nothing and reports success.
   virtual bool WriteDxf(DxfWriter& writer) const;
   // Crossing-window test with x1 <= x2 and y1 <= y2.
   virtual bool CrossesRect(double x1, double y1, double x2, double y2) const;

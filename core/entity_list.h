@@ -67,7 +67,7 @@ class EntityList {
   static Entity* Clone(const Entity& entity);
 
   // Draws each member in order; stops at the first that aborts and returns false. Defined
-  // in the view layer.
+  // in view/, as Entity::Draw is.
   bool Draw(RenderContext& rc) const;
 
   void Translate(const Point& offset);

@@ -40,12 +40,12 @@ class InsertEntity : public Entity {
   bool WriteBody(ArchiveWriter& archive) const override;
   // The parts, with this reference as the parent their by-block properties come from and
   // each part selected exactly when the reference is; a reference without parts draws as
-  // any entity does, through DrawShape. Defined in the view layer.
+  // any entity does, through DrawShape.
   bool Draw(RenderContext& rc) override;
   // A selected reference without parts shows a square of 10 x 10 pixels at its insertion
   // point; an unselected one nothing.
   void DrawShape(RenderContext& rc) override;
-  // INSERT, then the attached entities as ordinary records; defined in the exchange layer.
+  // INSERT, then the attached entities as ordinary records.
   bool WriteDxf(DxfWriter& writer) const override;
   // Over `expanded`; a reference without expanded parts answers its insertion point.
   double NearestPoint(const Point& p, Point& out, int mode = 0) const override;

@@ -23,7 +23,7 @@ class LineEntity : public Entity {
   void ReadBody(ArchiveReader& archive) override;
   bool WriteBody(ArchiveWriter& archive) const override;
   void DrawShape(RenderContext& rc) override;
-  // The DXF record; defined in the exchange layer.
+  // The DXF record.
   bool WriteDxf(DxfWriter& writer) const override;
   double NearestPoint(const Point& p, Point& out, int mode = 0) const override;
   // Start, end or midpoint.

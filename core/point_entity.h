@@ -25,7 +25,7 @@ class PointEntity : public Entity {
   void ReadBody(ArchiveReader& archive) override;
   bool WriteBody(ArchiveWriter& archive) const override;
   void DrawShape(RenderContext& rc) override;
-  // The DXF record; defined in the exchange layer.
+  // The DXF record.
   bool WriteDxf(DxfWriter& writer) const override;
   // The position, or a nearer point on the strokes of the displayed symbol.
   double NearestPoint(const Point& p, Point& out, int mode = 0) const override;

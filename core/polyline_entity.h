@@ -47,7 +47,7 @@ class PolylineEntity : public InsertEntity {
   void Scale(const Scaling& scaling) override;
   void ReadBody(ArchiveReader& archive) override;
   bool WriteBody(ArchiveWriter& archive) const override;
-  // POLYLINE, its VERTEX records and SEQEND; defined in the exchange layer.
+  // POLYLINE, its VERTEX records and SEQEND.
   bool WriteDxf(DxfWriter& writer) const override;
   // The segments as the parts of a block reference (rebuilt first when stale), then the
   // spline frame when the drawing shows it.

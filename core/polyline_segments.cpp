@@ -12,8 +12,9 @@
 namespace korvo {
 namespace {
 
+// Straight segments whose directions differ by less than this (radians) run on in one line:
+// their edges meet nowhere near, so the joint keeps its square ends.
 constexpr double kParallelTolerance = 1e-5;
-constexpr double kReachTolerance = 1e-6;
 
 // The arc over the chord a→b with the included angle 4·atan(bulge), bulge > 0 (counter-
 // clockwise). With the chord length c the radius is c/4·(b + 1/b) and the centre lies
@@ -50,7 +51,7 @@ Edge EdgeOf(const WideLineSegmentEntity& s, double side) {
 // Within reach: the point lies no farther from `anchor` (the edge's end at the joint) than
 // the edge is long.
 bool WithinReach(const Point& p, const Edge& edge, const Point& anchor) {
-  return Distance(p, anchor) <= Distance(edge.from, edge.to) + kReachTolerance;
+  return Distance(p, anchor) <= Distance(edge.from, edge.to) + kTolerance;
 }
 
 void JoinStraight(WideLineSegmentEntity& s1, WideLineSegmentEntity& s2) {
@@ -178,7 +179,8 @@ double ArcVertexBulge(int mode, const Point& start, const Point& reference, cons
   const double normal = Angle(reference, start) + kHalfPi;
   const double chord = Angle(start, end);
   const double cosine = std::cos(chord - normal);
-  if (std::fabs(cosine) <= 1e-6) return 0;
+  // |cos δ| is how far the chord turns from the tangent: along it there is no circle.
+  if (std::fabs(cosine) <= kTolerance) return 0;
   const double reach = Distance(start, end) / (2 * cosine);
   const Point centre(start.x + reach * std::cos(normal), start.y + reach * std::sin(normal));
   const bool clockwise = std::sin(Angle(reference, start) - chord) > 0;

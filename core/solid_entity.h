@@ -27,7 +27,7 @@ class SolidEntity : public Entity {
   void ReadBody(ArchiveReader& archive) override;
   bool WriteBody(ArchiveWriter& archive) const override;
   void DrawShape(RenderContext& rc) override;
-  // The DXF record; defined in the exchange layer.
+  // The DXF record.
   bool WriteDxf(DxfWriter& writer) const override;
   // Over the outline; an edge taken later wins only when strictly nearer.
   double NearestPoint(const Point& p, Point& out, int mode = 0) const override;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <utility>
 
 #include "core/archive.h"
@@ -14,6 +13,7 @@
 #include "core/native_versions.h"
 #include "core/text_style.h"
 #include "geometry/geometry.h"
+#include "geometry/rect_quad_overlap.h"
 
 namespace korvo {
 namespace {
@@ -24,33 +24,6 @@ Point RotateVector(const Point& v, double cos, double sin) {
 
 bool IsZero(const Point& v) {
   return v.x == 0 && v.y == 0;
-}
-
-constexpr double kInfinity = std::numeric_limits<double>::infinity();
-
-// Separating-axis test of an axis-parallel rectangle against a convex quadrilateral with
-// finite corners.
-bool RectOverlapsQuad(double x1, double y1, double x2, double y2, const Point (&quad)[4]) {
-  const auto separated = [&](const Point& axis) {
-    const Point rect[4] = {{x1, y1}, {x2, y1}, {x2, y2}, {x1, y2}};
-    double rectMin = kInfinity, rectMax = -kInfinity, quadMin = kInfinity, quadMax = -kInfinity;
-    for (int i = 0; i < 4; ++i) {
-      const double r = rect[i].x * axis.x + rect[i].y * axis.y;
-      const double q = quad[i].x * axis.x + quad[i].y * axis.y;
-      rectMin = std::min(rectMin, r), rectMax = std::max(rectMax, r);
-      quadMin = std::min(quadMin, q), quadMax = std::max(quadMax, q);
-    }
-    return quadMax < rectMin || quadMin > rectMax;
-  };
-  if (separated({1, 0}) || separated({0, 1})) return false;
-  for (int i = 0; i < 2; ++i) {
-    const Point edge = quad[i + 1] - quad[i];
-    // An edge of a frame without width or height has no direction; the other edge's normal
-    // is then the only axis a segment needs.
-    if (IsZero(edge)) continue;
-    if (separated({-edge.y, edge.x})) return false;
-  }
-  return true;
 }
 
 // The style the file's style list names at `index`; null when there is no list (a body

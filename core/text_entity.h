@@ -40,14 +40,13 @@ class TextEntity : public Entity {
   void Scale(const Scaling& scaling) override;
   void ReadBody(ArchiveReader& archive) override;
   bool WriteBody(ArchiveWriter& archive) const override;
-  // The DXF record; defined in the exchange layer.
+  // The DXF record.
   bool WriteDxf(DxfWriter& writer) const override;
   // p itself (distance 0) when it lies within the text's frame, else the insertion point.
   double NearestPoint(const Point& p, Point& out, int mode = 0) const override;
   // The insertion point.
   double NearestKeyPoint(const Point& p, Point& out) const override;
-  // The content laid out, always continuous but for the highlight pattern; defined in the
-  // view layer.
+  // The content laid out, always continuous but for the highlight pattern.
   void DrawShape(RenderContext& rc) override;
   // The rectangle touches the text's frame or holds its insertion point.
   bool CrossesRect(double x1, double y1, double x2, double y2) const override;

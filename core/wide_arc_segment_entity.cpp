@@ -120,10 +120,6 @@ bool WideArcSegmentEntity::WriteBody(ArchiveWriter& archive) const {
   return true;
 }
 
-bool WideArcSegmentEntity::WriteDxf(DxfWriter&) const {
-  return false;
-}
-
 double WideArcSegmentEntity::NearestPoint(const Point& p, Point& out, int mode) const {
   double best = ArcEntity::NearestPoint(p, out, mode);
   if (startWidth == 0 && endWidth == 0) return best;

@@ -27,6 +27,7 @@ class WideArcSegmentEntity : public ArcEntity {
   // What ReadBody reads; a polyline never writes its segments (they are rebuilt from its
   // vertices), but a segment standing on its own is saved like any entity.
   bool WriteBody(ArchiveWriter& archive) const override;
+  // Nothing, and false: a polyline writes its vertices, never its segments.
   bool WriteDxf(DxfWriter& writer) const override;
   // A filled band dashed along the arc, its widths cut to the diameter; a thin arc when it
   // has no width.

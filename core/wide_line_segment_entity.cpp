@@ -39,13 +39,13 @@ WideLineSegmentEntity::WideLineSegmentEntity(const Point& from, const Point& to,
 
 Point WideLineSegmentEntity::LeftNormal() const {
   const Point d = end - start;
-  const double length = std::hypot(d.x, d.y);
+  const double length = Length(d);
   // A segment of no length has direction 0, as Angle gives it, so its normal points up.
   if (!(length > 0) || !std::isfinite(length)) {
     const double direction = Angle(start, end) + kHalfPi;
     return Point(std::cos(direction), std::sin(direction));
   }
-  return Point(-d.y / length, d.x / length);
+  return Perpendicular(UnitVector(d));
 }
 
 void WideLineSegmentEntity::SquareStart() {
@@ -125,10 +125,6 @@ bool WideLineSegmentEntity::WriteBody(ArchiveWriter& archive) const {
   archive.WriteF64(endWidth);
   for (const Point& corner : outlineCorners) archive.WritePoint(corner);
   return true;
-}
-
-bool WideLineSegmentEntity::WriteDxf(DxfWriter&) const {
-  return false;
 }
 
 double WideLineSegmentEntity::NearestPoint(const Point& p, Point& out, int mode) const {

@@ -38,6 +38,7 @@ class WideLineSegmentEntity : public LineEntity {
   // What ReadBody reads; a polyline never writes its segments (they are rebuilt from its
   // vertices), but a segment standing on its own is saved like any entity.
   bool WriteBody(ArchiveWriter& archive) const override;
+  // Nothing, and false: a polyline writes its vertices, never its segments.
   bool WriteDxf(DxfWriter& writer) const override;
   // A filled band (dashed along the centre line), or a line below two pixels.
   void DrawShape(RenderContext& rc) override;

@@ -4,10 +4,10 @@
 
 #include "core/arc_entity.h"
 #include "core/circle_entity.h"
-#include "core/curve_geometry.h"
 #include "core/ellipse_entity.h"
 #include "exchange/dxf_templates.h"
 #include "exchange/dxf_writer.h"
+#include "geometry/curve_geometry.h"
 
 namespace korvo {
 namespace {

@@ -4,6 +4,18 @@
 #include <cmath>
 
 namespace korvo {
+namespace {
+
+// Directions whose cross product is no larger than this are parallel. It bounds an area
+// (the two lengths times the sine between them), not a distance or an angle, so it is not
+// the geometry tolerance though the number is the same.
+constexpr double kParallelCross = 1e-6;
+
+// Three points whose two sides from the first make an angle with a sine below this are
+// collinear: the bound is relative, so it holds at any size.
+constexpr double kCollinearSine = 1e-12;
+
+}  // namespace
 
 double Distance(const Point& p, const Point& q) {
   return std::hypot(p.x - q.x, p.y - q.y);
@@ -37,15 +49,14 @@ bool IsBetween(const Point& a, const Point& b, const Point& p) {
   // can come out as +π and the other as −π, so compare them on the circle.
   double difference = std::fmod(std::fabs(Angle(a, p) - Angle(p, b)), kTwoPi);
   difference = std::min(difference, kTwoPi - difference);
-  return difference < 1e-6;
+  return AreNear(difference, 0);
 }
 
 bool IntersectSegments(const Point& a1, const Point& a2, const Point& b1, const Point& b2,
                        Point& out, SegmentMode mode) {
   const Point d1 = a2 - a1;
   const Point d2 = b2 - b1;
-  const double denominator = d1.x * d2.y - d2.x * d1.y;
-  if (std::fabs(denominator) > 1e-6) {
+  if (std::fabs(Cross(d1, d2)) > kParallelCross) {
     double y;
     if (d2.y == 0) {
       y = b1.y;
@@ -53,7 +64,7 @@ bool IntersectSegments(const Point& a1, const Point& a2, const Point& b1, const 
       y = a1.y;
     } else {
       y = (b1.y * d2.x * d1.y + a1.x * d2.y * d1.y - a1.y * d2.y * d1.x - b1.x * d2.y * d1.y) /
-          (d2.x * d1.y - d2.y * d1.x);
+          Cross(d2, d1);
     }
     double x;
     if (d1.x == 0) {
@@ -92,11 +103,11 @@ bool IntersectSegments(const Point& a1, const Point& a2, const Point& b1, const 
 
 double NearestOnSegment(const Point& a, const Point& b, const Point& p, Point& out) {
   const Point d = b - a;
-  const double lengthSquared = d.x * d.x + d.y * d.y;
+  const double lengthSquared = Dot(d, d);
   if (lengthSquared == 0 || !std::isfinite(lengthSquared)) {
     out = a;
   } else {
-    const double t = ((p.x - a.x) * d.x + (p.y - a.y) * d.y) / lengthSquared;
+    const double t = Dot(p - a, d) / lengthSquared;
     // The ends are returned exactly, not as a + (b − a), which may round.
     if (!(t > 0)) {
       out = a;
@@ -113,11 +124,11 @@ bool CircleThrough3(const Point& a, const Point& b, const Point& c, Point& centr
   if (a == b || b == c || a == c) return false;
   const Point ab = b - a;
   const Point ac = c - a;
-  const double cross = ab.x * ac.y - ab.y * ac.x;
+  const double cross = Cross(ab, ac);
   // Collinear within rounding: the area is negligible against the two sides.
-  if (!(std::fabs(cross) > 1e-12 * std::hypot(ab.x, ab.y) * std::hypot(ac.x, ac.y))) return false;
-  const double ab2 = ab.x * ab.x + ab.y * ab.y;
-  const double ac2 = ac.x * ac.x + ac.y * ac.y;
+  if (!(std::fabs(cross) > kCollinearSine * Length(ab) * Length(ac))) return false;
+  const double ab2 = Dot(ab, ab);
+  const double ac2 = Dot(ac, ac);
   const double d = 2 * cross;
   centre = Point(a.x + (ac.y * ab2 - ab.y * ac2) / d, a.y + (ab.x * ac2 - ac.x * ab2) / d);
   return true;

@@ -26,7 +26,7 @@ double Angle(const Point& from, const Point& to);
 double SafeAtan2(double y, double x);
 
 // True when p lies on the segment a–b: p is an end, or the directions a→p and p→b agree
-// within 1e-6 radians (compared modulo 2π, so that +π and −π agree).
+// within kTolerance radians (compared modulo 2π, so that +π and −π agree).
 bool IsBetween(const Point& a, const Point& b, const Point& p);
 
 // Whether the two segments (or, with `asLines`, the two infinite lines) meet, and where.

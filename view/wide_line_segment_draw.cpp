@@ -5,6 +5,7 @@
 
 #include "core/wide_line_segment_entity.h"
 #include "geometry/geometry.h"
+#include "geometry/polygon_area.h"
 #include "text/dash_walk.h"
 #include "text/line_type.h"
 #include "view/render_context.h"
@@ -12,17 +13,6 @@
 
 namespace korvo {
 namespace {
-
-// Twice the signed area of the screen quadrilateral; 0 when it has collapsed onto a line.
-long long DoubleArea(const std::array<ScreenPoint, 4>& q) {
-  long long sum = 0;
-  for (int i = 0; i < 4; ++i) {
-    const ScreenPoint& a = q[i];
-    const ScreenPoint& b = q[(i + 1) % 4];
-    sum += static_cast<long long>(a.x) * b.y - static_cast<long long>(b.x) * a.y;
-  }
-  return sum;
-}
 
 void FillCorners(RenderContext& rc, const Point (&corners)[4]) {
   std::array<ScreenPoint, 4> screen;
@@ -63,7 +53,7 @@ void WideLineSegmentEntity::DrawShape(RenderContext& rc) {
     const Point nb = normal * ((startWidth + slope * to) / 2);
     std::array<ScreenPoint, 4> screen = {rc.WorldToScreen(a + na), rc.WorldToScreen(a - na),
                                          rc.WorldToScreen(b - nb), rc.WorldToScreen(b + nb)};
-    if (DoubleArea(screen) == 0) {
+    if (TwiceSignedArea(screen) == 0) {
       // Thinner than the pen: the dash's centre line.
       const ScreenPoint sa = rc.WorldToScreen(a);
       const ScreenPoint sb = rc.WorldToScreen(b);

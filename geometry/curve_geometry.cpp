@@ -1,4 +1,4 @@
-#include "core/curve_geometry.h"
+#include "geometry/curve_geometry.h"
 
 #include <algorithm>
 #include <cmath>
@@ -71,9 +71,8 @@ bool ParameterRange::Contains(double a, double tolerance) const {
 
 namespace {
 
-// The search for the farthest image point stops when a probe comes this close to the best
-// distance; it is bounded so that degenerate curves (zero radius, NaN) cannot keep it going.
-constexpr double kSearchTolerance = 1e-6;
+// The search for the farthest image point stops when a probe's distance is near the best
+// one; it is bounded so that degenerate curves (zero radius, NaN) cannot keep it going.
 constexpr int kSearchLimit = 200;
 
 // The parameter whose scaled image lies farthest from `center`: a hill climb that starts at
@@ -94,7 +93,7 @@ Point FarthestImagePoint(const CurveFrame& curve, const Scaling& scaling, const 
       bestT = t;
     } else {
       step *= -0.5;
-      if (best - d < kSearchTolerance) break;
+      if (AreNear(best, d)) break;
     }
   }
   return bestPoint;

@@ -1,4 +1,4 @@
-#include "core/curve_intersection.h"
+#include "geometry/curve_intersection.h"
 
 #include <cmath>
 
@@ -6,8 +6,6 @@
 
 namespace korvo {
 namespace {
-
-constexpr double kTolerance = 1e-6;
 
 bool IsFinite(const Point& p) {
   return std::isfinite(p.x) && std::isfinite(p.y);
@@ -23,9 +21,9 @@ double ParameterOf(const Point& unit, double radius) {
 // in order along the line from a; for a = b the point of the circle nearest to a.
 int LineCircleCandidates(const Point& a, const Point& b, double radius, Point candidates[2]) {
   const Point d = b - a;
-  const double dd = d.x * d.x + d.y * d.y;
+  const double dd = Dot(d, d);
   if (dd == 0) {
-    const double length = std::hypot(a.x, a.y);
+    const double length = Length(a);
     if (length == 0) {
       if (radius != 0) return 0;
       candidates[0] = a;
@@ -35,8 +33,8 @@ int LineCircleCandidates(const Point& a, const Point& b, double radius, Point ca
     return 1;
   }
   // |a + t·d|² = radius², a quadratic in t.
-  const double ad = a.x * d.x + a.y * d.y;
-  const double c = a.x * a.x + a.y * a.y - radius * radius;
+  const double ad = Dot(a, d);
+  const double c = Dot(a, a) - radius * radius;
   const double discriminant = ad * ad - dd * c;
   if (!(discriminant >= 0)) return 0;
   if (discriminant == 0) {
@@ -60,8 +58,7 @@ int IntersectCurveWithSegment(const CurveFrame& curve, const ParameterRange* ran
   int appended = 0;
   for (int i = 0; i < count; ++i) {
     const Point& q = candidates[i];
-    const bool onSegment =
-        IsBetween(ua, ub, q) || Distance(q, ua) < kTolerance || Distance(q, ub) < kTolerance;
+    const bool onSegment = IsBetween(ua, ub, q) || AreNear(q, ua) || AreNear(q, ub);
     if (!onSegment) continue;
     if (range != nullptr && !range->Contains(ParameterOf(q, curve.radius), kTolerance)) continue;
     const Point p = curve.FromUnit(q);

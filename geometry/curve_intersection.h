@@ -1,14 +1,14 @@
 #pragma once
 
-#include "core/curve_geometry.h"
+#include "geometry/curve_geometry.h"
 #include "geometry/point.h"
 
 namespace korvo {
 
 // Appends the points where segment a–b (a single point when a = b) meets the curve,
 // restricted to `range` when it is given; returns how many it appended. Points are found
-// in the unit frame and accepted when they lie on the segment or within 1e-6 of one of its
-// ends, and within 1e-6 radians of the range.
+// in the unit frame and accepted when they lie on the segment or within kTolerance of one of
+// its ends, and within kTolerance radians of the range.
 int IntersectCurveWithSegment(const CurveFrame& curve, const ParameterRange* range, const Point& a,
                               const Point& b, PointList& out);
 

@@ -1,4 +1,4 @@
-#include "core/curve_intersection.h"
+#include "geometry/curve_intersection.h"
 
 #include <cmath>
 #include <vector>
