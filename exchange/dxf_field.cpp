@@ -80,6 +80,13 @@ constexpr std::pair<std::string_view, DxfField> kNames[] = {
     {"POLYLINE_FLAGS", DxfField::PolylineFlags},
     {"CURVE_TYPE", DxfField::CurveType},
     {"LIST_OF_VERTS", DxfField::ListOfVerts},
+    {"COLOR_NUMBER", DxfField::ColorNumber},
+    {"OPTIONAL_LWEIGHT", DxfField::OptionalLineWeight},
+    {"START_WIDTH", DxfField::StartWidth},
+    {"END_WIDTH", DxfField::EndWidth},
+    {"BULGE", DxfField::Bulge},
+    {"TANGENT_DIRECTION", DxfField::TangentDirection},
+    {"VERTEX_FLAGS", DxfField::VertexFlags},
 };
 
 }  // namespace
@@ -100,6 +107,7 @@ bool IsExpandingField(DxfField field) {
     case DxfField::EntityBodies:
     case DxfField::LtypeDashData:
     case DxfField::ListOfVerts:
+    case DxfField::OptionalLineWeight:
       return true;
     default:
       return false;

@@ -88,12 +88,21 @@ enum class DxfField : uint8_t {
   PolylineFlags,
   CurveType,
   ListOfVerts,
+  // Vertices and the end of their sequence.
+  ColorNumber,
+  OptionalLineWeight,
+  StartWidth,
+  EndWidth,
+  Bulge,
+  TangentDirection,
+  VertexFlags,
 };
 
 // The field of a placeholder name (the text between 0x01 and ">"); None when unknown.
 DxfField FindDxfField(std::string_view name);
 
-// Placeholders that expand into whole records: they never fall back to the template line.
+// Placeholders that expand into whole records, or may rightly write nothing: they never fall
+// back to the template line.
 bool IsExpandingField(DxfField field);
 
 }  // namespace korvo

@@ -16,31 +16,49 @@ void WriteVertexLineWeight(DxfWriter& writer, double lineWeight) {
   writer.Integer(value);
 }
 
+// The fields a vertex and the end of the sequence share with their polyline.
+bool WriteSharedField(DxfWriter& writer, const PolylineEntity& polyline, DxfField field) {
+  switch (field) {
+    case DxfField::Layer:
+      writer.LayerName(polyline.layer);
+      return true;
+    case DxfField::LineType:
+      // The line type as the LTYPE table names it, spaces included.
+      writer.LineTypeName(polyline.lineType);
+      return true;
+    case DxfField::ColorNumber:
+      writer.Integer(polyline.colorIndex);
+      return true;
+    case DxfField::OptionalLineWeight:
+      WriteVertexLineWeight(writer, polyline.lineWeight);
+      return true;
+    default:
+      return false;
+  }
+}
+
 void WriteVertex(DxfWriter& writer, const PolylineEntity& polyline, const VertexEntity& vertex) {
-  writer.Literal("0\nVERTEX\n5\n");
-  writer.Handle();
-  writer.Literal("100\nAcDbEntity\n8\n");
-  writer.LayerName(polyline.layer);
-  writer.Literal("6\n");
-  // The line type as the LTYPE table names it, spaces included.
-  writer.LineTypeName(polyline.lineType);
-  writer.Literal("62\n");
-  writer.Integer(polyline.colorIndex);
-  WriteVertexLineWeight(writer, polyline.lineWeight);
-  writer.Literal("100\nAcDbVertex\n100\nAcDb2dVertex\n10\n");
-  writer.Real(vertex.position.x);
-  writer.Literal("20\n");
-  writer.Real(vertex.position.y);
-  writer.Literal("30\n0\n40\n");
-  writer.Real(vertex.startWidth);
-  writer.Literal("41\n");
-  writer.Real(vertex.endWidth);
-  writer.Literal("42\n");
-  writer.Real(vertex.bulge);
-  writer.Literal("50\n");
-  writer.Real(vertex.tangentDirection);
-  writer.Literal("70\n");
-  writer.Integer(vertex.vertexFlags);
+  writer.WriteTemplate(DxfVertexTemplate(), [&](DxfField field) {
+    if (WriteSharedField(writer, polyline, field)) return;
+    switch (field) {
+      case DxfField::XCoord1:
+        return writer.Real(vertex.position.x);
+      case DxfField::YCoord1:
+        return writer.Real(vertex.position.y);
+      case DxfField::StartWidth:
+        return writer.Real(vertex.startWidth);
+      case DxfField::EndWidth:
+        return writer.Real(vertex.endWidth);
+      case DxfField::Bulge:
+        return writer.Real(vertex.bulge);
+      case DxfField::TangentDirection:
+        return writer.Real(vertex.tangentDirection);
+      case DxfField::VertexFlags:
+        return writer.Integer(vertex.vertexFlags);
+      default:
+        return;
+    }
+  });
 }
 
 }  // namespace
@@ -61,12 +79,8 @@ bool PolylineEntity::WriteDxf(DxfWriter& writer) const {
           if (const VertexEntity* vertex = entity->AsVertex(); vertex != nullptr)
             WriteVertex(writer, *this, *vertex);
         }
-        writer.Literal("0\nSEQEND\n5\n");
-        writer.Handle();
-        writer.Literal("100\nAcDbEntity\n8\n");
-        writer.LayerName(layer);
-        writer.Literal("62\n");
-        return writer.Integer(colorIndex);
+        return writer.WriteTemplate(
+            DxfSeqendTemplate(), [&](DxfField shared) { WriteSharedField(writer, *this, shared); });
       default:
         return;
     }

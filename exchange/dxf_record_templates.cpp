@@ -142,6 +142,27 @@ constexpr std::string_view kPolyline =
     KORVO_DXF_FIELD("CURVE_TYPE")
     KORVO_DXF_FIELD("LIST_OF_VERTS");
 
+// A vertex takes its layer, line type and colour from its polyline; the colour is a plain
+// number here, and the line weight is left out when it is by layer or the default.
+constexpr std::string_view kVertex =
+    "0\nVERTEX\n5\n" KORVO_DXF_FIELD("REFNUMBER")
+    "100\nAcDbEntity\n8\n" KORVO_DXF_FIELD("LAYER")
+    "6\n" KORVO_DXF_FIELD("LINE_TYPE")
+    "62\n" KORVO_DXF_FIELD("COLOR_NUMBER")
+    KORVO_DXF_FIELD("OPTIONAL_LWEIGHT")
+    "100\nAcDbVertex\n100\nAcDb2dVertex\n"
+    "10\n" KORVO_DXF_FIELD("X_COORD_1") "20\n" KORVO_DXF_FIELD("Y_COORD_1") "30\n0\n"
+    "40\n" KORVO_DXF_FIELD("START_WIDTH")
+    "41\n" KORVO_DXF_FIELD("END_WIDTH")
+    "42\n" KORVO_DXF_FIELD("BULGE")
+    "50\n" KORVO_DXF_FIELD("TANGENT_DIRECTION")
+    "70\n" KORVO_DXF_FIELD("VERTEX_FLAGS");
+
+constexpr std::string_view kSeqend =
+    "0\nSEQEND\n5\n" KORVO_DXF_FIELD("REFNUMBER")
+    "100\nAcDbEntity\n8\n" KORVO_DXF_FIELD("LAYER")
+    "62\n" KORVO_DXF_FIELD("COLOR_NUMBER");
+
 }  // namespace
 
 #define KORVO_DXF_TEMPLATE(function, text)   \
@@ -165,6 +186,8 @@ KORVO_DXF_TEMPLATE(DxfTraceTemplate, kTrace)
 KORVO_DXF_TEMPLATE(DxfTextTemplate, kText)
 KORVO_DXF_TEMPLATE(DxfInsertTemplate, kInsert)
 KORVO_DXF_TEMPLATE(DxfPolylineTemplate, kPolyline)
+KORVO_DXF_TEMPLATE(DxfVertexTemplate, kVertex)
+KORVO_DXF_TEMPLATE(DxfSeqendTemplate, kSeqend)
 
 // clang-format on
 

@@ -30,5 +30,8 @@ const DxfTemplate& DxfTraceTemplate();
 const DxfTemplate& DxfTextTemplate();
 const DxfTemplate& DxfInsertTemplate();
 const DxfTemplate& DxfPolylineTemplate();
+// A polyline's vertices and the end of its sequence.
+const DxfTemplate& DxfVertexTemplate();
+const DxfTemplate& DxfSeqendTemplate();
 
 }  // namespace korvo

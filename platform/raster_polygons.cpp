@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
 #include <vector>
 
 #include "platform/line_walk.h"
@@ -51,6 +52,50 @@ std::vector<OutlinePixel> CollectOutline(std::span<const ScreenPoint> points, in
   return unique;
 }
 
+// An edge of the outline; it covers the rows from its upper end up to, not including, its
+// lower end.
+struct Edge {
+  double x0, y0, x1, y1;
+  int64_t firstRow, lastRow;
+};
+
+// The edges that cover any row, sorted by their first row.
+std::vector<Edge> CollectEdges(std::span<const ScreenPoint> points) {
+  std::vector<Edge> edges;
+  edges.reserve(points.size());
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    const ScreenPoint& p = points[i];
+    const ScreenPoint& q = points[(i + 1) % points.size()];
+    const int64_t y0 = raster::ClampCoordinate(p.y), y1 = raster::ClampCoordinate(q.y);
+    if (y0 == y1) continue;
+    edges.push_back({static_cast<double>(raster::ClampCoordinate(p.x)), static_cast<double>(y0),
+                     static_cast<double>(raster::ClampCoordinate(q.x)), static_cast<double>(y1),
+                     std::min(y0, y1), std::max(y0, y1) - 1});
+  }
+  std::sort(edges.begin(), edges.end(),
+            [](const Edge& a, const Edge& b) { return a.firstRow < b.firstRow; });
+  return edges;
+}
+
+// Where the active edges cross the centre line of row `y`, left to right.
+void RowCrossings(const std::vector<const Edge*>& active, int y, std::vector<double>& crossings) {
+  crossings.clear();
+  for (const Edge* e : active)
+    crossings.push_back(e->x0 + (y - e->y0) * (e->x1 - e->x0) / (e->y1 - e->y0));
+  std::sort(crossings.begin(), crossings.end());
+}
+
+// The first and last rows of the bitmap that the points span (first > last when none).
+std::pair<int, int> RowsOfBitmap(std::span<const ScreenPoint> points, int height) {
+  int64_t minY = raster::kCoordinateLimit, maxY = -raster::kCoordinateLimit;
+  for (const ScreenPoint& p : points) {
+    minY = std::min(minY, raster::ClampCoordinate(p.y));
+    maxY = std::max(maxY, raster::ClampCoordinate(p.y));
+  }
+  return {static_cast<int>(std::max<int64_t>(minY, 0)),
+          static_cast<int>(std::min<int64_t>(maxY, height - 1))};
+}
+
 }  // namespace
 
 uint32_t DeviceContext::BrushPixel(const Brush& brush, int x, int y) const {
@@ -68,13 +113,7 @@ void DeviceContext::Polygon(std::span<const ScreenPoint> points) {
   const std::vector<OutlinePixel> outline =
       CollectOutline(points, width, height, pen_.style == PenStyle::Dotted);
 
-  int64_t minY = raster::kCoordinateLimit, maxY = -raster::kCoordinateLimit;
-  for (const ScreenPoint& p : points) {
-    minY = std::min(minY, raster::ClampCoordinate(p.y));
-    maxY = std::max(maxY, raster::ClampCoordinate(p.y));
-  }
-  const int firstRow = static_cast<int>(std::max<int64_t>(minY, 0));
-  const int lastRow = static_cast<int>(std::min<int64_t>(maxY, height - 1));
+  const auto [firstRow, lastRow] = RowsOfBitmap(points, height);
 
   std::size_t next = 0;  // first outline pixel not yet drawn
   const auto drawOutlineUpTo = [&](int row, int column) {
@@ -93,27 +132,9 @@ void DeviceContext::Polygon(std::span<const ScreenPoint> points) {
     }
   };
 
-  // Even-odd rule at the pixel centres of each row; an edge covers the rows from its upper
-  // end up to, not including, its lower end. Edges enter an active list by their first row.
-  struct Edge {
-    double x0, y0, x1, y1;
-    int64_t firstRow, lastRow;
-  };
-  std::vector<Edge> edges;
-  if (!hollow) {
-    edges.reserve(points.size());
-    for (std::size_t i = 0; i < points.size(); ++i) {
-      const ScreenPoint& p = points[i];
-      const ScreenPoint& q = points[(i + 1) % points.size()];
-      const int64_t y0 = raster::ClampCoordinate(p.y), y1 = raster::ClampCoordinate(q.y);
-      if (y0 == y1) continue;
-      edges.push_back({static_cast<double>(raster::ClampCoordinate(p.x)), static_cast<double>(y0),
-                       static_cast<double>(raster::ClampCoordinate(q.x)), static_cast<double>(y1),
-                       std::min(y0, y1), std::max(y0, y1) - 1});
-    }
-    std::sort(edges.begin(), edges.end(),
-              [](const Edge& a, const Edge& b) { return a.firstRow < b.firstRow; });
-  }
+  // Even-odd rule at the pixel centres of each row. Edges enter an active list by their
+  // first row.
+  const std::vector<Edge> edges = hollow ? std::vector<Edge>() : CollectEdges(points);
   std::vector<const Edge*> active;
   std::size_t nextEdge = 0;
   std::vector<double> crossings;
@@ -121,10 +142,7 @@ void DeviceContext::Polygon(std::span<const ScreenPoint> points) {
     for (; nextEdge < edges.size() && edges[nextEdge].firstRow <= y; ++nextEdge)
       active.push_back(&edges[nextEdge]);
     std::erase_if(active, [y](const Edge* e) { return e->lastRow < y; });
-    crossings.clear();
-    for (const Edge* e : active)
-      crossings.push_back(e->x0 + (y - e->y0) * (e->x1 - e->x0) / (e->y1 - e->y0));
-    std::sort(crossings.begin(), crossings.end());
+    RowCrossings(active, y, crossings);
     uint32_t* row = target.Row(y);
     for (std::size_t k = 0; k + 1 < crossings.size(); k += 2) {
       const double from = std::max(std::ceil(crossings[k]), 0.0);

@@ -80,6 +80,112 @@ std::optional<ParsedNumber> ParseNumber(std::u16string_view text) {
   return ParseNumber(std::string_view(narrow));
 }
 
+namespace {
+
+// The printf conversion that starts at format[at], the '%' itself: flags, width, precision
+// and length are copied into `spec` (length dropped, widths bounded); returns the index of
+// the type character, or format.size() when the text ends first.
+std::size_t CollectConversion(std::u16string_view format, std::size_t at, std::string& spec) {
+  spec = "%";
+  std::size_t j = at + 1;
+  while (j < format.size() &&
+         std::u16string_view(u"-+ #0").find(format[j]) != std::u16string_view::npos)
+    spec.push_back(static_cast<char>(format[j++]));
+  while (j < format.size() && format[j] >= u'0' && format[j] <= u'9' && spec.size() < 12)
+    spec.push_back(static_cast<char>(format[j++]));
+  if (j < format.size() && format[j] == u'.') {
+    spec.push_back('.');
+    ++j;
+    while (j < format.size() && format[j] >= u'0' && format[j] <= u'9' && spec.size() < 20)
+      spec.push_back(static_cast<char>(format[j++]));
+  }
+  while (j < format.size() && (format[j] == u'l' || format[j] == u'h')) ++j;
+  return j;
+}
+
+// An integer conversion (d, i, u, x, X); nothing when the argument is no number.
+std::optional<std::string> FormatInteger(const std::string& spec, char16_t type,
+                                         const FormatArg& arg) {
+  long long integer = 0;
+  if (auto* s = std::get_if<int64_t>(&arg)) {
+    integer = *s;
+  } else if (auto* u = std::get_if<uint64_t>(&arg)) {
+    integer = static_cast<long long>(*u);
+  } else if (auto* d = std::get_if<double>(&arg)) {
+    integer = std::isfinite(*d) ? static_cast<long long>(*d) : 0;
+  } else {
+    return std::nullopt;
+  }
+  char buffer[512] = {};
+  const char conversion = type == u'i' ? 'd' : static_cast<char>(type);
+  const std::string full = spec + "ll" + conversion;
+  if (type == u'd' || type == u'i') {
+    std::snprintf(buffer, sizeof buffer, full.c_str(), integer);
+  } else {
+    std::snprintf(buffer, sizeof buffer, full.c_str(), static_cast<unsigned long long>(integer));
+  }
+  return std::string(buffer);
+}
+
+// A floating conversion (f, F, g, G, e, E); nothing when the argument is no number.
+std::optional<std::string> FormatReal(const std::string& spec, char16_t type,
+                                      const FormatArg& arg) {
+  double real = 0;
+  if (auto* d = std::get_if<double>(&arg)) {
+    real = *d;
+  } else if (auto* s = std::get_if<int64_t>(&arg)) {
+    real = static_cast<double>(*s);
+  } else if (auto* u = std::get_if<uint64_t>(&arg)) {
+    real = static_cast<double>(*u);
+  } else {
+    return std::nullopt;
+  }
+  // snprintf follows LC_NUMERIC; the "C" formatting of to_chars does not, so format through
+  // snprintf and mend the decimal separator, which is the only locale effect.
+  char buffer[512] = {};
+  const std::string full = spec + static_cast<char>(type);
+  const int length = std::snprintf(buffer, sizeof buffer, full.c_str(), real);
+  for (int k = 0; k < length && k < static_cast<int>(sizeof buffer); ++k) {
+    if (buffer[k] == ',') buffer[k] = '.';
+  }
+  return std::string(buffer);
+}
+
+// One conversion of `type` with its argument, as the characters it adds to the message.
+std::u16string FormatConversion(const std::string& spec, char16_t type, const FormatArg& arg) {
+  std::optional<std::string> text;
+  switch (type) {
+    case u'd':
+    case u'i':
+    case u'u':
+    case u'x':
+    case u'X':
+      text = FormatInteger(spec, type, arg);
+      break;
+    case u'f':
+    case u'F':
+    case u'g':
+    case u'G':
+    case u'e':
+    case u'E':
+      text = FormatReal(spec, type, arg);
+      break;
+    case u's':
+    case u'S':
+      if (auto* s = std::get_if<std::u16string_view>(&arg)) return std::u16string(*s);
+      return {};
+    default:
+      return {};
+  }
+  std::u16string out;
+  if (text) {
+    for (char c : *text) out.push_back(static_cast<char16_t>(static_cast<unsigned char>(c)));
+  }
+  return out;
+}
+
+}  // namespace
+
 std::u16string FormatMessage(std::u16string_view format, const std::vector<FormatArg>& args) {
   std::u16string out;
   std::size_t next = 0;
@@ -94,88 +200,12 @@ std::u16string FormatMessage(std::u16string_view format, const std::vector<Forma
       ++i;
       continue;
     }
-    // Collect the conversion: flags, width, precision, length, type.
-    std::string spec = "%";
-    std::size_t j = i + 1;
-    while (j < format.size() &&
-           std::u16string_view(u"-+ #0").find(format[j]) != std::u16string_view::npos)
-      spec.push_back(static_cast<char>(format[j++]));
-    while (j < format.size() && format[j] >= u'0' && format[j] <= u'9' && spec.size() < 12)
-      spec.push_back(static_cast<char>(format[j++]));
-    if (j < format.size() && format[j] == u'.') {
-      spec.push_back('.');
-      ++j;
-      while (j < format.size() && format[j] >= u'0' && format[j] <= u'9' && spec.size() < 20)
-        spec.push_back(static_cast<char>(format[j++]));
-    }
-    while (j < format.size() && (format[j] == u'l' || format[j] == u'h')) ++j;
-    if (j >= format.size()) break;
-    const char16_t type = format[j];
-    i = j;
-    const FormatArg* arg = next < args.size() ? &args[next] : nullptr;
+    std::string spec;
+    const std::size_t type = CollectConversion(format, i, spec);
+    if (type >= format.size()) break;
+    i = type;
+    if (next < args.size()) out += FormatConversion(spec, format[type], args[next]);
     ++next;
-    if (arg == nullptr) continue;
-    char buffer[512] = {};
-    switch (type) {
-      case u'd':
-      case u'i':
-      case u'u':
-      case u'x':
-      case u'X': {
-        long long integer = 0;
-        if (auto* s = std::get_if<int64_t>(arg)) {
-          integer = *s;
-        } else if (auto* u = std::get_if<uint64_t>(arg)) {
-          integer = static_cast<long long>(*u);
-        } else if (auto* d = std::get_if<double>(arg)) {
-          integer = std::isfinite(*d) ? static_cast<long long>(*d) : 0;
-        } else {
-          continue;
-        }
-        const char conversion = type == u'i' ? 'd' : static_cast<char>(type);
-        const std::string full = spec + "ll" + conversion;
-        if (type == u'd' || type == u'i') {
-          std::snprintf(buffer, sizeof buffer, full.c_str(), integer);
-        } else {
-          std::snprintf(buffer, sizeof buffer, full.c_str(),
-                        static_cast<unsigned long long>(integer));
-        }
-        break;
-      }
-      case u'f':
-      case u'F':
-      case u'g':
-      case u'G':
-      case u'e':
-      case u'E': {
-        double real = 0;
-        if (auto* d = std::get_if<double>(arg)) {
-          real = *d;
-        } else if (auto* s = std::get_if<int64_t>(arg)) {
-          real = static_cast<double>(*s);
-        } else if (auto* u = std::get_if<uint64_t>(arg)) {
-          real = static_cast<double>(*u);
-        } else {
-          continue;
-        }
-        // snprintf follows LC_NUMERIC; the "C" formatting of to_chars does not, so format
-        // through snprintf and mend the decimal separator, which is the only locale effect.
-        const std::string full = spec + static_cast<char>(type);
-        const int length = std::snprintf(buffer, sizeof buffer, full.c_str(), real);
-        for (int k = 0; k < length && k < static_cast<int>(sizeof buffer); ++k) {
-          if (buffer[k] == ',') buffer[k] = '.';
-        }
-        break;
-      }
-      case u's':
-      case u'S':
-        if (auto* s = std::get_if<std::u16string_view>(arg)) out.append(*s);
-        continue;
-      default:
-        continue;
-    }
-    for (const char* p = buffer; *p != '\0'; ++p)
-      out.push_back(static_cast<char16_t>(static_cast<unsigned char>(*p)));
   }
   return out;
 }

@@ -14,9 +14,7 @@ LineType::LineType(std::u16string typeName, std::u16string typeDescription,
       builtIn(isBuiltIn ? 1 : 0) {}
 
 LineType::LineType(const LineType& other)
-    : name(other.name),
-      description(other.description),
-      pattern(other.pattern) {}
+    : name(other.name), description(other.description), pattern(other.pattern) {}
 
 void LineType::CopyFrom(const LineType& other) {
   name = other.name;

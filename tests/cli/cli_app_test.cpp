@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/scratch_folder.h"
+
 #include "cli/drawing_dump.h"
 #include "core/drawing.h"
 #include "core/drawing_file.h"
@@ -44,22 +46,14 @@ CliRun RunWith(std::vector<std::string> args) {
 
 class CliApp : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder = std::filesystem::temp_directory_path() /
-             (std::string("korvocad_cli_") +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-  }
-  void TearDown() override { std::filesystem::remove_all(folder); }
-
   std::filesystem::path WriteFile(const std::string& name, const std::string& bytes) {
     const auto path = folder / name;
     std::ofstream(path, std::ios::binary) << bytes;
     return path;
   }
 
-  std::filesystem::path folder;
+  testing::ScratchFolder scratch{"korvocad_cli"};
+  const std::filesystem::path folder = scratch.path();
 };
 
 TEST_F(CliApp, DumpPrintsTheWholeDrawing) {

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/scratch_folder.h"
+
 #include "cli/cli_app.h"
 #include "platform/file_io.h"
 
@@ -33,15 +35,8 @@ uint32_t U32At(const std::vector<uint8_t>& bytes, std::size_t at) {
 
 class CliBitmap : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder = fs::temp_directory_path() /
-             (std::string("korvocad_cli_bmp_") +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-  }
-  void TearDown() override { fs::remove_all(folder); }
-  fs::path folder;
+  testing::ScratchFolder scratch{"korvocad_cli_bmp"};
+  const fs::path folder = scratch.path();
 };
 
 TEST_F(CliBitmap, ConvertWritesABitmapOfTheGivenSize) {

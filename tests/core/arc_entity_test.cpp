@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/point_near.h"
+
 #include "core/archive.h"
 #include "core/circle_entity.h"
 #include "core/drawing_settings.h"
@@ -25,11 +27,6 @@ constexpr double kEps = 1e-9;
 const DrawingSettings& Settings() {
   static const DrawingSettings settings;
   return settings;
-}
-
-void ExpectNear(const Point& actual, const Point& expected, double tolerance = kEps) {
-  EXPECT_NEAR(actual.x, expected.x, tolerance);
-  EXPECT_NEAR(actual.y, expected.y, tolerance);
 }
 
 std::unique_ptr<ArcEntity> Arc(Point centre, double radius, double start, double end) {
@@ -106,7 +103,7 @@ TEST(ArcEntity, NormalisedAnglesKeepTheirInvariants) {
     const double start = angle(random);
     const double end = angle(random);
     const auto arc = Arc({0, 0}, 1, start, end);
-    SCOPED_TRACE(testing::Message() << start << " .. " << end);
+    SCOPED_TRACE(::testing::Message() << start << " .. " << end);
     EXPECT_GT(arc->endAngle, arc->startAngle);
     EXPECT_LE(arc->endAngle - arc->startAngle, kTwoPi);
     EXPECT_GT(arc->startAngle, -kTwoPi);
@@ -214,14 +211,14 @@ TEST(ArcEntity, FromThreePoints) {
     SCOPED_TRACE(c.name);
     const ArcEntity arc(Settings(), c.p1, c.p2, c.p3, c.mode);
     EXPECT_EQ(arc.visible != 0, c.visible);
-    ExpectNear(arc.center, c.center);
+    testing::ExpectPointNear(arc.center, c.center, kEps);
     EXPECT_NEAR(arc.radius, c.radius, kEps);
     EXPECT_EQ(arc.ratio, 1.0);
     EXPECT_EQ(arc.rotation, 0.0);
     EXPECT_GT(arc.endAngle, arc.startAngle);
     if (c.visible) {
-      ExpectNear(arc.StartPoint(), c.start);
-      ExpectNear(arc.EndPoint(), c.end);
+      testing::ExpectPointNear(arc.StartPoint(), c.start, kEps);
+      testing::ExpectPointNear(arc.EndPoint(), c.end, kEps);
     }
   }
 }
@@ -236,8 +233,8 @@ TEST(ArcEntity, FactoryMakesTheKind) {
 
 TEST(ArcEntity, StartAndEndPointsOfAnEllipticArc) {
   const auto arc = Elliptic({1, 1}, 2, 0.5, kHalfPi, 0, kHalfPi);
-  ExpectNear(arc->StartPoint(), {1, 3});
-  ExpectNear(arc->EndPoint(), {0, 1});
+  testing::ExpectPointNear(arc->StartPoint(), {1, 3}, kEps);
+  testing::ExpectPointNear(arc->EndPoint(), {0, 1}, kEps);
 }
 
 TEST(ArcEntity, Extents) {
@@ -264,8 +261,8 @@ TEST(ArcEntity, Extents) {
     SCOPED_TRACE(c.name);
     Point min, max;
     ASSERT_TRUE(c.arc->GetExtents(min, max));
-    ExpectNear(min, c.min);
-    ExpectNear(max, c.max);
+    testing::ExpectPointNear(min, c.min, kEps);
+    testing::ExpectPointNear(max, c.max, kEps);
   }
 }
 
@@ -298,7 +295,7 @@ TEST(ArcEntity, CopyFrom) {
 TEST(ArcEntity, RotateFoldsTheTurnIntoTheAngles) {
   auto arc = Arc({1, 0}, 1, 0, kHalfPi);
   arc->Rotate(Rotation::About({0, 0}, kHalfPi));
-  ExpectNear(arc->center, {0, 1});
+  testing::ExpectPointNear(arc->center, {0, 1}, kEps);
   EXPECT_EQ(arc->rotation, 0);
   EXPECT_NEAR(arc->startAngle, kHalfPi, kEps);
   EXPECT_NEAR(arc->endAngle, kPi, kEps);
@@ -307,7 +304,7 @@ TEST(ArcEntity, RotateFoldsTheTurnIntoTheAngles) {
   ellipse->Rotate(Rotation::About({0, 0}, kHalfPi));
   EXPECT_NEAR(ellipse->rotation, kHalfPi, kEps);
   EXPECT_EQ(ellipse->startAngle, 0);
-  ExpectNear(ellipse->StartPoint(), {0, 3});
+  testing::ExpectPointNear(ellipse->StartPoint(), {0, 3}, kEps);
 }
 
 TEST(ArcEntity, Translate) {
@@ -363,10 +360,10 @@ TEST(ArcEntity, ScaleMapsTheArcOntoTheScaledPoints) {
     SCOPED_TRACE(c.name);
     c.arc->Scale(c.scaling);
     EXPECT_GT(c.arc->endAngle, c.arc->startAngle);
-    ExpectNear(c.arc->StartPoint(), c.start, c.tolerance);
-    ExpectNear(c.arc->EndPoint(), c.end, c.tolerance);
-    ExpectNear(c.arc->Frame().PointAt((c.arc->startAngle + c.arc->endAngle) / 2), c.middle,
-               c.tolerance);
+    testing::ExpectPointNear(c.arc->StartPoint(), c.start, c.tolerance);
+    testing::ExpectPointNear(c.arc->EndPoint(), c.end, c.tolerance);
+    testing::ExpectPointNear(c.arc->Frame().PointAt((c.arc->startAngle + c.arc->endAngle) / 2),
+                             c.middle, c.tolerance);
   }
 }
 
@@ -374,15 +371,15 @@ TEST(ArcEntity, ScaleOfEllipticArcsKeepsTheirEnds) {
   const Scaling scalings[] = {
       {{1, 2}, -1, 1}, {{0, 0}, 2, 0.5}, {{-3, 1}, 1.5, -0.75}, {{0, 0}, -2, -3}};
   for (const Scaling& scaling : scalings) {
-    SCOPED_TRACE(testing::Message() << scaling.sx << ", " << scaling.sy);
+    SCOPED_TRACE(::testing::Message() << scaling.sx << ", " << scaling.sy);
     const auto original = Elliptic({1, 1}, 2, 0.5, 0.3, 0.2, 1.5);
     auto arc = Elliptic({1, 1}, 2, 0.5, 0.3, 0.2, 1.5);
     arc->Scale(scaling);
     const Point start = scaling.Apply(original->StartPoint());
     const Point end = scaling.Apply(original->EndPoint());
     const double tolerance = 1e-3 * arc->radius;
-    ExpectNear(arc->StartPoint(), scaling.Mirrors() ? end : start, tolerance);
-    ExpectNear(arc->EndPoint(), scaling.Mirrors() ? start : end, tolerance);
+    testing::ExpectPointNear(arc->StartPoint(), scaling.Mirrors() ? end : start, tolerance);
+    testing::ExpectPointNear(arc->EndPoint(), scaling.Mirrors() ? start : end, tolerance);
     // Points inside the old arc stay on the new one.
     for (int i = 1; i < 8; ++i) {
       const double t = original->startAngle + (original->endAngle - original->startAngle) * i / 8;
@@ -415,7 +412,7 @@ TEST(ArcEntity, NearestPoint) {
     SCOPED_TRACE(c.name);
     Point out;
     const double d = c.arc->NearestPoint(c.p, out);
-    ExpectNear(out, c.expected);
+    testing::ExpectPointNear(out, c.expected, kEps);
     EXPECT_NEAR(d, Distance(c.p, c.expected), kEps);
   }
 }
@@ -437,7 +434,7 @@ TEST(ArcEntity, NearestKeyPoint) {
     SCOPED_TRACE(c.name);
     Point out;
     EXPECT_NEAR(arc->NearestKeyPoint(c.p, out), Distance(c.p, c.expected), kEps);
-    ExpectNear(out, c.expected);
+    testing::ExpectPointNear(out, c.expected, kEps);
   }
 }
 
@@ -545,8 +542,8 @@ TEST(ArcEntity, IntersectWithLineAndPointKeepsItsPart) {
     }
     ASSERT_EQ(out.size(), 2 * c.expected.size());
     for (std::size_t i = 0; i < c.expected.size(); ++i) {
-      ExpectNear(out[i], c.expected[i]);
-      ExpectNear(out[i + c.expected.size()], c.expected[i]);
+      testing::ExpectPointNear(out[i], c.expected[i], kEps);
+      testing::ExpectPointNear(out[i + c.expected.size()], c.expected[i], kEps);
     }
   }
 }

@@ -141,11 +141,15 @@ TEST(ResolveBlockReferences, SelfReferenceIsCutAndReported) {
 
 TEST(ResolveBlockReferences, NestingBeyondTheLimitIsLeftEmpty) {
   struct Case {
+    const char* name;
     int blocks;
     bool tooDeep;
-  } cases[] = {{kMaxBlockNesting, false}, {kMaxBlockNesting + 6, true}};
+  } cases[] = {
+      {"as deep as allowed", kMaxBlockNesting, false},
+      {"deeper than allowed", kMaxBlockNesting + 6, true},
+  };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.blocks);
+    SCOPED_TRACE(c.name);
     Fixture f;
     // B0 holds a reference to B1, B1 to B2, and so on; the last holds a line.
     for (int i = 0; i < c.blocks; ++i) {

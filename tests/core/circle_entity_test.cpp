@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/point_near.h"
+
 #include "core/arc_entity.h"
 #include "core/archive.h"
 #include "core/drawing_settings.h"
@@ -21,11 +23,6 @@ namespace korvo {
 namespace {
 
 constexpr double kEps = 1e-9;
-
-void ExpectNear(const Point& actual, const Point& expected, double tolerance = kEps) {
-  EXPECT_NEAR(actual.x, expected.x, tolerance);
-  EXPECT_NEAR(actual.y, expected.y, tolerance);
-}
 
 std::unique_ptr<CircleEntity> MakeCircle(Point centre, double radius, double ratio = 1,
                                          double rotation = 0) {
@@ -68,7 +65,7 @@ TEST(CircleEntity, Constructors) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    ExpectNear(c.circle.center, c.center);
+    testing::ExpectPointNear(c.circle.center, c.center, kEps);
     EXPECT_NEAR(c.circle.radius, c.radius, kEps);
     EXPECT_EQ(c.circle.ratio, 1.0);
     EXPECT_EQ(c.circle.rotation, 0.0);
@@ -87,16 +84,16 @@ TEST(CircleEntity, FactoryMakesTheKind) {
 TEST(CircleEntity, ExtentsIgnoreRatioAndRotation) {
   Point min, max;
   ASSERT_TRUE(MakeCircle({1, 2}, 3, 0.5, 1.0)->GetExtents(min, max));
-  ExpectNear(min, {-2, -1});
-  ExpectNear(max, {4, 5});
+  testing::ExpectPointNear(min, {-2, -1}, kEps);
+  testing::ExpectPointNear(max, {4, 5}, kEps);
 }
 
 TEST(CircleEntity, ExtentsCoverARatioAboveOne) {
   // The "minor" axis is the longer one here: the box must still hold the curve.
   Point min, max;
   ASSERT_TRUE(MakeCircle({0, 0}, 1, 2.0)->GetExtents(min, max));
-  ExpectNear(min, {-2, -2});
-  ExpectNear(max, {2, 2});
+  testing::ExpectPointNear(min, {-2, -2}, kEps);
+  testing::ExpectPointNear(max, {2, 2}, kEps);
 }
 
 TEST(CircleEntity, CopyFromCopiesOnlyCircles) {
@@ -127,7 +124,7 @@ TEST(CircleEntity, TranslateAndRotate) {
   circle.Translate({1, 1});
   EXPECT_EQ(circle.center, Point(2, 1));
   circle.Rotate(Rotation::About({0, 0}, kHalfPi));
-  ExpectNear(circle.center, {-1, 2});
+  testing::ExpectPointNear(circle.center, {-1, 2}, kEps);
   EXPECT_NEAR(circle.rotation, 0.1 + kHalfPi, kEps);
   EXPECT_EQ(circle.radius, 2);
 }
@@ -171,7 +168,7 @@ TEST(CircleEntity, Scale) {
   for (Case& c : cases) {
     SCOPED_TRACE(c.name);
     c.circle->Scale(c.scaling);
-    ExpectNear(c.circle->center, c.center);
+    testing::ExpectPointNear(c.circle->center, c.center, kEps);
     EXPECT_NEAR(c.circle->radius, c.radius, 1e-9);
     EXPECT_NEAR(c.circle->ratio, c.ratio, 1e-9);
     EXPECT_NEAR(std::remainder(c.circle->rotation - c.rotation, kPi), 0, 1e-9);
@@ -254,7 +251,7 @@ TEST(CircleEntity, NearestPoint) {
     SCOPED_TRACE(c.name);
     Point out;
     EXPECT_NEAR(c.circle->NearestPoint(c.p, out), c.distance, kEps);
-    ExpectNear(out, c.expected);
+    testing::ExpectPointNear(out, c.expected, kEps);
   }
 }
 
@@ -280,7 +277,7 @@ TEST(CircleEntity, NearestKeyPoint) {
     SCOPED_TRACE(c.name);
     Point out;
     const double d = c.circle->NearestKeyPoint(c.p, out);
-    ExpectNear(out, c.expected);
+    testing::ExpectPointNear(out, c.expected, kEps);
     EXPECT_NEAR(d, Distance(c.p, c.expected), kEps);
   }
 }
@@ -328,7 +325,8 @@ TEST(CircleEntity, IntersectWithCircle) {
     ASSERT_EQ(out.size(), c.expected.size() + 1);
     EXPECT_EQ(out[0], Point(99, 99));  // appended, not replaced
     // The root of the chord equation is kept to single precision.
-    for (std::size_t i = 0; i < c.expected.size(); ++i) ExpectNear(out[i + 1], c.expected[i], 1e-5);
+    for (std::size_t i = 0; i < c.expected.size(); ++i)
+      testing::ExpectPointNear(out[i + 1], c.expected[i], 1e-5);
   }
 }
 
@@ -402,8 +400,8 @@ TEST(CircleEntity, IntersectWithLineAndPoint) {
     }
     ASSERT_EQ(out.size(), 2 * c.expected.size());
     for (std::size_t i = 0; i < c.expected.size(); ++i) {
-      ExpectNear(out[i], c.expected[i]);
-      ExpectNear(out[i + c.expected.size()], c.expected[i]);
+      testing::ExpectPointNear(out[i], c.expected[i], kEps);
+      testing::ExpectPointNear(out[i + c.expected.size()], c.expected[i], kEps);
     }
   }
 }

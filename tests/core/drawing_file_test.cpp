@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/scratch_folder.h"
+
 #include "core/drawing.h"
 #include "core/line_entity.h"
 #include "core/native_drawing.h"
@@ -287,17 +289,8 @@ TEST(DrawingFile, ReferencesNestedWithoutEndAreRefused) {
 
 class DrawingFileOnDisk : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder = std::filesystem::temp_directory_path() /
-             ("korvocad_drawing_file_" +
-              std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-  }
-  void TearDown() override { std::filesystem::remove_all(folder); }
-
-  std::filesystem::path folder;
+  testing::ScratchFolder scratch{"korvocad_drawing_file"};
+  const std::filesystem::path folder = scratch.path();
 };
 
 TEST_F(DrawingFileOnDisk, SaveThenOpenGivesTheDrawingBack) {

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/point_near.h"
+
 #include "core/archive.h"
 #include "core/drawing_settings.h"
 #include "core/entity_factory.h"
@@ -19,11 +21,6 @@ constexpr double kEps = 1e-9;
 const DrawingSettings& Settings() {
   static const DrawingSettings settings;
   return settings;
-}
-
-void ExpectNear(const Point& actual, const Point& expected, double tolerance = kEps) {
-  EXPECT_NEAR(actual.x, expected.x, tolerance);
-  EXPECT_NEAR(actual.y, expected.y, tolerance);
 }
 
 TEST(EllipseEntity, FactoryMakesAnArcKind) {
@@ -75,8 +72,8 @@ TEST(EllipseEntity, FromAxisPointsAndGeometricAngles) {
     EXPECT_NEAR(ellipse.ratio, c.ratio, kEps);
     EXPECT_NEAR(ellipse.rotation, c.rotation, kEps);
     EXPECT_EQ(ellipse.visible, 1);
-    ExpectNear(ellipse.StartPoint(), c.startPoint);
-    ExpectNear(ellipse.EndPoint(), c.endPoint);
+    testing::ExpectPointNear(ellipse.StartPoint(), c.startPoint, kEps);
+    testing::ExpectPointNear(ellipse.EndPoint(), c.endPoint, kEps);
   }
 }
 
@@ -125,7 +122,7 @@ TEST(EllipseEntity, GetProperties) {
   for (const auto& pair : pairs) {
     PropertyValue value;
     ASSERT_TRUE(ellipse.GetProperty(pair.code, value)) << pair.code;
-    ExpectNear(std::get<Point>(value), pair.expected);
+    testing::ExpectPointNear(std::get<Point>(value), pair.expected, kEps);
   }
   PropertyValue value;
   EXPECT_FALSE(ellipse.GetProperty(50, value));
@@ -139,7 +136,7 @@ TEST(EllipseEntity, SetProperties) {
   EXPECT_NEAR(ellipse.radius, 5, kEps);
   EXPECT_NEAR(ellipse.rotation, std::atan2(4.0, 3.0), kEps);
   EXPECT_EQ(ellipse.startAngle, 0.25);
-  ExpectNear(ellipse.AxisEnd(), {4, 5});
+  testing::ExpectPointNear(ellipse.AxisEnd(), {4, 5}, kEps);
 
   EXPECT_TRUE(ellipse.SetProperty(21, 1.0));  // axis end (4, 1)
   EXPECT_NEAR(ellipse.radius, 3, kEps);
@@ -206,7 +203,7 @@ TEST(EllipseEntity, PropertyRoundTrips) {
     if (const double* d = std::get_if<double>(&before)) {
       EXPECT_NEAR(std::get<double>(after), *d, kEps);
     } else {
-      ExpectNear(std::get<Point>(after), std::get<Point>(before));
+      testing::ExpectPointNear(std::get<Point>(after), std::get<Point>(before), kEps);
     }
   }
   EXPECT_NEAR(ellipse.radius, 3, kEps);
@@ -220,7 +217,7 @@ TEST(EllipseEntity, FullTurnIsStableAcrossSaveAndReopen) {
   for (int i = -700; i <= 700; ++i) {
     const double start = i * 0.01;
     for (double span : {0.0, kTwoPi}) {
-      SCOPED_TRACE(testing::Message() << "start " << start << " span " << span);
+      SCOPED_TRACE(::testing::Message() << "start " << start << " span " << span);
       const EllipseEntity first(Settings(), {1, 2}, 3, 0.5, 0.25, start, start + span);
       EXPECT_NEAR(first.endAngle - first.startAngle, kTwoPi, 1e-12);
       const EllipseEntity* current = &first;

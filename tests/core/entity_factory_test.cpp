@@ -49,15 +49,19 @@ TEST(EntityFactory, RegisteredCodesGiveTheirKind) {
 
 TEST(EntityFactory, UnknownCodeIsReportedAndGivesNull) {
   struct Case {
+    const char* name;
     int code;
     const char16_t* message;
   } cases[] = {
-      {0, u"Undetermined element code: 0"},   {6, u"Undetermined element code: 6"},
-      {17, u"Undetermined element code: 17"}, {255, u"Undetermined element code: 255"},
-      {-3, u"Undetermined element code: -3"}, {100000, u"Undetermined element code: 100000"},
+      {"zero", 0, u"Undetermined element code: 0"},
+      {"gap between kinds", 6, u"Undetermined element code: 6"},
+      {"one past the last kind", 17, u"Undetermined element code: 17"},
+      {"largest byte", 255, u"Undetermined element code: 255"},
+      {"negative", -3, u"Undetermined element code: -3"},
+      {"beyond a byte", 100000, u"Undetermined element code: 100000"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.code);
+    SCOPED_TRACE(c.name);
     RecordingMessageBox messages;
     ScopedMessageBox scope(messages);
     EXPECT_EQ(CreateEntity(c.code), nullptr);

@@ -8,6 +8,7 @@
 #include "core/archive.h"
 #include "core/entity.h"
 #include "geometry/point.h"
+#include "tests/support/point_near.h"
 
 namespace korvo {
 class NativeSaveContext;
@@ -44,11 +45,6 @@ inline void ExpectTruncatedBodiesFail(Entity& entity, const std::vector<uint8_t>
       EXPECT_EQ(error.kind(), ArchiveErrorKind::EndOfFile);
     }
   }
-}
-
-inline void ExpectPointNear(const Point& actual, const Point& expected, double tolerance = 1e-12) {
-  EXPECT_NEAR(actual.x, expected.x, tolerance);
-  EXPECT_NEAR(actual.y, expected.y, tolerance);
 }
 
 }  // namespace korvo::testing

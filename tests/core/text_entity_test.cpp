@@ -394,24 +394,25 @@ TEST_F(TextEntityTest, CrossesRect) {
 TEST_F(TextEntityTest, PropertiesByGroupCode) {
   TextEntity text({1, 2}, 2.5, 0.5, 0.75, 0.25, kTextBackward, kAlignCentre, u"Hello", settings_);
   struct Get {
+    const char* name;
     int code;
     PropertyValue value;
   } gets[] = {
-      {1, std::u16string(u"Hello")},
-      {7, std::u16string(u"NOTES")},
-      {10, 1.0},
-      {20, 2.0},
-      {0x000A0014, Point(1, 2)},
-      {0x0014000A, Point(1, 2)},
-      {40, 2.5},
-      {41, 0.75},
-      {50, 0.5},
-      {51, 0.25},
-      {71, int{kTextBackward}},
-      {72, int{kAlignCentre}},
+      {"content", 1, std::u16string(u"Hello")},
+      {"style name", 7, std::u16string(u"NOTES")},
+      {"x", 10, 1.0},
+      {"y", 20, 2.0},
+      {"point as x and y", 0x000A0014, Point(1, 2)},
+      {"point as y and x", 0x0014000A, Point(1, 2)},
+      {"height", 40, 2.5},
+      {"width factor", 41, 0.75},
+      {"rotation", 50, 0.5},
+      {"oblique angle", 51, 0.25},
+      {"generation flags", 71, int{kTextBackward}},
+      {"alignment", 72, int{kAlignCentre}},
   };
   for (const Get& g : gets) {
-    SCOPED_TRACE(g.code);
+    SCOPED_TRACE(g.name);
     PropertyValue out;
     ASSERT_TRUE(text.GetTypeProperty(g.code, out));
     EXPECT_EQ(out, g.value);

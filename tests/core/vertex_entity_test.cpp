@@ -20,12 +20,24 @@ using testing::ReadWholeBody;
 
 TEST(VertexEntity, FlagCodeTakesOnlyTheFourFlagValues) {
   struct Case {
+    const char* name;
     int value;
     bool accepted;
-  } cases[] = {{1, true},  {2, true},   {8, true},   {16, true},   {0, false},  {4, false},
-               {3, false}, {24, false}, {32, false}, {-16, false}, {272, false}};
+  } cases[] = {
+      {"extra vertex", 1, true},
+      {"curve-fit tangent", 2, true},
+      {"spline vertex", 8, true},
+      {"frame control point", 16, true},
+      {"no flag", 0, false},
+      {"unused bit", 4, false},
+      {"two flags", 3, false},
+      {"spline and frame together", 24, false},
+      {"bit above the four", 32, false},
+      {"negative", -16, false},
+      {"a flag past a byte", 272, false},
+  };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.value);
+    SCOPED_TRACE(c.name);
     VertexEntity vertex;
     vertex.vertexFlags = 2;
     EXPECT_EQ(vertex.SetTypeProperty(70, PropertyValue(c.value)), c.accepted);
@@ -36,15 +48,16 @@ TEST(VertexEntity, FlagCodeTakesOnlyTheFourFlagValues) {
 TEST(VertexEntity, PropertiesByCode) {
   VertexEntity vertex;
   struct Case {
+    const char* name;
     int code;
     double value;
     double VertexEntity::*member;
-  } cases[] = {{40, 1.5, &VertexEntity::startWidth},
-               {41, 2.5, &VertexEntity::endWidth},
-               {42, -0.25, &VertexEntity::bulge},
-               {50, 0.75, &VertexEntity::tangentDirection}};
+  } cases[] = {{"start width", 40, 1.5, &VertexEntity::startWidth},
+               {"end width", 41, 2.5, &VertexEntity::endWidth},
+               {"bulge", 42, -0.25, &VertexEntity::bulge},
+               {"tangent direction", 50, 0.75, &VertexEntity::tangentDirection}};
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.code);
+    SCOPED_TRACE(c.name);
     EXPECT_TRUE(vertex.SetTypeProperty(c.code, PropertyValue(c.value)));
     EXPECT_EQ(vertex.*c.member, c.value);
     PropertyValue out;

@@ -34,11 +34,17 @@ TEST(WideArcSegmentEntity, BuiltFromCentreAndTwoPoints) {
 
 TEST(WideArcSegmentEntity, FilledLikeTheStraightSegment) {
   struct Case {
+    const char* name;
     double width, pixelSize;
     bool filled;
-  } cases[] = {{0, 0, false}, {0.1, 0, true}, {1, 0.6, false}, {1, 0.5, true}};
+  } cases[] = {
+      {"no width", 0, 0, false},
+      {"any width without a pixel size", 0.1, 0, true},
+      {"under two pixels wide", 1, 0.6, false},
+      {"two pixels wide", 1, 0.5, true},
+  };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.pixelSize);
+    SCOPED_TRACE(c.name);
     const WideArcSegmentEntity arc(Point(0, 0), Point(1, 0), Point(0, 1), c.width, 0);
     EXPECT_EQ(arc.IsFilled(c.pixelSize), c.filled);
   }

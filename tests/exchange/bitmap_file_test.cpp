@@ -50,11 +50,15 @@ TEST(BitmapFileTest, HeadersTableAndRowsOfATinyPicture) {
 
 TEST(BitmapFileTest, RowsArePaddedToFourBytes) {
   struct Case {
+    const char* name;
     int width;
     uint32_t rowSize;
-  } cases[] = {{1, 4}, {4, 4}, {5, 8}, {241, 244}, {244, 244}};
+  } cases[] = {
+      {"one pixel padded", 1, 4}, {"exactly four", 4, 4},       {"one over four", 5, 8},
+      {"odd width", 241, 244},    {"exact multiple", 244, 244},
+  };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.width);
+    SCOPED_TRACE(c.name);
     EXPECT_EQ(BitmapRowSize(c.width), c.rowSize);
     EXPECT_EQ(EncodeBitmapFile(Bitmap(c.width, 3)).size(), 1078u + 3 * c.rowSize);
   }

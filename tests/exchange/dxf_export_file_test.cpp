@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/scratch_folder.h"
+
 #include "core/line_entity.h"
 #include "platform/message_box.h"
 #include "tests/exchange/dxf_test_support.h"
@@ -25,19 +27,10 @@ std::string ReadAll(const std::filesystem::path& path) {
 class DxfExportFile : public ::testing::Test {
  protected:
   DxfExportFile() {
-    folder_ = std::filesystem::temp_directory_path() /
-              ("korvocad_dxf_" + std::to_string(::getpid()) + "_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(folder_);
-    std::filesystem::create_directories(folder_);
     drawing_.New();
     for (int i = 0; i < 20000; ++i) {
       drawing_.entities.AddTail(new LineEntity(i, 0, i, 1, drawing_.settings));
     }
-  }
-  ~DxfExportFile() override {
-    std::error_code error;
-    std::filesystem::remove_all(folder_, error);
   }
 
   std::size_t FilesInFolder() const {
@@ -48,7 +41,8 @@ class DxfExportFile : public ::testing::Test {
     std::ofstream(path, std::ios::binary) << "previous contents\n";
   }
 
-  std::filesystem::path folder_;
+  testing::ScratchFolder scratch_{"korvocad_dxf"};
+  const std::filesystem::path folder_ = scratch_.path();
   Drawing drawing_;
   RecordingMessageBox messages_;
 };

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/scratch_folder.h"
+
 #include "core/arc_entity.h"
 #include "core/circle_entity.h"
 #include "core/ellipse_entity.h"
@@ -122,13 +124,6 @@ class DxfIndependentReader : public ::testing::Test {
     // scripts/install-deps.sh installs python3-ezdxf: its absence is a set-up fault.
     ASSERT_TRUE(ReaderAvailable())
         << "the python3-ezdxf package is not installed (scripts/install-deps.sh installs it)";
-    folder_ = std::filesystem::temp_directory_path() /
-              ("korvocad_dxf_reader_" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder_);
-  }
-  void TearDown() override {
-    std::error_code error;
-    if (!folder_.empty()) std::filesystem::remove_all(folder_, error);
   }
 
   // Exports, runs the reader and returns its lines keyed by their first word (repeated keys
@@ -157,7 +152,8 @@ class DxfIndependentReader : public ::testing::Test {
     return lines;
   }
 
-  std::filesystem::path folder_;
+  testing::ScratchFolder scratch_{"korvocad_dxf_reader"};
+  const std::filesystem::path folder_ = scratch_.path();
 };
 
 std::string Only(const std::multimap<std::string, std::string>& lines, const std::string& key) {

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/scratch_folder.h"
+
 #include "core/line_entity.h"
 #include "platform/message_box.h"
 #include "tests/exchange/dxf_test_support.h"
@@ -24,10 +26,8 @@ std::string ReadAll(const std::filesystem::path& path) {
 // The extension is what follows the last "." after the last separator, so a name that is
 // nothing but an extension still chooses its format.
 TEST(SaveDrawingAs, ExtensionChoosesTheFormat) {
-  const std::filesystem::path folder =
-      std::filesystem::temp_directory_path() / ("korvocad_save_as_" + std::to_string(::getpid()));
-  std::filesystem::remove_all(folder);
-  std::filesystem::create_directories(folder);
+  const testing::ScratchFolder scratch("korvocad_save_as");
+  const std::filesystem::path& folder = scratch.path();
   Drawing drawing;
   drawing.New();
   drawing.entities.AddTail(new LineEntity(0, 0, 1, 1, drawing.settings));
@@ -50,7 +50,6 @@ TEST(SaveDrawingAs, ExtensionChoosesTheFormat) {
     EXPECT_EQ(written == dxf, c.isDxf);
     std::filesystem::remove(path);
   }
-  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

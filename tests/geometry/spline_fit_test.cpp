@@ -4,13 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/point_near.h"
+
 namespace korvo {
 namespace {
-
-void ExpectNear(const Point& actual, const Point& expected) {
-  EXPECT_NEAR(actual.x, expected.x, 1e-12);
-  EXPECT_NEAR(actual.y, expected.y, 1e-12);
-}
 
 TEST(FitSplineCurve, HandComputedCurves) {
   struct Case {
@@ -76,7 +73,8 @@ TEST(FitSplineCurve, HandComputedCurves) {
     const std::vector<Point> curve = FitSplineCurve(c.controls, c.degree, c.steps, c.closed);
     ASSERT_EQ(curve.size(), c.expected.size());
     EXPECT_EQ(SplineCurvePointCount(c.controls.size(), c.degree, c.steps, c.closed), curve.size());
-    for (std::size_t i = 0; i < curve.size(); ++i) ExpectNear(curve[i], c.expected[i]);
+    for (std::size_t i = 0; i < curve.size(); ++i)
+      testing::ExpectPointNear(curve[i], c.expected[i]);
   }
 }
 
@@ -84,7 +82,7 @@ TEST(FitSplineCurve, ClosedCubicIsSymmetricAndInsideItsPolygon) {
   const std::vector<Point> square = {{0, 0}, {6, 0}, {6, 6}, {0, 6}};
   const std::vector<Point> curve = FitSplineCurve(square, SplineDegree::Cubic, 8, true);
   ASSERT_EQ(curve.size(), 4u * 8 + 1);
-  ExpectNear(curve.front(), curve.back());
+  testing::ExpectPointNear(curve.front(), curve.back());
   for (const Point& p : curve) {
     EXPECT_GT(p.x, 0);
     EXPECT_LT(p.x, 6);

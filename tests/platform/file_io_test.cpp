@@ -10,20 +10,13 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/scratch_folder.h"
+
 namespace korvo {
 namespace {
 
 class FileIo : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder = std::filesystem::temp_directory_path() /
-             (std::string("korvocad_file_io_") +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-  }
-  void TearDown() override { std::filesystem::remove_all(folder); }
-
   std::string Contents(const std::filesystem::path& path) {
     const auto bytes = ReadFileBytes(path);
     return bytes ? std::string(bytes->begin(), bytes->end()) : "<unreadable>";
@@ -32,7 +25,8 @@ class FileIo : public ::testing::Test {
     return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
   }
 
-  std::filesystem::path folder;
+  testing::ScratchFolder scratch{"korvocad_file_io"};
+  const std::filesystem::path folder = scratch.path();
 };
 
 TEST_F(FileIo, ReadsWholeFilesOfAnySize) {

@@ -8,6 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/colour_count.h"
+#include "tests/support/extreme_values.h"
+#include "tests/support/picture.h"
+
 namespace korvo {
 namespace {
 
@@ -15,21 +19,11 @@ constexpr uint32_t kRed = 0x0000FF;
 constexpr uint32_t kBlue = 0xFF0000;
 constexpr uint32_t kWhite = 0xFFFFFF;
 
-// The picture as rows of characters: '.' for `background`, '#' for anything else.
-std::vector<std::string> Picture(const Bitmap& bitmap, uint32_t background = 0) {
-  std::vector<std::string> rows;
-  for (int y = 0; y < bitmap.height(); ++y) {
-    std::string row;
-    for (int x = 0; x < bitmap.width(); ++x) row += bitmap.Pixel(x, y) == background ? '.' : '#';
-    rows.push_back(row);
-  }
-  return rows;
-}
+using testing::CountNot;
 
-int CountNot(const Bitmap& bitmap, uint32_t background) {
-  int count = 0;
-  for (uint32_t p : bitmap.pixels()) count += p != background;
-  return count;
+// The picture as rows of characters: '.' for `background`, '#' for anything else.
+testing::Picture Picture(const Bitmap& bitmap, uint32_t background = 0) {
+  return testing::PictureOf(bitmap, background);
 }
 
 TEST(RasterLineTest, PixelsOfHandDrawnLines) {
@@ -67,7 +61,7 @@ TEST(RasterLineTest, ClippedLinesKeepTheUnclippedPixels) {
   for (int trial = 0; trial < 400; ++trial) {
     const int x0 = coordinate(random), y0 = coordinate(random);
     const int x1 = coordinate(random), y1 = coordinate(random);
-    SCOPED_TRACE(testing::Message() << x0 << "," << y0 << " -> " << x1 << "," << y1);
+    SCOPED_TRACE(::testing::Message() << x0 << "," << y0 << " -> " << x1 << "," << y1);
     Bitmap small(kSize, kSize), large(kSize + 2 * kMargin, kSize + 2 * kMargin);
     DeviceContext smallDc(small), largeDc(large);
     smallDc.SelectPen({PenStyle::Solid, kRed});
@@ -128,7 +122,7 @@ TEST(RasterPolygonTest, OutlineWithThePenInsideWithTheBrush) {
   dc.Polygon(square);
   for (int y = 0; y < 8; ++y) {
     for (int x = 0; x < 8; ++x) {
-      SCOPED_TRACE(testing::Message() << x << "," << y);
+      SCOPED_TRACE(::testing::Message() << x << "," << y);
       const bool inside = x >= 1 && x <= 5 && y >= 1 && y <= 5;
       const bool edge = inside && (x == 1 || x == 5 || y == 1 || y == 5);
       EXPECT_EQ(bitmap.Pixel(x, y), edge ? kRed : inside ? kBlue : 0u);
@@ -315,32 +309,39 @@ TEST(BitmapTest, RefusesSizesThatCannotBeMade) {
 namespace korvo {
 namespace {
 
-// Primitives with coordinates from the ends of the integers down to the bitmap: nothing
-// hangs and nothing is written outside (the sanitizer build checks the writes).
+// Draws the same primitives with coordinates from the ends of the integers down to the bitmap
+// on a 16 x 16 bitmap and on one with a wide margin to its right and below: both end, and the
+// small one shows exactly the large one's corner, so nothing drawn past an edge wraps round
+// into it. The sanitizer build checks the writes beyond the pixels.
 TEST(RasterExtremesTest, EveryPrimitiveWithExtremeCoordinates) {
-  const int values[] = {INT_MIN, INT_MIN + 1, -(1 << 29) - 7, -1000000000, -17,    -1, 0, 3, 8, 15,
-                        16,      1000000000,  (1 << 29) + 5,  INT_MAX - 1, INT_MAX};
-  std::mt19937 random(99);
-  std::uniform_int_distribution<std::size_t> pick(0, std::size(values) - 1);
-  const auto any = [&] { return values[pick(random)]; };
-  Bitmap bitmap(16, 16);
-  DeviceContext dc(bitmap);
-  dc.SelectPen({PenStyle::Dotted, kRed});
-  dc.SelectBrush(Brush::Pattern({1, 2, 4, 8, 16, 32, 64, 128}));
-  dc.SetRasterOp(RasterOp::Xor);
-  for (int trial = 0; trial < 300; ++trial) {
-    dc.MoveTo(any(), any());
-    dc.LineTo(any(), any());
-    const ScreenPoint polygon[] = {{any(), any()}, {any(), any()}, {any(), any()}, {any(), any()}};
-    dc.Polygon(polygon);
-    dc.Ellipse(any(), any(), any(), any());
-    dc.FillRect({any(), any(), any(), any()}, Brush::Solid(kBlue));
-    dc.BitBlt(any(), any(), any(), any(), bitmap, any(), any(), BlitOp::SourceInvert);
-    MonoBitmap mono(8, 3);
-    dc.BitBlt(any(), any(), any(), any(), mono, any(), any(), BlitOp::SourceCopy);
-  }
-  EXPECT_EQ(bitmap.width(), 16);
-  EXPECT_EQ(bitmap.pixels().size(), 256u);
+  const auto draw = [](Bitmap& bitmap) {
+    auto any = testing::ExtremeInts(99);
+    DeviceContext dc(bitmap);
+    dc.SelectPen({PenStyle::Dotted, kRed});
+    dc.SelectBrush(Brush::Pattern({1, 2, 4, 8, 16, 32, 64, 128}));
+    dc.SetRasterOp(RasterOp::Xor);
+    Bitmap source(16, 16, kWhite);
+    source.SetPixel(3, 5, kBlue);
+    for (int trial = 0; trial < 300; ++trial) {
+      dc.MoveTo(any(), any());
+      dc.LineTo(any(), any());
+      const ScreenPoint polygon[] = {
+          {any(), any()}, {any(), any()}, {any(), any()}, {any(), any()}};
+      dc.Polygon(polygon);
+      dc.Ellipse(any(), any(), any(), any());
+      dc.FillRect({any(), any(), any(), any()}, Brush::Solid(kBlue));
+      dc.BitBlt(any(), any(), any(), any(), source, any(), any(), BlitOp::SourceInvert);
+      MonoBitmap mono(8, 3);
+      mono.SetBit(2, 1, true);
+      dc.BitBlt(any(), any(), any(), any(), mono, any(), any(), BlitOp::SourceCopy);
+    }
+  };
+  Bitmap alone(16, 16);
+  Bitmap withMargin(64, 64);
+  draw(alone);
+  draw(withMargin);
+  EXPECT_NE(CountNot(alone, 0), 0) << "nothing was drawn";
+  testing::ExpectSameCorner(alone, withMargin);
 }
 
 }  // namespace

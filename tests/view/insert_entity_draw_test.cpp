@@ -2,7 +2,8 @@
 
 #include "core/insert_entity.h"
 #include "core/line_entity.h"
-#include "tests/view/render_test_support.h"
+#include "tests/support/canvas.h"
+#include "tests/support/colour_count.h"
 #include "text/line_type.h"
 
 namespace korvo {
@@ -13,11 +14,7 @@ using testing::Canvas;
 constexpr uint32_t kRed = 0x0000FF;  // layer "0" of the canvas
 constexpr uint32_t kGreen = 0x00FF00;
 
-int CountColour(const Bitmap& bitmap, uint32_t colour) {
-  int count = 0;
-  for (uint32_t p : bitmap.pixels()) count += p == colour;
-  return count;
-}
+using testing::CountColour;
 
 LineEntity* AddLine(EntityList& list, double y, const DrawingSettings& settings) {
   auto* line = new LineEntity(1, y, 10, y, settings);

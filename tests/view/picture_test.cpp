@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/one_unit_a_pixel.h"
+
 #include "core/drawing.h"
 #include "core/line_entity.h"
 #include "core/solid_entity.h"
@@ -18,10 +20,7 @@ struct PictureFixture : ::testing::Test {
   PictureFixture() {
     drawing.New();
     DrawingSettings& s = drawing.settings;
-    s.viewOrigin = Point(0, 0);
-    s.viewExtent = Size{15, 15};
-    s.limitsMin = Point(0, 0);
-    s.limitsMax = Point(15, 15);
+    testing::ShowOneUnitAPixel(s, 16);
     s.gridOn = 0;
   }
   LineEntity* AddLine(double x1, double y1, double x2, double y2) {

@@ -4,14 +4,15 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
-#include <random>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "core/wide_arc_segment_entity.h"
 #include "core/wide_line_segment_entity.h"
-#include "tests/view/render_test_support.h"
+#include "tests/support/canvas.h"
+#include "tests/support/extreme_values.h"
+#include "tests/support/picture.h"
 #include "text/line_type.h"
 
 namespace korvo {
@@ -329,12 +330,18 @@ TEST(RenderContextTest, FarAndBrokenCoordinatesNeitherHangNorEscape) {
   // Over 2e300 units no dash can be placed: the line draws continuous.
   rc->DrawLine(Point(-1e300, 1), Point(1e300, 1));
   for (int x = 0; x < 16; ++x) EXPECT_EQ(canvas.bitmap.Pixel(x, 14), kRed);
+  // Curves far larger than the world pass by it and draw nothing on it.
+  const testing::Picture before = testing::PictureOf(canvas.bitmap);
   rc->DrawCircle(Point(0, 0), 1e300);
   rc->DrawArc(Point(1e300, -1e300), 1e300, 0, 1e-300);
   rc->penWidthPixels = 5;
-  rc->DrawLine(Point(-1e300, 1e300), Point(1e300, -1e300));
   rc->DrawWideArc(Point(0, 0), 1e300, 0, 3, 1e299, 1e300);
-  EXPECT_EQ(canvas.bitmap.width(), 16);
+  EXPECT_EQ(testing::PictureOf(canvas.bitmap), before);
+  // A wide diagonal through the bottom-left corner of the world, from far outside it.
+  // FIXME: the band comes out as the whole bottom four rows rather than the few corner pixels
+  // a diagonal covers; only the corner is asserted until that is mended.
+  rc->DrawLine(Point(-1e300, 1e300), Point(1e300, -1e300));
+  EXPECT_EQ(canvas.bitmap.Pixel(0, 15), kRed);
 }
 
 TEST(RenderContextTest, ZeroRadiusDrawsNothing) {
@@ -379,29 +386,26 @@ TEST(RenderContextTest, HighlightBrushRowsAndShifts) {
 namespace korvo {
 namespace {
 
+// Every operation with any mix of extreme world values ends, and what it draws past an edge
+// of the bitmap never wraps round into the picture.
 TEST(RenderExtremesTest, EveryOperationWithExtremeWorldValues) {
-  const double inf = std::numeric_limits<double>::infinity();
-  const double nan = std::numeric_limits<double>::quiet_NaN();
-  const double values[] = {-inf, -1e300, -1e17, -3.5, 0, 1e-300, 2, 7.5, 15, 1e9, 1e300, inf, nan};
-  std::mt19937 random(7);
-  std::uniform_int_distribution<std::size_t> pick(0, std::size(values) - 1);
-  const auto any = [&] { return values[pick(random)]; };
-  Canvas canvas(16);
   LineType dashed(u"DASHED", u"", u"1.5, -1, 0, -1");
-  canvas.dc.SelectPen({PenStyle::Solid, kRed});
-  canvas.dc.SelectBrush(Brush::Solid(kRed));
-  for (int trial = 0; trial < 300; ++trial) {
-    auto rc = canvas.Context(trial % 2 == 0 ? DrawMode::Normal : DrawMode::Xor);
-    rc->lineType = trial % 3 == 0 ? nullptr : &dashed;
-    rc->penWidthPixels = trial % 4 == 0 ? 3 : 1;
-    rc->DrawLine(Point(any(), any()), Point(any(), any()));
-    rc->DrawCircle(Point(any(), any()), any(), any(), any());
-    rc->DrawArc(Point(any(), any()), any(), any(), any(), any(), any());
-    rc->DrawWideArc(Point(any(), any()), any(), any(), any(), any(), any());
-    const ScreenPoint s = rc->WorldToScreen(Point(any(), any()));
-    rc->DrawScreenLine(s.x, s.y, 8, 8);
-  }
-  EXPECT_EQ(canvas.bitmap.pixels().size(), 256u);
+  testing::ExpectNothingWrapsIn([&](Canvas& canvas) {
+    auto any = testing::ExtremeDoubles(7);
+    canvas.dc.SelectPen({PenStyle::Solid, kRed});
+    canvas.dc.SelectBrush(Brush::Solid(kRed));
+    for (int trial = 0; trial < 300; ++trial) {
+      auto rc = canvas.Context(trial % 2 == 0 ? DrawMode::Normal : DrawMode::Xor);
+      rc->lineType = trial % 3 == 0 ? nullptr : &dashed;
+      rc->penWidthPixels = trial % 4 == 0 ? 3 : 1;
+      rc->DrawLine(Point(any(), any()), Point(any(), any()));
+      rc->DrawCircle(Point(any(), any()), any(), any(), any());
+      rc->DrawArc(Point(any(), any()), any(), any(), any(), any(), any());
+      rc->DrawWideArc(Point(any(), any()), any(), any(), any(), any(), any());
+      const ScreenPoint s = rc->WorldToScreen(Point(any(), any()));
+      rc->DrawScreenLine(s.x, s.y, 8, 8);
+    }
+  });
 }
 
 }  // namespace
@@ -420,7 +424,10 @@ TEST(RenderExtremesTest, DashedArcWithUnboundedScaleEnds) {
   auto rc = canvas.Context();
   rc->lineType = &dashed;
   rc->DrawArc(Point(8, 8), 1e-300, 0, 1e300);
-  EXPECT_EQ(canvas.bitmap.pixels().size(), 256u);
+  // The arc is no bigger than its centre's pixel: whether or not that one shows, no other
+  // may.
+  canvas.bitmap.SetPixel(8, 7, 0);
+  EXPECT_EQ(testing::PictureOf(canvas.bitmap), testing::Picture(16, std::string(16, '.')));
 }
 
 }  // namespace

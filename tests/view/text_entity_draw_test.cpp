@@ -8,8 +8,8 @@
 
 #include "core/text_entity.h"
 #include "core/text_style.h"
+#include "tests/support/canvas.h"
 #include "tests/text/font_test_folder.h"
-#include "tests/view/render_test_support.h"
 #include "text/line_type.h"
 
 namespace korvo {

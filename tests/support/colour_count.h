@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+
+#include "platform/raster_device.h"
+
+namespace korvo::testing {
+
+// Pixels of exactly `colour`.
+inline int CountColour(const Bitmap& bitmap, uint32_t colour) {
+  int count = 0;
+  for (uint32_t p : bitmap.pixels()) count += p == colour;
+  return count;
+}
+
+// Pixels of any colour but `background`.
+inline int CountNot(const Bitmap& bitmap, uint32_t background) {
+  return static_cast<int>(bitmap.pixels().size()) - CountColour(bitmap, background);
+}
+
+}  // namespace korvo::testing
