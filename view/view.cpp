@@ -33,8 +33,10 @@ void View::Resize(int width, int height) {
   const bool largeScreen = height >= kLargeScreenHeight;
   cursorAperture_ = largeScreen ? 20 : 10;
   pickBoxSize_ = largeScreen ? 14 : 8;
-  // The cursor drawn on the old window went with it; the next paint draws it again.
+  // The cursor drawn on the old window went with it: hiding it now draws nothing, and the
+  // next paint draws it again.
   window_ = Bitmap(width, height, BackgroundColour());
+  drawnCursor_.style = CursorStyle::None;
   windowInvalid_ = true;
   InvalidatePicture(true);
 }

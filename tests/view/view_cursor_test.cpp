@@ -115,6 +115,20 @@ TEST_F(CursorFixture, HidingRemovesTheShapeThatWasShown) {
   EXPECT_EQ(CountNot(0), 0);
 }
 
+TEST_F(CursorFixture, CursorHiddenAfterASizeChangeDrawsNothing) {
+  view.Paint();
+  view.ShowCursor(true, {20, 15});
+  view.Resize(30, 20);
+  view.HideCursor();
+  EXPECT_EQ(view.window(), Bitmap(30, 20, 0));
+  view.ShowCursor(true, {5, 5});
+  view.Resize(40, 30);
+  view.Paint();  // draws the cursor anew at its world point
+  EXPECT_EQ(CountNot(0), 69);
+  view.HideCursor();
+  EXPECT_EQ(CountNot(0), 0);
+}
+
 TEST_F(CursorFixture, SnapHookGivesTheCursorItsPlace) {
   view.snapCursor = [](const Point& raw) {
     return Point(std::round(raw.x / 50) * 50, std::round(raw.y / 50) * 50);

@@ -13,6 +13,21 @@ using testing::kRed;
 using testing::kWhite;
 using testing::ViewFixture;
 
+TEST(ViewTest, StartsWithoutAPictureAndWithTheCursorHidden) {
+  testing::MemoryProfile profile;
+  profile.SetInt(u"SETTINGS", u"WHITEBCKG", 1);
+  Drawing drawing;
+  View view(drawing, profile);
+  EXPECT_TRUE(view.whiteBackground());
+  EXPECT_TRUE(view.needsRegen());
+  EXPECT_EQ(view.offscreenBitmap(), nullptr);
+  EXPECT_TRUE(view.zoomInMode);
+  EXPECT_FALSE(view.cursorVisible());
+  EXPECT_EQ(view.keyCursor, (ScreenPoint{-2147483647, 2147483647}));
+  view.Paint();  // no client area yet: nothing to paint
+  EXPECT_EQ(view.offscreenBitmap(), nullptr);
+}
+
 TEST_F(ViewFixture, MappingRoundsHalvesAwayFromZero) {
   EXPECT_EQ(view.PixelSize(), 10);
   EXPECT_EQ(view.WorldToScreen(Point(0, 0)), (ScreenPoint{0, 11}));
@@ -201,6 +216,28 @@ TEST_F(ViewFixture, SelectingAndDeselectingMatchesAFullRegeneration) {
       step("deselect all", [&] { drawing.DeselectAll(); });
     }
     EXPECT_EQ(*view.offscreenBitmap(), unselected);
+  }
+}
+
+// The pattern of a selected solid lines up with the window whether the window is the centre
+// of a triple picture or a picture of its own.
+TEST_F(ViewFixture, HighlightPatternLinesUpWithTheWindow) {
+  auto* solid = new SolidEntity(10, 10, 120, 80, drawing.settings);
+  solid->SetColorIndex(5);
+  drawing.entities.AddTail(solid);
+  drawing.Select(solid);
+  for (const ScreenPoint size : {ScreenPoint{16, 12}, {17, 13}, {18, 15}, {19, 14}}) {
+    SCOPED_TRACE(size.x);
+    view.Resize(size.x, size.y);
+    view.bitmapByteLimit = Bitmap::kMaxBytes;
+    view.Paint();
+    ASSERT_TRUE(view.tripleBitmap());
+    const Bitmap triple = view.window();
+    view.bitmapByteLimit = static_cast<std::size_t>(size.x) * size.y * 4;
+    view.InvalidatePicture(true);
+    view.Paint();
+    ASSERT_FALSE(view.tripleBitmap());
+    EXPECT_EQ(view.window(), triple);
   }
 }
 
