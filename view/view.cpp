@@ -17,7 +17,7 @@ constexpr int kLargeScreenHeight = 480;
 View::View(Drawing& drawing, Profile& profile) : drawing_(drawing), profile_(profile) {
   whiteBackground_ = profile_.GetInt(kSettingsSection, kWhiteBackgroundKey, 0) != 0;
   drawing_.SetModifiedListener([this](bool modified) {
-    if (modified) InvalidatePicture(false);
+    if (modified) InvalidatePicture(PictureBitmap::Keep);
   });
 }
 
@@ -38,12 +38,12 @@ void View::Resize(int width, int height) {
   window_ = Bitmap(width, height, BackgroundColour());
   drawnCursor_.style = CursorStyle::None;
   windowInvalid_ = true;
-  InvalidatePicture(true);
+  InvalidatePicture(PictureBitmap::Delete);
 }
 
-void View::InvalidatePicture(bool deleteBitmap) {
+void View::InvalidatePicture(PictureBitmap bitmap) {
   needsRegen_ = true;
-  if (deleteBitmap) offscreen_.reset();
+  if (bitmap == PictureBitmap::Delete) offscreen_.reset();
 }
 
 void View::RepaintNow() {
@@ -55,7 +55,7 @@ void View::SetWhiteBackground(bool on) {
   whiteBackground_ = on;
   windowBackground_ = BackgroundColour();
   profile_.SetInt(kSettingsSection, kWhiteBackgroundKey, on ? 1 : 0);
-  InvalidatePicture(true);
+  InvalidatePicture(PictureBitmap::Delete);
   if (changed) windowInvalid_ = true;
 }
 

@@ -27,6 +27,10 @@ enum class CursorStyle {
 // Which way a line step scrolls: the direction the window moves over the drawing.
 enum class ScrollDirection { Left, Right, Up, Down };
 
+// Whether invalidating the picture also releases the off-screen bitmap (to be made anew at
+// the next paint, as after a size change).
+enum class PictureBitmap { Keep, Delete };
+
 // Whether a drag ends by moving the window or is abandoned.
 enum class DragEnd { Pan, Cancel };
 
@@ -53,9 +57,8 @@ class View {
   // --- size and repaint (view.cpp)
   // A new client size: keeps it, makes a new window bitmap and drops the picture.
   void Resize(int width, int height);
-  // The next paint re-renders everything; with `deleteBitmap` the off-screen picture is
-  // released as well and made anew.
-  void InvalidatePicture(bool deleteBitmap);
+  // The next paint re-renders everything.
+  void InvalidatePicture(PictureBitmap bitmap);
   // Paints at once.
   void RepaintNow();
   void SetWhiteBackground(bool on);

@@ -32,7 +32,8 @@ bool View::ApplyWindow(const Point& origin, const Size& extent, bool takeRecord)
   settings.viewOrigin = origin;
   settings.viewExtent = extent;
   drawing_.SetModifiedFlag(true);
-  InvalidatePicture(false);  // also when someone else took the drawing's modified listener
+  // Also when someone else took over the drawing's modified listener.
+  InvalidatePicture(PictureBitmap::Keep);
   RepaintNow();
   return true;
 }

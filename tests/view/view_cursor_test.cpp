@@ -155,7 +155,7 @@ TEST_F(CursorFixture, PaintRedrawsTheVisibleCursorWhereItsWorldPointIsNow) {
   view.Paint();
   EXPECT_EQ(CountNot(0), 69);
   drawing.settings.viewOrigin = Point(-50, 0);
-  view.InvalidatePicture(false);
+  view.InvalidatePicture(PictureBitmap::Keep);
   view.Paint();
   EXPECT_EQ(view.window().Pixel(25, 0), kWhite);
   EXPECT_EQ(view.window().Pixel(20, 0), 0u);

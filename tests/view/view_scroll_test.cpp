@@ -134,7 +134,7 @@ TEST_F(ScrollFixture, PenDragSlidesTheNeighbouringTileAndPans) {
 TEST_F(ScrollFixture, DragWithAWindowSizedPictureShowsBackgroundBeside) {
   view.bitmapByteLimit = 16 * 12 * 4;
   AddLine(0, 50, 150, 50);
-  view.InvalidatePicture(true);
+  view.InvalidatePicture(PictureBitmap::Delete);
   view.BeginDrag({0, 0});
   ASSERT_FALSE(view.tripleBitmap());
   view.DragTo({5, 0});

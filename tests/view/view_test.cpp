@@ -84,7 +84,7 @@ TEST_F(ViewFixture, WindowOfAnotherAspectShowsTheWholeExtent) {
     auto* solid = new SolidEntity(1000, 2000, c.extent.width, c.extent.height, drawing.settings);
     solid->SetColorIndex(1);
     drawing.entities.AddTail(solid);
-    view.InvalidatePicture(false);
+    view.InvalidatePicture(PictureBitmap::Keep);
     view.Paint();
     EXPECT_EQ(view.WorldToScreen(Point(1000, 2000)), (ScreenPoint{0, 11}));
     EXPECT_EQ(view.PixelSize(), 10);
@@ -128,7 +128,7 @@ TEST_F(ViewFixture, OffscreenPictureFallsBackToTheWindowSizeThenToNothing) {
 
   // Room for the window's picture but not for three by three windows.
   view.bitmapByteLimit = 16 * 12 * 4;
-  view.InvalidatePicture(true);
+  view.InvalidatePicture(PictureBitmap::Delete);
   view.Paint();
   ASSERT_NE(view.offscreenBitmap(), nullptr);
   EXPECT_FALSE(view.tripleBitmap());
@@ -137,7 +137,7 @@ TEST_F(ViewFixture, OffscreenPictureFallsBackToTheWindowSizeThenToNothing) {
 
   // Room for neither: the window keeps what it shows and the next paint tries again.
   view.bitmapByteLimit = 100;
-  view.InvalidatePicture(true);
+  view.InvalidatePicture(PictureBitmap::Delete);
   view.DrawRubberBand(Point(0, 0), Point(150, 0));
   const Bitmap before = view.window();
   view.Paint();
@@ -156,7 +156,7 @@ TEST_F(ViewFixture, GridOfTwoPixelsIsNotDrawnThreeIs) {
   view.Paint();
   EXPECT_EQ(view.window(), Bitmap(16, 12, 0));
   drawing.settings.gridSpacing = 30;  // 3 pixels
-  view.InvalidatePicture(false);
+  view.InvalidatePicture(PictureBitmap::Keep);
   view.Paint();
   for (int y = 0; y < 12; ++y)
     for (int x = 0; x < 16; ++x) {
@@ -204,7 +204,7 @@ TEST_F(ViewFixture, SelectingAndDeselectingMatchesAFullRegeneration) {
       view.Paint();
       const Bitmap incremental = *view.offscreenBitmap();
       const Bitmap shown = view.window();
-      view.InvalidatePicture(false);
+      view.InvalidatePicture(PictureBitmap::Keep);
       view.Paint();
       EXPECT_EQ(incremental, *view.offscreenBitmap());
       EXPECT_EQ(shown, view.window());
@@ -234,7 +234,7 @@ TEST_F(ViewFixture, HighlightPatternLinesUpWithTheWindow) {
     ASSERT_TRUE(view.tripleBitmap());
     const Bitmap triple = view.window();
     view.bitmapByteLimit = static_cast<std::size_t>(size.x) * size.y * 4;
-    view.InvalidatePicture(true);
+    view.InvalidatePicture(PictureBitmap::Delete);
     view.Paint();
     ASSERT_FALSE(view.tripleBitmap());
     EXPECT_EQ(view.window(), triple);
