@@ -4,12 +4,14 @@
 #include <unordered_map>
 
 #include "core/color_palette.h"
+#include "platform/file_io.h"
 #include "platform/raster_device.h"
 
 namespace korvo {
 namespace {
 
 constexpr uint32_t kPixelOffset = 14 + 40 + 256 * 4;  // 1078
+constexpr uint32_t kTrueColorPixelOffset = 14 + 40;   // no colour table
 
 void PutU16(std::vector<uint8_t>& out, uint32_t value) {
   out.push_back(static_cast<uint8_t>(value));
@@ -19,6 +21,25 @@ void PutU16(std::vector<uint8_t>& out, uint32_t value) {
 void PutU32(std::vector<uint8_t>& out, uint32_t value) {
   PutU16(out, value & 0xFFFF);
   PutU16(out, value >> 16);
+}
+
+void PutHeaders(std::vector<uint8_t>& out, int width, int height, uint32_t bitsPerPixel,
+                uint32_t pixelOffset, uint32_t imageSize) {
+  // File header.
+  out.push_back('B');
+  out.push_back('M');
+  PutU32(out, imageSize + pixelOffset);  // file size
+  PutU32(out, 0);                        // reserved
+  PutU32(out, pixelOffset);              // offset of the pixels
+  // Information header.
+  PutU32(out, 40);  // its size
+  PutU32(out, static_cast<uint32_t>(width));
+  PutU32(out, static_cast<uint32_t>(height));  // positive: rows bottom-up
+  PutU16(out, 1);                              // planes
+  PutU16(out, bitsPerPixel);
+  PutU32(out, 0);  // no compression
+  PutU32(out, imageSize);
+  for (int i = 0; i < 4; ++i) PutU32(out, 0);  // resolution and colour counts
 }
 
 std::array<uint32_t, 256> MakePalette() {
@@ -62,21 +83,7 @@ std::vector<uint8_t> EncodeBitmapFile(const Bitmap& picture) {
   const uint32_t imageSize = rowSize * static_cast<uint32_t>(height);
   std::vector<uint8_t> out;
   out.reserve(kPixelOffset + imageSize);
-  // File header.
-  out.push_back('B');
-  out.push_back('M');
-  PutU32(out, imageSize + kPixelOffset);  // file size
-  PutU32(out, 0);                         // reserved
-  PutU32(out, kPixelOffset);              // offset of the pixels
-  // Information header.
-  PutU32(out, 40);  // its size
-  PutU32(out, static_cast<uint32_t>(width));
-  PutU32(out, static_cast<uint32_t>(height));  // positive: rows bottom-up
-  PutU16(out, 1);                              // planes
-  PutU16(out, 8);                              // bits per pixel
-  PutU32(out, 0);                              // no compression
-  PutU32(out, imageSize);
-  for (int i = 0; i < 4; ++i) PutU32(out, 0);  // resolution and colour counts
+  PutHeaders(out, width, height, 8, kPixelOffset, imageSize);
   // Colour table: blue, green, red, 0.
   for (uint32_t colour : BitmapPalette()) {
     out.push_back(static_cast<uint8_t>(BlueOf(colour)));
@@ -104,6 +111,35 @@ std::vector<uint8_t> EncodeBitmapFile(const Bitmap& picture) {
     for (uint32_t pad = static_cast<uint32_t>(width); pad < rowSize; ++pad) out.push_back(0);
   }
   return out;
+}
+
+std::vector<uint8_t> EncodeTrueColorBitmapFile(const Bitmap& picture) {
+  const int width = picture.width(), height = picture.height();
+  const uint64_t rowSize = (static_cast<uint64_t>(width) * 3 + 3) / 4 * 4;
+  if (rowSize * static_cast<uint64_t>(height) + kTrueColorPixelOffset > UINT32_MAX) return {};
+  const uint32_t imageSize = static_cast<uint32_t>(rowSize * static_cast<uint64_t>(height));
+  std::vector<uint8_t> out;
+  out.reserve(kTrueColorPixelOffset + imageSize);
+  PutHeaders(out, width, height, 24, kTrueColorPixelOffset, imageSize);
+  for (int y = height - 1; y >= 0; --y) {
+    const uint32_t* row = picture.Row(y);
+    for (int x = 0; x < width; ++x) {
+      out.push_back(static_cast<uint8_t>(BlueOf(row[x])));
+      out.push_back(static_cast<uint8_t>(GreenOf(row[x])));
+      out.push_back(static_cast<uint8_t>(RedOf(row[x])));
+    }
+    for (uint64_t pad = static_cast<uint64_t>(width) * 3; pad < rowSize; ++pad) out.push_back(0);
+  }
+  return out;
+}
+
+bool WriteTrueColorBitmap(const std::filesystem::path& path, const Bitmap& picture) {
+  const std::vector<uint8_t> bytes = EncodeTrueColorBitmapFile(picture);
+  if (bytes.empty()) return false;
+  return WriteFileAtomically(path, [&bytes](FileWriter& out) {
+    out.Write(bytes.data(), bytes.size());
+    return true;
+  });
 }
 
 }  // namespace korvo

@@ -99,6 +99,14 @@ void DrawGrid(RenderContext& rc) {
   dc.SetBackgroundColour(background);
 }
 
+uint32_t GridPenColour(uint32_t backgroundColour) {
+  const uint32_t inverted = ~backgroundColour & kWhite;
+  uint32_t colour = 0;
+  for (int shift = 0; shift < 24; shift += 8)
+    colour |= (((inverted >> shift) & 0xFF) >> 2) * 3 << shift;
+  return colour;
+}
+
 void DrawHighlightChanges(Drawing& drawing, RenderContext& rc) {
   for (Entity* entity : drawing.newlySelected) {
     rc.SetDrawMode(DrawMode::SelectedXor);

@@ -25,6 +25,9 @@ bool DrawPicture(Drawing& drawing, RenderContext& rc);
 // each inverted against what lies beneath, one row transfer per grid row. Nothing when the
 // grid is off, its spacing is not positive, or it is 2 pixels or less on the device.
 void DrawGrid(RenderContext& rc);
+// The pen the grid pass selects: per channel three quarters of the inverted background
+// (black on white, 189 per channel on black).
+uint32_t GridPenColour(uint32_t backgroundColour);
 
 // Brings a picture up to date with the selection changes since it was drawn, without
 // drawing it again: each newly selected entity loses its solid image (mode 4) and gains

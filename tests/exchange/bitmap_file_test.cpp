@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
 #include "core/color_palette.h"
 #include "platform/raster_device.h"
 
@@ -74,6 +79,55 @@ TEST(BitmapFileTest, EveryDrawingColourMapsToAnEntryOfItsOwnColour) {
   EXPECT_EQ(NearestPaletteIndex(0), 0);
   EXPECT_EQ(NearestPaletteIndex(0x0505FA), 1);  // nearly red
   EXPECT_EQ(NearestPaletteIndex(0xFFFFFF), 7);  // white is 7 before 255
+}
+
+// The screenshot file, read back byte by byte: every colour kept, rows bottom-up.
+TEST(BitmapFileTest, TrueColorFileOfATinyPicture) {
+  // Top row red, white; bottom row green, 0x123456 (red 0x56, green 0x34, blue 0x12).
+  Bitmap picture(2, 2);
+  picture.SetPixel(0, 0, 0x0000FF);
+  picture.SetPixel(1, 0, 0xFFFFFF);
+  picture.SetPixel(0, 1, 0x00FF00);
+  picture.SetPixel(1, 1, 0x123456);
+  const std::vector<uint8_t> expected = {
+      'B',  'M',  70,   0,    0,    0,  // file size 54 + 16
+      0,    0,    0,    0,              // reserved
+      54,   0,    0,    0,              // pixels right after the headers
+      40,   0,    0,    0,              // information header size
+      2,    0,    0,    0,              // width
+      2,    0,    0,    0,              // height: rows bottom-up
+      1,    0,                          // planes
+      24,   0,                          // bits per pixel
+      0,    0,    0,    0,              // no compression
+      16,   0,    0,    0,              // image size: 2 rows of 6 bytes padded to 8
+      0,    0,    0,    0,    0,    0,    0,    0,    0,    0, 0, 0, 0,
+      0,    0,    0,    0x00, 0xFF, 0x00, 0x12, 0x34, 0x56, 0, 0,  // bottom row: blue, green, red
+      0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0,    0,                 // top row
+  };
+  const std::filesystem::path folder =
+      std::filesystem::path(::testing::TempDir()) / "korvocad_true_color_bitmap";
+  std::filesystem::create_directories(folder);
+  const std::filesystem::path path = folder / "shot.bmp";
+  ASSERT_TRUE(WriteTrueColorBitmap(path, picture));
+  std::ifstream in(path, std::ios::binary);
+  const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                                   std::istreambuf_iterator<char>());
+  EXPECT_EQ(bytes, expected);
+  // Nothing is written where the folder does not exist.
+  EXPECT_FALSE(WriteTrueColorBitmap(folder / "missing" / "shot.bmp", picture));
+  EXPECT_FALSE(std::filesystem::exists(folder / "missing"));
+  std::filesystem::remove_all(folder);
+}
+
+TEST(BitmapFileTest, TrueColorRowsArePaddedToFourBytes) {
+  struct Case {
+    int width;
+    std::size_t rowSize;
+  } cases[] = {{1, 4}, {3, 12}, {4, 12}, {5, 16}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.width);
+    EXPECT_EQ(EncodeTrueColorBitmapFile(Bitmap(c.width, 3)).size(), 54 + 3 * c.rowSize);
+  }
 }
 
 }  // namespace

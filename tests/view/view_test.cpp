@@ -1,0 +1,311 @@
+#include "view/view.h"
+
+#include <gtest/gtest.h>
+
+#include "core/solid_entity.h"
+#include "tests/view/view_test_support.h"
+#include "view/picture.h"
+
+namespace korvo {
+namespace {
+
+using testing::kRed;
+using testing::kWhite;
+using testing::ViewFixture;
+
+TEST(ViewTest, StartsWithoutAPictureAndWithTheCursorHidden) {
+  testing::MemoryProfile profile;
+  profile.SetInt(u"SETTINGS", u"WHITEBCKG", 1);
+  Drawing drawing;
+  View view(drawing, profile);
+  EXPECT_TRUE(view.whiteBackground());
+  EXPECT_TRUE(view.needsRegen());
+  EXPECT_EQ(view.offscreenBitmap(), nullptr);
+  EXPECT_TRUE(view.zoomInMode);
+  EXPECT_FALSE(view.cursorVisible());
+  EXPECT_EQ(view.keyCursor, (ScreenPoint{-2147483647, 2147483647}));
+  view.Paint();  // no client area yet: nothing to paint
+  EXPECT_EQ(view.offscreenBitmap(), nullptr);
+}
+
+TEST_F(ViewFixture, MappingRoundsHalvesAwayFromZero) {
+  EXPECT_EQ(view.PixelSize(), 10);
+  EXPECT_EQ(view.WorldToScreen(Point(0, 0)), (ScreenPoint{0, 11}));
+  EXPECT_EQ(view.WorldToScreen(Point(150, 110)), (ScreenPoint{15, 0}));
+  EXPECT_EQ(view.WorldToScreen(Point(15, 15)), (ScreenPoint{2, 9}));      // 1.5 -> 2
+  EXPECT_EQ(view.WorldToScreen(Point(-15, -15)), (ScreenPoint{-2, 13}));  // -1.5 -> -2
+  EXPECT_EQ(view.WorldToScreen(Point(14.9, 0)), (ScreenPoint{1, 11}));
+  EXPECT_EQ(view.ScreenToWorld(3, 2), Point(30, 90));
+  EXPECT_EQ(view.VisibleExtent(), (Size{150, 110}));
+}
+
+// The stored window always fits whole: the larger ratio sets the scale, the margin falls on
+// the right or at the top, and the lower-left corner stays at the window's origin.
+TEST_F(ViewFixture, WindowOfAnotherAspectShowsTheWholeExtent) {
+  struct Case {
+    const char* name;
+    Size extent;
+    const char* picture;
+  } cases[] = {
+      {"margin at the top",
+       {150, 55},
+       "................\n"
+       "................\n"
+       "................\n"
+       "................\n"
+       "................\n"
+       "rrrrrrrrrrrrrrrr\n"
+       "rrrrrrrrrrrrrrrr\n"
+       "rrrrrrrrrrrrrrrr\n"
+       "rrrrrrrrrrrrrrrr\n"
+       "rrrrrrrrrrrrrrrr\n"
+       "rrrrrrrrrrrrrrrr\n"
+       "rrrrrrrrrrrrrrrr\n"},
+      {"margin on the right",
+       {75, 110},
+       "rrrrrrrrr.......\n"
+       "rrrrrrrrr.......\n"
+       "rrrrrrrrr.......\n"
+       "rrrrrrrrr.......\n"
+       "rrrrrrrrr.......\n"
+       "rrrrrrrrr.......\n"
+       "rrrrrrrrr.......\n"
+       "rrrrrrrrr.......\n"
+       "rrrrrrrrr.......\n"
+       "rrrrrrrrr.......\n"
+       "rrrrrrrrr.......\n"
+       "rrrrrrrrr.......\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    drawing.entities.DeleteAll();
+    drawing.settings.viewOrigin = Point(1000, 2000);
+    drawing.settings.viewExtent = c.extent;
+    auto* solid = new SolidEntity(1000, 2000, c.extent.width, c.extent.height, drawing.settings);
+    solid->SetColorIndex(1);
+    drawing.entities.AddTail(solid);
+    view.InvalidatePicture(PictureBitmap::Keep);
+    view.Paint();
+    EXPECT_EQ(view.WorldToScreen(Point(1000, 2000)), (ScreenPoint{0, 11}));
+    EXPECT_EQ(view.PixelSize(), 10);
+    EXPECT_EQ(Picture(), c.picture);
+  }
+}
+
+TEST_F(ViewFixture, PaintCopiesTheCentreTileOfATriplePicture) {
+  AddLine(-100, 50, 300, 50);
+  view.Paint();
+  ASSERT_NE(view.offscreenBitmap(), nullptr);
+  EXPECT_TRUE(view.tripleBitmap());
+  EXPECT_EQ(view.offscreenBitmap()->width(), 48);
+  EXPECT_EQ(view.offscreenBitmap()->height(), 36);
+  EXPECT_FALSE(view.needsRegen());
+  EXPECT_EQ(Picture(),
+            "................\n"
+            "................\n"
+            "................\n"
+            "................\n"
+            "................\n"
+            "................\n"
+            "rrrrrrrrrrrrrrrr\n"
+            "................\n"
+            "................\n"
+            "................\n"
+            "................\n"
+            "................\n");
+  // The line runs on into the tiles left and right of the window, one window row lower.
+  const Bitmap& picture = *view.offscreenBitmap();
+  EXPECT_EQ(picture.Pixel(6, 18), kRed);
+  EXPECT_EQ(picture.Pixel(5, 18), 0u);  // world -110 is past the line's start
+  EXPECT_EQ(picture.Pixel(46, 18), kRed);
+  EXPECT_EQ(picture.Pixel(47, 18), 0u);  // world 310 is past its end
+}
+
+TEST_F(ViewFixture, OffscreenPictureFallsBackToTheWindowSizeThenToNothing) {
+  AddLine(0, 50, 150, 50);
+  view.Paint();
+  const Bitmap triple = view.window();
+
+  // Room for the window's picture but not for three by three windows.
+  view.bitmapByteLimit = 16 * 12 * 4;
+  view.InvalidatePicture(PictureBitmap::Delete);
+  view.Paint();
+  ASSERT_NE(view.offscreenBitmap(), nullptr);
+  EXPECT_FALSE(view.tripleBitmap());
+  EXPECT_EQ(view.offscreenBitmap()->width(), 16);
+  EXPECT_EQ(view.window(), triple);
+
+  // Room for neither: the window keeps what it shows and the next paint tries again.
+  view.bitmapByteLimit = 100;
+  view.InvalidatePicture(PictureBitmap::Delete);
+  view.DrawRubberBand(Point(0, 0), Point(150, 0));
+  const Bitmap before = view.window();
+  view.Paint();
+  EXPECT_EQ(view.offscreenBitmap(), nullptr);
+  EXPECT_TRUE(view.needsRegen());
+  EXPECT_EQ(view.window(), before);
+  view.bitmapByteLimit = Bitmap::kMaxBytes;
+  view.Paint();
+  EXPECT_TRUE(view.tripleBitmap());
+  EXPECT_EQ(view.window(), triple);
+}
+
+TEST_F(ViewFixture, GridOfTwoPixelsIsNotDrawnThreeIs) {
+  drawing.settings.gridOn = 1;
+  drawing.settings.gridSpacing = 20;  // 2 pixels
+  view.Paint();
+  EXPECT_EQ(view.window(), Bitmap(16, 12, 0));
+  drawing.settings.gridSpacing = 30;  // 3 pixels
+  view.InvalidatePicture(PictureBitmap::Keep);
+  view.Paint();
+  for (int y = 0; y < 12; ++y)
+    for (int x = 0; x < 16; ++x) {
+      const bool dot = x % 3 == 0 && (11 - y) % 3 == 0;
+      EXPECT_EQ(view.window().Pixel(x, y), dot ? kWhite : 0u) << x << "," << y;
+    }
+}
+
+// Dots invert what lies beneath: white on black, black on white, cyan on a red line.
+TEST_F(ViewFixture, GridDotsAreInvertedAgainstTheBackground) {
+  drawing.settings.gridOn = 1;
+  drawing.settings.gridSpacing = 50;
+  AddLine(0, 50, 150, 50);
+  for (const bool white : {false, true}) {
+    SCOPED_TRACE(white);
+    view.SetWhiteBackground(white);
+    view.Paint();
+    const uint32_t background = white ? kWhite : 0;
+    EXPECT_EQ(view.window().Pixel(0, 11), background ^ kWhite);  // world (0, 0)
+    EXPECT_EQ(view.window().Pixel(5, 11), background ^ kWhite);  // world (50, 0)
+    EXPECT_EQ(view.window().Pixel(1, 11), background);
+    EXPECT_EQ(view.window().Pixel(5, 6), kRed ^ kWhite);  // world (50, 50) on the line
+    EXPECT_EQ(view.window().Pixel(4, 6), kRed);
+  }
+}
+
+// Selection changes are applied to the picture in place; after any sequence of them the
+// picture is the one a full regeneration draws.
+TEST_F(ViewFixture, SelectingAndDeselectingMatchesAFullRegeneration) {
+  drawing.settings.gridOn = 1;
+  drawing.settings.gridSpacing = 30;
+  LineEntity* a = AddLine(0, 0, 150, 110);
+  LineEntity* b = AddLine(0, 110, 150, 0, 3);
+  auto* solid = new SolidEntity(20, 20, 60, 40, drawing.settings);
+  solid->SetColorIndex(5);
+  drawing.entities.AddTail(solid);
+  for (const bool white : {false, true}) {
+    SCOPED_TRACE(white);
+    view.SetWhiteBackground(white);
+    view.Paint();
+    const Bitmap unselected = *view.offscreenBitmap();
+    const auto step = [&](const char* name, auto change) {
+      SCOPED_TRACE(name);
+      change();
+      view.Paint();
+      const Bitmap incremental = *view.offscreenBitmap();
+      const Bitmap shown = view.window();
+      view.InvalidatePicture(PictureBitmap::Keep);
+      view.Paint();
+      EXPECT_EQ(incremental, *view.offscreenBitmap());
+      EXPECT_EQ(shown, view.window());
+    };
+    for (int round = 0; round < 3; ++round) {
+      step("select a", [&] { drawing.Select(a); });
+      step("select the solid and b", [&] { drawing.Select(solid), drawing.Select(b); });
+      step("deselect a", [&] { drawing.Deselect(a); });
+      step("deselect all", [&] { drawing.DeselectAll(); });
+    }
+    EXPECT_EQ(*view.offscreenBitmap(), unselected);
+  }
+}
+
+// The pattern of a selected solid lines up with the window whether the window is the centre
+// of a triple picture or a picture of its own.
+TEST_F(ViewFixture, HighlightPatternLinesUpWithTheWindow) {
+  auto* solid = new SolidEntity(10, 10, 120, 80, drawing.settings);
+  solid->SetColorIndex(5);
+  drawing.entities.AddTail(solid);
+  drawing.Select(solid);
+  for (const ScreenPoint size : {ScreenPoint{16, 12}, {17, 13}, {18, 15}, {19, 14}}) {
+    SCOPED_TRACE(size.x);
+    view.Resize(size.x, size.y);
+    view.bitmapByteLimit = Bitmap::kMaxBytes;
+    view.Paint();
+    ASSERT_TRUE(view.tripleBitmap());
+    const Bitmap triple = view.window();
+    view.bitmapByteLimit = static_cast<std::size_t>(size.x) * size.y * 4;
+    view.InvalidatePicture(PictureBitmap::Delete);
+    view.Paint();
+    ASSERT_FALSE(view.tripleBitmap());
+    EXPECT_EQ(view.window(), triple);
+  }
+}
+
+TEST_F(ViewFixture, PaintDoesNothingWhileSuspended) {
+  AddLine(0, 50, 150, 50);
+  view.paintSuspended = true;
+  view.Paint();
+  EXPECT_EQ(view.window(), Bitmap(16, 12, 0));
+  EXPECT_TRUE(view.needsRegen());
+  view.paintSuspended = false;
+  view.Paint();
+  EXPECT_NE(view.window(), Bitmap(16, 12, 0));
+}
+
+TEST_F(ViewFixture, ModifyingTheDrawingRegeneratesAtTheNextPaint) {
+  view.Paint();
+  AddLine(0, 50, 150, 50);
+  view.Paint();  // nothing said the drawing changed
+  EXPECT_EQ(view.window(), Bitmap(16, 12, 0));
+  drawing.SetModifiedFlag(true);
+  EXPECT_TRUE(view.needsRegen());
+  view.Paint();
+  EXPECT_EQ(view.window().Pixel(3, 6), kRed);
+}
+
+TEST_F(ViewFixture, SizeChangeDropsThePictureAndSetsTheApertures) {
+  view.Paint();
+  EXPECT_EQ(view.cursorAperture(), 10);
+  EXPECT_EQ(view.pickBoxSize(), 8);
+  view.Resize(16, 12);  // the same size changes nothing
+  EXPECT_NE(view.offscreenBitmap(), nullptr);
+  EXPECT_FALSE(view.needsRegen());
+  view.Resize(640, 480);
+  EXPECT_EQ(view.lastClientSize(), (ScreenPoint{640, 480}));
+  EXPECT_EQ(view.offscreenBitmap(), nullptr);
+  EXPECT_TRUE(view.needsRegen());
+  EXPECT_TRUE(view.windowInvalid());
+  EXPECT_EQ(view.window().width(), 640);
+  EXPECT_EQ(view.cursorAperture(), 20);
+  EXPECT_EQ(view.pickBoxSize(), 14);
+  view.Resize(640, 479);
+  EXPECT_EQ(view.cursorAperture(), 10);
+  EXPECT_EQ(view.pickBoxSize(), 8);
+}
+
+TEST_F(ViewFixture, WhiteBackgroundIsReadFromAndWrittenToTheProfile) {
+  EXPECT_FALSE(view.whiteBackground());  // nothing stored: black
+  view.Paint();
+  view.SetWhiteBackground(true);
+  EXPECT_EQ(profile.GetInt(u"settings", u"whitebckg", -1), 1);
+  EXPECT_EQ(view.offscreenBitmap(), nullptr);
+  EXPECT_TRUE(view.windowInvalid());
+  view.Paint();
+  EXPECT_EQ(view.window(), Bitmap(16, 12, kWhite));
+  EXPECT_EQ(view.windowBackground(), kWhite);
+  {
+    Drawing other;
+    View another(other, profile);
+    EXPECT_TRUE(another.whiteBackground());
+  }
+  view.SetWhiteBackground(false);
+  EXPECT_EQ(profile.GetInt(u"SETTINGS", u"WHITEBCKG", -1), 0);
+}
+
+TEST(GridPenColourTest, ThreeQuartersOfTheInvertedBackground) {
+  EXPECT_EQ(GridPenColour(0xFFFFFF), 0u);
+  EXPECT_EQ(GridPenColour(0), 0xBDBDBDu);  // 189 = (255 >> 2) * 3
+}
+
+}  // namespace
+}  // namespace korvo
