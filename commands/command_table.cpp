@@ -7,6 +7,7 @@
 namespace korvo {
 namespace {
 
+// The order is part of the table: lookups take the first match.
 constexpr CommandRow kRows[] = {
     {u"CMDPALETTE", CommandId::CommandPalette},
     {u"EnterDefault", CommandId::EnterDefault},
@@ -132,8 +133,8 @@ constexpr int kInterrupting[] = {CommandId::New,
                                  CommandId::Explode};
 static_assert(std::size(kInterrupting) == kInterruptingCommandCount);
 
-// Files, undo and redo, the palette, the interactive zooms and the insertion base: commands
-// that are not worth repeating from the bar.
+// Files, undo and redo, the palette, the interactive zooms, the insertion base point and
+// saving as a symbol.
 constexpr int kNeverRecorded[] = {
     CommandId::New,          CommandId::SaveAs,         CommandId::Undo,      CommandId::Redo,
     CommandId::SaveAsSymbol, CommandId::CommandPalette, CommandId::ZoomInOut, CommandId::SetBase,

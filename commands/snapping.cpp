@@ -81,6 +81,9 @@ SnapSearch IntersectionSnap(const EntityList& list, const Point& p, double apert
     for (const Point& crossing : crossings) nearest.Offer(crossing, Distance(crossing, p));
     crossings.clear();
   };
+  // FIXME: every pair is intersected even when neither entity comes near the aperture; a box
+  // test against the aperture square would skip most pairs, but it needs a margin that covers
+  // how far each kind's intersection tolerance lets a point stray from its extents.
   int untilCheck = kPairsPerAbortCheck;
   for (std::size_t a = 0; a < candidates.size(); ++a) {
     candidates[a]->IntersectSelf(crossings);

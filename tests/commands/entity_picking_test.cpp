@@ -8,6 +8,7 @@
 #include "core/element_code.h"
 #include "core/insert_entity.h"
 #include "core/line_entity.h"
+#include "core/polyline_entity.h"
 #include "tests/commands/entity_scene.h"
 
 namespace korvo {
@@ -93,6 +94,18 @@ TEST(FindEntityAt, AttachedPartsAndNestedReferencesCount) {
   EXPECT_EQ(FindEntityAt(scene.list, Point(5, 0.5), kTolerance), reference);
   EXPECT_EQ(FindEntityAt(scene.list, Point(5, 20.5), kTolerance), reference);
   EXPECT_EQ(FindEntityAt(scene.list, Point(5, 10), kTolerance), nullptr);
+}
+
+TEST(FindEntityAt, ASegmentOfAPolylineSelectsThePolyline) {
+  EntityScene scene;
+  auto* polyline = new PolylineEntity(scene.settings);
+  polyline->AppendVertex(0, 0, 0, 0, 0, 0, 0);
+  polyline->AppendVertex(10, 0, 0, 0, 0, 0, 0);
+  polyline->AppendVertex(10, 10, 0, 0, 0, 0, 0);
+  polyline->RebuildSegments();
+  scene.list.AddTail(polyline);
+  EXPECT_EQ(FindEntityAt(scene.list, Point(10.5, 5), kTolerance), polyline);
+  EXPECT_EQ(FindEntityAt(scene.list, Point(5, 5), kTolerance), nullptr);
 }
 
 TEST(FindEntityAt, AReferenceIsMeasuredOnlyThroughItsParts) {
