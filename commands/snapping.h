@@ -68,9 +68,9 @@ SnapSearch IntersectionSnap(const EntityList& list, const Point& p, double apert
 Point ApplyOrtho(const Point& base, const Point& p);
 
 struct CursorSnap {
-  Point world;  // the point a pick would deliver
-  SnapKind kind = SnapKind::None;
-  bool aborted = false;  // the intersection search was abandoned; `world` skips it
+  Point world;                     // the point a pick would deliver
+  SnapKind kind = SnapKind::None;  // which snap took `world`; None when neither did
+  bool aborted = false;            // the intersection search was abandoned; `world` skips it
 };
 
 // The cursor point for the raw world point under the pen: grid snap, then under the
