@@ -39,17 +39,17 @@ void FillDrawing(Drawing& drawing) {
   drawing.settings.gridOn = 0;
   std::mt19937_64 random(20261210);
   std::uniform_int_distribution<int> x(0, kWidth - 1), y(0, kHeight - 1);
-  std::uniform_int_distribution<int> colour(1, 255);
+  std::uniform_int_distribution<int> color(1, 255);
   for (int i = 0; i < kLines; ++i) {
     auto* line = new LineEntity(x(random), y(random), x(random), y(random), drawing.settings);
-    line->SetColorIndex(colour(random));
+    line->SetColorIndex(color(random));
     drawing.entities.AddTail(line);
   }
 }
 
 struct ScreenSegment {
   int x0, y0, x1, y1;
-  uint32_t colour;
+  uint32_t color;
 };
 
 // The textbook integer Bresenham, end pixel included, no clipping (all segments are inside).
@@ -59,7 +59,7 @@ void PlainBresenham(std::vector<uint32_t>& buffer, const ScreenSegment& s) {
   const int dy = -std::abs(s.y1 - y0), sy = y0 < s.y1 ? 1 : -1;
   int error = dx + dy;
   for (;;) {
-    buffer[static_cast<std::size_t>(y0) * kWidth + static_cast<std::size_t>(x0)] = s.colour;
+    buffer[static_cast<std::size_t>(y0) * kWidth + static_cast<std::size_t>(x0)] = s.color;
     if (x0 == s.x1 && y0 == s.y1) break;
     const int e2 = 2 * error;
     if (e2 >= dy) error += dy, x0 += sx;

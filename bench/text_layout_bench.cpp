@@ -17,8 +17,8 @@ namespace {
 class SumSink : public TextStrokeSink {
  public:
   void Line(const Point& from, const Point& to) override { sum += from.x + from.y + to.x + to.y; }
-  void Arc(const Point& centre, double radius, double, double, double, double) override {
-    sum += centre.x + radius;
+  void Arc(const Point& center, double radius, double, double, double, double) override {
+    sum += center.x + radius;
   }
   double sum = 0;
 };

@@ -26,36 +26,37 @@ double SnapToZero(double angle) {
 }
 
 // The centre by group codes 10 and 20, and the pairs (10,20) and (20,10).
-CoordinatePart CentreCode(int code) {
+CoordinatePart CenterCode(int code) {
   return MatchCoordinateCode(code, 10, 20, PairOrder::EitherOrder);
 }
 
 }  // namespace
 
-ArcEntity::ArcEntity(const DrawingSettings& settings, const Point& centre, double arcRadius,
+ArcEntity::ArcEntity(const DrawingSettings& settings, const Point& arcCenter, double arcRadius,
                      double start, double end)
     : Entity(settings) {
-  SetArc({centre, arcRadius, 1.0, 0.0}, start, end);
+  SetArc({arcCenter, arcRadius, 1.0, 0.0}, start, end);
 }
 
-ArcEntity::ArcEntity(const DrawingSettings& settings, const Point& centre, double arcRadius,
+ArcEntity::ArcEntity(const DrawingSettings& settings, const Point& arcCenter, double arcRadius,
                      double arcRatio, double arcRotation, double start, double end)
     : Entity(settings) {
-  SetArc({centre, arcRadius, arcRatio, arcRotation}, start, end);
+  SetArc({arcCenter, arcRadius, arcRatio, arcRotation}, start, end);
 }
 
 ArcEntity::ArcEntity(const DrawingSettings& settings, const Point& p1, const Point& p2,
                      const Point& p3, ArcFromThreePoints mode)
     : Entity(settings) {
-  Point centre;
+  Point arcCenter;
   Point start;
   Point end;
-  if (!ArcFromPoints(p1, p2, p3, mode, centre, start, end)) {
+  if (!ArcFromPoints(p1, p2, p3, mode, arcCenter, start, end)) {
     SetArc({Point(0, 0), 0.0, 1.0, 0.0}, 0, 0);
     visible = 0;
     return;
   }
-  SetArc({centre, Distance(start, centre), 1.0, 0.0}, Angle(centre, start), Angle(centre, end));
+  SetArc({arcCenter, Distance(start, arcCenter), 1.0, 0.0}, Angle(arcCenter, start),
+         Angle(arcCenter, end));
 }
 
 void ArcEntity::SetFrame(const CurveFrame& frame) {
@@ -244,7 +245,7 @@ bool ArcEntity::GetTypeProperty(int code, PropertyValue& out) const {
     case 51:
       return out = endAngle, true;
     default:
-      return GetCoordinate(center, CentreCode(code), out);
+      return GetCoordinate(center, CenterCode(code), out);
   }
 }
 
@@ -261,7 +262,7 @@ bool ArcEntity::SetTypeProperty(int code, const PropertyValue& in) {
       NormalizeArc();
       return true;
     default:
-      return SetCoordinate(center, CentreCode(code), in);
+      return SetCoordinate(center, CenterCode(code), in);
   }
 }
 

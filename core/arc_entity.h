@@ -15,9 +15,9 @@ namespace korvo {
 class ArcEntity : public Entity {
  public:
   ArcEntity() = default;
-  ArcEntity(const DrawingSettings& settings, const Point& centre, double arcRadius, double start,
+  ArcEntity(const DrawingSettings& settings, const Point& center, double arcRadius, double start,
             double end);
-  ArcEntity(const DrawingSettings& settings, const Point& centre, double arcRadius, double arcRatio,
+  ArcEntity(const DrawingSettings& settings, const Point& center, double arcRadius, double arcRatio,
             double arcRotation, double start, double end);
   // A circular arc; invisible, at the origin with radius 0, when the points define none.
   ArcEntity(const DrawingSettings& settings, const Point& p1, const Point& p2, const Point& p3,

@@ -15,15 +15,15 @@ namespace korvo {
 namespace {
 
 // The centre by group codes 10 and 20, and the pairs (10,20) and (20,10).
-CoordinatePart CentreCode(int code) {
+CoordinatePart CenterCode(int code) {
   return MatchCoordinateCode(code, 10, 20, PairOrder::EitherOrder);
 }
 
 }  // namespace
 
-CircleEntity::CircleEntity(const Point& centre, double circleRadius,
+CircleEntity::CircleEntity(const Point& circleCenter, double circleRadius,
                            const DrawingSettings& settings)
-    : Entity(settings), center(centre), radius(circleRadius) {}
+    : Entity(settings), center(circleCenter), radius(circleRadius) {}
 
 CircleEntity::CircleEntity(const Point& p1, const Point& p2, const DrawingSettings& settings,
                            CircleFromTwoPoints mode)
@@ -158,12 +158,12 @@ int CircleEntity::IntersectWith(const Entity& other, PointList& out) const {
 
 bool CircleEntity::GetTypeProperty(int code, PropertyValue& out) const {
   if (code == 40) return out = radius, true;
-  return GetCoordinate(center, CentreCode(code), out);
+  return GetCoordinate(center, CenterCode(code), out);
 }
 
 bool CircleEntity::SetTypeProperty(int code, const PropertyValue& in) {
   if (code == 40) return GetDouble(in, radius);
-  return SetCoordinate(center, CentreCode(code), in);
+  return SetCoordinate(center, CenterCode(code), in);
 }
 
 }  // namespace korvo

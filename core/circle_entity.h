@@ -7,7 +7,7 @@ namespace korvo {
 
 // How a circle is given by two points.
 enum class CircleFromTwoPoints {
-  CentreAndPoint,  // the first point is the centre, the second lies on the circle
+  CenterAndPoint,  // the first point is the centre, the second lies on the circle
   Diameter,        // the two points are the ends of a diameter
 };
 
@@ -15,7 +15,7 @@ enum class CircleFromTwoPoints {
 class CircleEntity : public Entity {
  public:
   CircleEntity() = default;
-  CircleEntity(const Point& centre, double circleRadius, const DrawingSettings& settings);
+  CircleEntity(const Point& center, double circleRadius, const DrawingSettings& settings);
   CircleEntity(const Point& p1, const Point& p2, const DrawingSettings& settings,
                CircleFromTwoPoints mode);
   // Through three points; invisible, at the origin with radius 0, when they define no circle.

@@ -9,7 +9,7 @@ namespace korvo {
 namespace {
 
 // The centre by group codes 10 and 20, and the pairs (10,20) and (20,10).
-CoordinatePart CentreCode(int code) {
+CoordinatePart CenterCode(int code) {
   return MatchCoordinateCode(code, 10, 20, PairOrder::EitherOrder);
 }
 
@@ -26,21 +26,22 @@ double ParameterOfAngle(double angle, double ratio) {
   return SafeAtan2(std::sin(angle) / ratio, std::cos(angle));
 }
 
-EllipseEntity::EllipseEntity(const DrawingSettings& settings, const Point& centre,
+EllipseEntity::EllipseEntity(const DrawingSettings& settings, const Point& ellipseCenter,
                              double majorRadius, double minorRatio, double axisRotation,
                              double start, double end)
     : ArcEntity(settings) {
-  SetArc({centre, majorRadius, minorRatio, axisRotation}, start, end);
+  SetArc({ellipseCenter, majorRadius, minorRatio, axisRotation}, start, end);
 }
 
-EllipseEntity::EllipseEntity(const Point& centre, const Point& axisEnd, const Point& minorPoint,
-                             double start, double end, const DrawingSettings& settings)
+EllipseEntity::EllipseEntity(const Point& ellipseCenter, const Point& axisEnd,
+                             const Point& minorPoint, double start, double end,
+                             const DrawingSettings& settings)
     : ArcEntity(settings) {
-  const double major = Distance(centre, axisEnd);
+  const double major = Distance(ellipseCenter, axisEnd);
   // An ellipse without extent keeps the ratio of a circle rather than 0/0.
-  const double minorRatio = major != 0 ? Distance(centre, minorPoint) / major : 1.0;
-  SetArc({centre, major, minorRatio, Angle(centre, axisEnd)}, ParameterOfAngle(start, minorRatio),
-         ParameterOfAngle(end, minorRatio));
+  const double minorRatio = major != 0 ? Distance(ellipseCenter, minorPoint) / major : 1.0;
+  SetArc({ellipseCenter, major, minorRatio, Angle(ellipseCenter, axisEnd)},
+         ParameterOfAngle(start, minorRatio), ParameterOfAngle(end, minorRatio));
 }
 
 bool EllipseEntity::GetTypeProperty(int code, PropertyValue& out) const {
@@ -55,7 +56,7 @@ bool EllipseEntity::GetTypeProperty(int code, PropertyValue& out) const {
     case 51:
       return false;
     default:
-      return GetCoordinate(center, CentreCode(code), out) ||
+      return GetCoordinate(center, CenterCode(code), out) ||
              GetCoordinate(AxisEnd(), AxisEndCode(code), out);
   }
 }
@@ -78,7 +79,7 @@ bool EllipseEntity::SetTypeProperty(int code, const PropertyValue& in) {
     default:
       break;
   }
-  if (SetCoordinate(center, CentreCode(code), in)) return true;
+  if (SetCoordinate(center, CenterCode(code), in)) return true;
   Point axisEnd = AxisEnd();
   if (!SetCoordinate(axisEnd, AxisEndCode(code), in)) return false;
   rotation = Angle(center, axisEnd);

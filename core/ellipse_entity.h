@@ -9,11 +9,11 @@ namespace korvo {
 class EllipseEntity : public ArcEntity {
  public:
   EllipseEntity() = default;
-  EllipseEntity(const DrawingSettings& settings, const Point& centre, double majorRadius,
+  EllipseEntity(const DrawingSettings& settings, const Point& center, double majorRadius,
                 double minorRatio, double axisRotation, double start, double end);
   // From the centre, the end of the major axis, a point giving the minor radius, and the
   // start and end as geometric angles measured from the major axis.
-  EllipseEntity(const Point& centre, const Point& axisEnd, const Point& minorPoint, double start,
+  EllipseEntity(const Point& center, const Point& axisEnd, const Point& minorPoint, double start,
                 double end, const DrawingSettings& settings);
 
   int GetElementCode() const override { return ElementCode::Ellipse; }

@@ -49,7 +49,7 @@ Step Walk(const Entity& segment, const Entity* next, const Point* previousExit) 
   } else if (next != nullptr) {
     clockwise = DistanceToEntry(*next, start) < DistanceToEntry(*next, end);
   }
-  const double bulge = BulgeFromCentre(arc.center, start, end, false);
+  const double bulge = BulgeFromCenter(arc.center, start, end, false);
   if (clockwise) return {end, start, arc.endWidth, arc.startWidth, -bulge};
   return {start, end, arc.startWidth, arc.endWidth, bulge};
 }

@@ -25,16 +25,16 @@ std::unique_ptr<Entity> BuildArc(const Point& a, const Point& b, double bulge, d
   const double offset = chord / 4 * (1 / bulge - bulge);
   const double direction = Angle(a, b) + kHalfPi;
   const Point middle((a.x + b.x) / 2, (a.y + b.y) / 2);
-  const Point centre(middle.x + offset * std::cos(direction),
+  const Point center(middle.x + offset * std::cos(direction),
                      middle.y + offset * std::sin(direction));
-  const double radius = Distance(centre, a);
-  if (!std::isfinite(centre.x) || !std::isfinite(centre.y) || !std::isfinite(radius)) {
+  const double radius = Distance(center, a);
+  if (!std::isfinite(center.x) || !std::isfinite(center.y) || !std::isfinite(radius)) {
     return nullptr;
   }
   // Both ends seen from so far away that their directions agree: the arc is a straight line
   // or a whole circle at this precision, neither of which the two vertices describe.
-  if (a != b && Angle(centre, a) == Angle(centre, b)) return nullptr;
-  return std::make_unique<WideArcSegmentEntity>(centre, a, b, widthA, widthB);
+  if (a != b && Angle(center, a) == Angle(center, b)) return nullptr;
+  return std::make_unique<WideArcSegmentEntity>(center, a, b, widthA, widthB);
 }
 
 // The two edges of a straight segment on one side: side +1 left, −1 right.
@@ -158,9 +158,9 @@ void BuildPolylineSegments(const EntityList& vertexList, bool closed, EntityList
   if (closed) JoinSegments(*segmentList.Tail(), *segmentList.Head());
 }
 
-double BulgeFromCentre(const Point& centre, const Point& start, const Point& end, bool clockwise) {
-  const double s = Angle(centre, start);
-  const double e = Angle(centre, end);
+double BulgeFromCenter(const Point& center, const Point& start, const Point& end, bool clockwise) {
+  const double s = Angle(center, start);
+  const double e = Angle(center, end);
   // The included angle in the direction of travel, within one turn.
   double included = clockwise ? s - e : e - s;
   if (included < 0) included += kTwoPi;
@@ -169,8 +169,8 @@ double BulgeFromCentre(const Point& centre, const Point& start, const Point& end
 }
 
 double ArcVertexBulge(int mode, const Point& start, const Point& reference, const Point& end) {
-  if (mode == static_cast<int>(ArcVertexMode::Centre)) {
-    return BulgeFromCentre(reference, start, end, false);
+  if (mode == static_cast<int>(ArcVertexMode::Center)) {
+    return BulgeFromCenter(reference, start, end, false);
   }
   if (mode != static_cast<int>(ArcVertexMode::Tangent)) return 0;
   // The centre lies on the normal at the start and on the chord's perpendicular bisector:
@@ -182,9 +182,9 @@ double ArcVertexBulge(int mode, const Point& start, const Point& reference, cons
   // |cos δ| is how far the chord turns from the tangent: along it there is no circle.
   if (std::fabs(cosine) <= kTolerance) return 0;
   const double reach = Distance(start, end) / (2 * cosine);
-  const Point centre(start.x + reach * std::cos(normal), start.y + reach * std::sin(normal));
+  const Point center(start.x + reach * std::cos(normal), start.y + reach * std::sin(normal));
   const bool clockwise = std::sin(Angle(reference, start) - chord) > 0;
-  return BulgeFromCentre(centre, start, end, clockwise);
+  return BulgeFromCenter(center, start, end, clockwise);
 }
 
 }  // namespace korvo

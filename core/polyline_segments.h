@@ -29,14 +29,14 @@ void BuildPolylineSegments(const EntityList& vertexList, bool closed, EntityList
 
 // The bulge of the arc about `centre` from `start` to `end`: counter-clockwise, or
 // clockwise (negative) when `clockwise`.
-double BulgeFromCentre(const Point& centre, const Point& start, const Point& end, bool clockwise);
+double BulgeFromCenter(const Point& center, const Point& start, const Point& end, bool clockwise);
 
 // How AppendArcVertex reads its reference point.
 enum class ArcVertexMode {
   // The arc continues the direction from the reference through the start.
   Tangent = 1,
   // The reference is the arc's centre; the arc runs counter-clockwise.
-  Centre = 2,
+  Center = 2,
 };
 
 // The bulge of the arc from `start` to `end` given by `reference` in `mode`; 0 when the

@@ -23,10 +23,11 @@ void Consider(const Point& candidate, const Point& p, double& best, Point& out) 
 
 }  // namespace
 
-WideArcSegmentEntity::WideArcSegmentEntity(const Point& centre, const Point& from, const Point& to,
-                                           double widthAtStart, double widthAtEnd)
+WideArcSegmentEntity::WideArcSegmentEntity(const Point& arcCenter, const Point& from,
+                                           const Point& to, double widthAtStart, double widthAtEnd)
     : startWidth(widthAtStart), endWidth(widthAtEnd) {
-  SetArc({centre, Distance(from, centre), 1.0, 0.0}, Angle(centre, from), Angle(centre, to));
+  SetArc({arcCenter, Distance(from, arcCenter), 1.0, 0.0}, Angle(arcCenter, from),
+         Angle(arcCenter, to));
 }
 
 double WideArcSegmentEntity::WidthAt(double a) const {

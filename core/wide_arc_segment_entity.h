@@ -12,7 +12,7 @@ class WideArcSegmentEntity : public ArcEntity {
   WideArcSegmentEntity() = default;
   // The arc about `centre` from the direction of `from` to the direction of `to`, with the
   // radius of `from`.
-  WideArcSegmentEntity(const Point& centre, const Point& from, const Point& to, double widthAtStart,
+  WideArcSegmentEntity(const Point& center, const Point& from, const Point& to, double widthAtStart,
                        double widthAtEnd);
 
   int GetElementCode() const override { return ElementCode::WideArcSegment; }

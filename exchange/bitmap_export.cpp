@@ -62,8 +62,8 @@ bool ExportBitmap(const Drawing& drawing, const std::filesystem::path& path,
   }
   {
     DeviceContext dc(*picture);
-    dc.SetBackgroundColour(background);
-    dc.SetTextColour(background ^ kWhite);
+    dc.SetBackgroundColor(background);
+    dc.SetTextColor(background ^ kWhite);
     // Right and bottom are the last pixel, as for the screen, so the window's lower-left
     // corner lands on the picture's lower-left pixel.
     RenderContext rc(dc, {0, 0, options.width - 1, options.height - 1}, drawing.settings);

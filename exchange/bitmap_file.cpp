@@ -56,15 +56,15 @@ const std::array<uint32_t, 256>& BitmapPalette() {
   return palette;
 }
 
-uint8_t NearestPaletteIndex(uint32_t colour) {
+uint8_t NearestPaletteIndex(uint32_t color) {
   const auto& palette = BitmapPalette();
   int best = 0;
   int64_t bestDistance = INT64_MAX;
   for (int i = 0; i < 256; ++i) {
     const uint32_t entry = palette[static_cast<std::size_t>(i)];
-    const int64_t dr = int64_t{RedOf(colour)} - RedOf(entry);
-    const int64_t dg = int64_t{GreenOf(colour)} - GreenOf(entry);
-    const int64_t db = int64_t{BlueOf(colour)} - BlueOf(entry);
+    const int64_t dr = int64_t{RedOf(color)} - RedOf(entry);
+    const int64_t dg = int64_t{GreenOf(color)} - GreenOf(entry);
+    const int64_t db = int64_t{BlueOf(color)} - BlueOf(entry);
     const int64_t distance = dr * dr + dg * dg + db * db;
     if (distance < bestDistance) best = i, bestDistance = distance;
   }
@@ -85,26 +85,25 @@ std::vector<uint8_t> EncodeBitmapFile(const Bitmap& picture) {
   out.reserve(kPixelOffset + imageSize);
   PutHeaders(out, width, height, 8, kPixelOffset, imageSize);
   // Colour table: blue, green, red, 0.
-  for (uint32_t colour : BitmapPalette()) {
-    out.push_back(static_cast<uint8_t>(BlueOf(colour)));
-    out.push_back(static_cast<uint8_t>(GreenOf(colour)));
-    out.push_back(static_cast<uint8_t>(RedOf(colour)));
+  for (uint32_t color : BitmapPalette()) {
+    out.push_back(static_cast<uint8_t>(BlueOf(color)));
+    out.push_back(static_cast<uint8_t>(GreenOf(color)));
+    out.push_back(static_cast<uint8_t>(RedOf(color)));
     out.push_back(0);
   }
   // A picture holds few colours: each is looked up in the table once.
   std::unordered_map<uint32_t, uint8_t> mapped;
-  uint32_t lastColour = 0;
+  uint32_t lastColor = 0;
   uint8_t lastIndex = 0;
   bool haveLast = false;
   for (int y = height - 1; y >= 0; --y) {
     const uint32_t* row = picture.Row(y);
     for (int x = 0; x < width; ++x) {
-      const uint32_t colour = row[x] & 0xFFFFFF;
-      if (!haveLast || colour != lastColour) {
-        auto found = mapped.find(colour);
-        if (found == mapped.end())
-          found = mapped.emplace(colour, NearestPaletteIndex(colour)).first;
-        lastColour = colour, lastIndex = found->second, haveLast = true;
+      const uint32_t color = row[x] & 0xFFFFFF;
+      if (!haveLast || color != lastColor) {
+        auto found = mapped.find(color);
+        if (found == mapped.end()) found = mapped.emplace(color, NearestPaletteIndex(color)).first;
+        lastColor = color, lastIndex = found->second, haveLast = true;
       }
       out.push_back(lastIndex);
     }

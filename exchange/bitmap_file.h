@@ -15,7 +15,7 @@ const std::array<uint32_t, 256>& BitmapPalette();
 
 // The palette entry nearest to `colour` (smallest squared distance in RGB; the lowest
 // index among equals).
-uint8_t NearestPaletteIndex(uint32_t colour);
+uint8_t NearestPaletteIndex(uint32_t color);
 
 // Bytes per stored row of an 8-bit picture `width` pixels wide: padded to 4.
 uint32_t BitmapRowSize(int width);

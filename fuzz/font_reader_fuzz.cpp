@@ -14,9 +14,9 @@ namespace {
 class SumSink : public korvo::TextStrokeSink {
  public:
   void Line(const korvo::Point& from, const korvo::Point& to) override { sum += from.x + to.y; }
-  void Arc(const korvo::Point& centre, double radius, double ratio, double rotation, double start,
+  void Arc(const korvo::Point& center, double radius, double ratio, double rotation, double start,
            double end) override {
-    sum += centre.x + radius + ratio + rotation + start + end;
+    sum += center.x + radius + ratio + rotation + start + end;
   }
   double sum = 0;
 };
@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   text.font = &font;
   text.content = content;
   korvo::LayOutText(text, 0.01, sink);
-  text.horizontalAlignment = korvo::kAlignCentre;
+  text.horizontalAlignment = korvo::kAlignCenter;
   text.obliqueAngle = 0.25;
   text.generationFlags = korvo::kTextBackward | korvo::kTextUpsideDown;
   text.rotation = 1;

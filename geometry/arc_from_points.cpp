@@ -8,15 +8,15 @@
 namespace korvo {
 
 bool ArcFromPoints(const Point& p1, const Point& p2, const Point& p3, ArcFromThreePoints mode,
-                   Point& centre, Point& start, Point& end) {
+                   Point& center, Point& start, Point& end) {
   switch (mode) {
-    case ArcFromThreePoints::CentreStartEnd:
-      centre = p1, start = p2, end = p3;
+    case ArcFromThreePoints::CenterStartEnd:
+      center = p1, start = p2, end = p3;
       return true;
     case ArcFromThreePoints::ThroughThree:
       // p2 only fixes the circle.
       start = p1, end = p3;
-      return CircleThrough3(p1, p2, p3, centre);
+      return CircleThrough3(p1, p2, p3, center);
     case ArcFromThreePoints::TangentContinuation: {
       // The centre lies on the normal of the direction p1→p2 at p2 (angle θ) and on the
       // perpendicular bisector of p2–p3, whose direction makes the angle δ with the normal.
@@ -26,7 +26,7 @@ bool ArcFromPoints(const Point& p1, const Point& p2, const Point& p3, ArcFromThr
       if (std::fabs(std::cos(delta)) <= kTolerance) return false;
       const double h = Distance(p2, p3) / 2;
       const Point local(h, -h * std::sin(delta) / std::cos(delta));
-      centre = Rotation::About(Point(), delta + theta).Apply(local) + p2;
+      center = Rotation::About(Point(), delta + theta).Apply(local) + p2;
       // Turning clockwise at p2 means the counter-clockwise arc runs from p3 back to p2.
       if (std::sin(Angle(p1, p2) - Angle(p2, p3)) > 0) {
         start = p3, end = p2;

@@ -6,7 +6,7 @@ namespace korvo {
 
 // How an arc is given by three points.
 enum class ArcFromThreePoints {
-  CentreStartEnd = 0,       // centre, start point, end point
+  CenterStartEnd = 0,       // centre, start point, end point
   ThroughThree = 1,         // start, a point on the arc, end
   TangentContinuation = 2,  // leaves the second point along the direction first→second
 };
@@ -14,6 +14,6 @@ enum class ArcFromThreePoints {
 // The centre and the start and end points of the counter-clockwise circular arc the three
 // points give; false when they give none.
 bool ArcFromPoints(const Point& p1, const Point& p2, const Point& p3, ArcFromThreePoints mode,
-                   Point& centre, Point& start, Point& end);
+                   Point& center, Point& start, Point& end);
 
 }  // namespace korvo

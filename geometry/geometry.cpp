@@ -120,7 +120,7 @@ double NearestOnSegment(const Point& a, const Point& b, const Point& p, Point& o
   return Distance(out, p);
 }
 
-bool CircleThrough3(const Point& a, const Point& b, const Point& c, Point& centre) {
+bool CircleThrough3(const Point& a, const Point& b, const Point& c, Point& center) {
   if (a == b || b == c || a == c) return false;
   const Point ab = b - a;
   const Point ac = c - a;
@@ -130,7 +130,7 @@ bool CircleThrough3(const Point& a, const Point& b, const Point& c, Point& centr
   const double ab2 = Dot(ab, ab);
   const double ac2 = Dot(ac, ac);
   const double d = 2 * cross;
-  centre = Point(a.x + (ac.y * ab2 - ab.y * ac2) / d, a.y + (ab.x * ac2 - ac.x * ab2) / d);
+  center = Point(a.x + (ac.y * ab2 - ab.y * ac2) / d, a.y + (ab.x * ac2 - ac.x * ab2) / d);
   return true;
 }
 

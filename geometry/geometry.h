@@ -39,6 +39,6 @@ double NearestOnSegment(const Point& a, const Point& b, const Point& p, Point& o
 
 // The centre of the circle through three points; false when two of them are equal or the
 // three are collinear.
-bool CircleThrough3(const Point& a, const Point& b, const Point& c, Point& centre);
+bool CircleThrough3(const Point& a, const Point& b, const Point& c, Point& center);
 
 }  // namespace korvo

@@ -4,14 +4,14 @@
 
 namespace korvo {
 
-Rotation Rotation::About(const Point& centre, double angle) {
-  return Rotation{centre, angle, std::cos(angle), std::sin(angle)};
+Rotation Rotation::About(const Point& center, double angle) {
+  return Rotation{center, angle, std::cos(angle), std::sin(angle)};
 }
 
 Point Rotation::Apply(const Point& p) const {
-  const double dx = p.x - centre.x;
-  const double dy = p.y - centre.y;
-  return {centre.x + cos * dx - sin * dy, centre.y + cos * dy + sin * dx};
+  const double dx = p.x - center.x;
+  const double dy = p.y - center.y;
+  return {center.x + cos * dx - sin * dy, center.y + cos * dy + sin * dx};
 }
 
 void Point::Rotate(const Rotation& rotation) {

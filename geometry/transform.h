@@ -6,12 +6,12 @@ namespace korvo {
 
 // Argument of every rotate operation; cos and sin are precomputed by whoever fills it.
 struct Rotation {
-  Point centre;
+  Point center;
   double angle = 0;  // radians, counter-clockwise
   double cos = 1;
   double sin = 0;
 
-  static Rotation About(const Point& centre, double angle);
+  static Rotation About(const Point& center, double angle);
   Point Apply(const Point& p) const;
 };
 

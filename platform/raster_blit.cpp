@@ -60,8 +60,8 @@ void DeviceContext::BitBlt(int x, int y, int w, int h, const MonoBitmap& source,
   for (int row = 0; row < h; ++row) {
     uint32_t* to = target.Row(y + row) + x;
     for (int i = 0; i < w; ++i) {
-      const uint32_t colour = source.Bit(sx + i, sy + row) ? backgroundColour_ : textColour_;
-      to[i] = op == BlitOp::SourceCopy ? colour : (to[i] ^ colour);
+      const uint32_t color = source.Bit(sx + i, sy + row) ? backgroundColor_ : textColor_;
+      to[i] = op == BlitOp::SourceCopy ? color : (to[i] ^ color);
     }
   }
 }

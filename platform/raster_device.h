@@ -90,7 +90,7 @@ enum class PenStyle { Solid = 0, Dotted = 2, Null = 5 };
 // Pens are always one pixel wide; wide lines are drawn as polygons by their callers.
 struct Pen {
   PenStyle style = PenStyle::Solid;
-  uint32_t colour = 0;
+  uint32_t color = 0;
   friend bool operator==(const Pen&, const Pen&) = default;
 };
 
@@ -101,10 +101,10 @@ enum class BrushStyle { Solid, Hollow, Pattern };
 // monochrome pattern takes the colours of whatever draws with it.
 struct Brush {
   BrushStyle style = BrushStyle::Solid;
-  uint32_t colour = 0xFFFFFF;
+  uint32_t color = 0xFFFFFF;
   std::array<uint8_t, 8> pattern{};
 
-  static Brush Solid(uint32_t colour) { return {BrushStyle::Solid, colour, {}}; }
+  static Brush Solid(uint32_t color) { return {BrushStyle::Solid, color, {}}; }
   static Brush Hollow() { return {BrushStyle::Hollow, 0, {}}; }
   static Brush Pattern(const std::array<uint8_t, 8>& rows) {
     return {BrushStyle::Pattern, 0, rows};
@@ -135,14 +135,14 @@ class DeviceContext {
   Pen SelectPen(const Pen& pen);
   Brush SelectBrush(const Brush& brush);
   RasterOp SetRasterOp(RasterOp op);
-  uint32_t SetBackgroundColour(uint32_t colour);
-  uint32_t SetTextColour(uint32_t colour);
+  uint32_t SetBackgroundColor(uint32_t color);
+  uint32_t SetTextColor(uint32_t color);
   BackgroundMode SetBackgroundMode(BackgroundMode mode);
   const Pen& pen() const { return pen_; }
   const Brush& brush() const { return brush_; }
   RasterOp rasterOp() const { return rasterOp_; }
-  uint32_t backgroundColour() const { return backgroundColour_; }
-  uint32_t textColour() const { return textColour_; }
+  uint32_t backgroundColor() const { return backgroundColor_; }
+  uint32_t textColor() const { return textColor_; }
   BackgroundMode backgroundMode() const { return backgroundMode_; }
 
   // Lines. A line from A to B draws every pixel of its walk except B itself, so that
@@ -175,16 +175,16 @@ class DeviceContext {
  private:
   void DrawLinePixels(int x0, int y0, int x1, int y1);
   uint32_t BrushPixel(const Brush& brush, int x, int y) const;
-  void Apply(uint32_t& pixel, uint32_t colour) const {
-    pixel = rasterOp_ == RasterOp::Xor ? (pixel ^ (colour & 0xFFFFFF)) : (colour & 0xFFFFFF);
+  void Apply(uint32_t& pixel, uint32_t color) const {
+    pixel = rasterOp_ == RasterOp::Xor ? (pixel ^ (color & 0xFFFFFF)) : (color & 0xFFFFFF);
   }
 
   Bitmap* bitmap_;
   Pen pen_;
   Brush brush_ = Brush::Solid(0xFFFFFF);
   RasterOp rasterOp_ = RasterOp::Copy;
-  uint32_t backgroundColour_ = 0xFFFFFF;
-  uint32_t textColour_ = 0;
+  uint32_t backgroundColor_ = 0xFFFFFF;
+  uint32_t textColor_ = 0;
   BackgroundMode backgroundMode_ = BackgroundMode::Opaque;
   ScreenPoint position_;
   int64_t styleCounter_ = 0;  // steps drawn since the last MoveTo, for dotted pens

@@ -21,15 +21,15 @@ RasterOp DeviceContext::SetRasterOp(RasterOp op) {
   return previous;
 }
 
-uint32_t DeviceContext::SetBackgroundColour(uint32_t colour) {
-  const uint32_t previous = backgroundColour_;
-  backgroundColour_ = colour & 0xFFFFFF;
+uint32_t DeviceContext::SetBackgroundColor(uint32_t color) {
+  const uint32_t previous = backgroundColor_;
+  backgroundColor_ = color & 0xFFFFFF;
   return previous;
 }
 
-uint32_t DeviceContext::SetTextColour(uint32_t colour) {
-  const uint32_t previous = textColour_;
-  textColour_ = colour & 0xFFFFFF;
+uint32_t DeviceContext::SetTextColor(uint32_t color) {
+  const uint32_t previous = textColor_;
+  textColor_ = color & 0xFFFFFF;
   return previous;
 }
 
@@ -62,7 +62,7 @@ void DeviceContext::DrawLinePixels(int x0, int y0, int x1, int y1) {
   const auto at = [&](int x, int y) -> uint32_t& {
     return pixels[static_cast<std::size_t>(y) * stride + static_cast<std::size_t>(x)];
   };
-  const uint32_t colour = pen_.colour & 0xFFFFFF;
+  const uint32_t color = pen_.color & 0xFFFFFF;
   const bool xorOp = rasterOp_ == RasterOp::Xor;
   int64_t steps = 0;
   if (pen_.style == PenStyle::Null) {
@@ -70,20 +70,20 @@ void DeviceContext::DrawLinePixels(int x0, int y0, int x1, int y1) {
   } else if (pen_.style == PenStyle::Solid) {
     if (xorOp)
       steps = raster::WalkLine(x0, y0, x1, y1, target.width(), target.height(),
-                               [&](int64_t, int x, int y) { at(x, y) ^= colour; });
+                               [&](int64_t, int x, int y) { at(x, y) ^= color; });
     else
       steps = raster::WalkLine(x0, y0, x1, y1, target.width(), target.height(),
-                               [&](int64_t, int x, int y) { at(x, y) = colour; });
+                               [&](int64_t, int x, int y) { at(x, y) = color; });
   } else {
     const int64_t base = styleCounter_;
     const bool opaque = backgroundMode_ == BackgroundMode::Opaque;
-    const uint32_t gapColour = backgroundColour_;
+    const uint32_t gapColor = backgroundColor_;
     steps = raster::WalkLine(x0, y0, x1, y1, target.width(), target.height(),
                              [&](int64_t i, int x, int y) {
                                if (((base + i) & 1) == 0)
-                                 Apply(at(x, y), colour);
+                                 Apply(at(x, y), color);
                                else if (opaque)
-                                 Apply(at(x, y), gapColour);
+                                 Apply(at(x, y), gapColor);
                              });
   }
   styleCounter_ += steps;

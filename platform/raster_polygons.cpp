@@ -99,9 +99,9 @@ std::pair<int, int> RowsOfBitmap(std::span<const ScreenPoint> points, int height
 }  // namespace
 
 uint32_t DeviceContext::BrushPixel(const Brush& brush, int x, int y) const {
-  if (brush.style == BrushStyle::Solid) return brush.colour;
+  if (brush.style == BrushStyle::Solid) return brush.color;
   const uint8_t row = brush.pattern[static_cast<std::size_t>(y & 7)];
-  return (row & (0x80 >> (x & 7))) != 0 ? backgroundColour_ : textColour_;
+  return (row & (0x80 >> (x & 7))) != 0 ? backgroundColor_ : textColor_;
 }
 
 void DeviceContext::Polygon(std::span<const ScreenPoint> points) {
@@ -125,9 +125,9 @@ void DeviceContext::Polygon(std::span<const ScreenPoint> points) {
       if (nullPen) {
         if (!hollow) Apply(pixel, BrushPixel(brush_, p.x, p.y));
       } else if (p.penOn) {
-        Apply(pixel, pen_.colour);
+        Apply(pixel, pen_.color);
       } else if (backgroundMode_ == BackgroundMode::Opaque) {
-        Apply(pixel, backgroundColour_);
+        Apply(pixel, backgroundColor_);
       }
     }
   };

@@ -207,7 +207,7 @@ TextAlignment ComputeTextAlignment(StrokeFont& font, std::u16string_view content
   alignment.width = widest;
   if (horizontalAlignment == kAlignRight) {
     alignment.offset = -alignment.width;
-  } else if (horizontalAlignment == kAlignCentre) {
+  } else if (horizontalAlignment == kAlignCenter) {
     // Centring needs an answer for code 0 (normally the "?" substitute); without one the
     // text is placed as right aligned.
     if (GetGlyph(font, 0) != nullptr) {

@@ -14,7 +14,7 @@ inline constexpr uint8_t kTextUpsideDown = 0x04;  // mirrored in y
 
 // Horizontal alignment of a text; any other value lays out as left.
 inline constexpr uint8_t kAlignLeft = 0;
-inline constexpr uint8_t kAlignCentre = 1;
+inline constexpr uint8_t kAlignCenter = 1;
 inline constexpr uint8_t kAlignRight = 2;
 
 // Everything the layout of one text needs. The font and the content are not owned.
@@ -39,7 +39,7 @@ class TextStrokeSink {
   // An elliptic arc: `radius` along the ellipse's x axis (the text's baseline, turned by
   // `rotation`), `ratio` of the other radius to it, and the angles counter-clockwise in the
   // ellipse's own frame from `start` to `end`.
-  virtual void Arc(const Point& centre, double radius, double ratio, double rotation, double start,
+  virtual void Arc(const Point& center, double radius, double ratio, double rotation, double start,
                    double end) = 0;
 };
 

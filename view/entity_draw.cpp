@@ -60,7 +60,7 @@ const LineType* ResolveLineType(const Entity& entity, const RenderContext& rc) {
   return type;
 }
 
-uint32_t ResolveColour(const Entity& entity, const RenderContext& rc) {
+uint32_t ResolveColor(const Entity& entity, const RenderContext& rc) {
   if (entity.colorIndex == kColorByLayer) return entity.layer ? entity.layer->GetColor() : kWhite;
   if (entity.colorIndex == kColorByBlock && rc.parentInsert) {
     const Entity& parent = *rc.parentInsert;
@@ -98,24 +98,24 @@ bool Entity::Draw(RenderContext& rc) {
     penStyle = PenStyle::Dotted;
   }
 
-  uint32_t colour = ResolveColour(*this, rc);
-  uint32_t textBackground = rc.backgroundColour;
-  if (highlighted && filled && colour == rc.backgroundColour) {
+  uint32_t color = ResolveColor(*this, rc);
+  uint32_t textBackground = rc.backgroundColor;
+  if (highlighted && filled && color == rc.backgroundColor) {
     // A filled area in the background colour shows only through the highlight pattern.
-    colour = 0;
+    color = 0;
   } else {
-    if (colour == kWhite && rc.backgroundColour == kWhite) colour = 0;
+    if (color == kWhite && rc.backgroundColor == kWhite) color = 0;
     if (rc.IsXorMode()) {
       // XOR over the background then shows the true colour, and a second pass removes it.
-      colour ^= rc.backgroundColour;
+      color ^= rc.backgroundColor;
       textBackground = 0;
     }
   }
 
-  rc.dc->SetTextColour(colour);
-  rc.dc->SetBackgroundColour(textBackground);
-  rc.dc->SelectPen({penStyle, colour});
-  rc.dc->SelectBrush(highlighted ? rc.highlightBrush : Brush::Solid(colour));
+  rc.dc->SetTextColor(color);
+  rc.dc->SetBackgroundColor(textBackground);
+  rc.dc->SelectPen({penStyle, color});
+  rc.dc->SelectBrush(highlighted ? rc.highlightBrush : Brush::Solid(color));
   DrawShape(rc);
   return true;
 }

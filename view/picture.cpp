@@ -75,7 +75,7 @@ void DrawGrid(RenderContext& rc) {
   // window from running on.
   const double maxLines = std::max(width, dc.bitmap().height()) + 2.0;
 
-  const bool white = rc.backgroundColour == kWhite;
+  const bool white = rc.backgroundColor == kWhite;
   MonoBitmap row(width, 1);
   row.Fill(!white);
   const double firstX = std::ceil(xMin / g), lastX = std::floor(xMax / g);
@@ -88,23 +88,23 @@ void DrawGrid(RenderContext& rc) {
   }
   // A 0 bit takes the text colour and a 1 bit the background: on white the set bits XOR
   // white, on black the cleared ones XOR white, so every dot inverts what lies beneath.
-  const uint32_t text = dc.SetTextColour(white ? 0 : kWhite);
-  const uint32_t background = dc.SetBackgroundColour(white ? kWhite : 0);
+  const uint32_t text = dc.SetTextColor(white ? 0 : kWhite);
+  const uint32_t background = dc.SetBackgroundColor(white ? kWhite : 0);
   const double firstY = std::ceil(yMin / g), lastY = std::floor(yMax / g);
   for (double i = 0; firstY + i <= lastY && i < maxLines; ++i) {
     const int y = rc.WorldToScreen(Point(0, (firstY + i) * g)).y;
     if (y >= 0) dc.BitBlt(0, y, width, 1, row, 0, 0, BlitOp::SourceInvert);
   }
-  dc.SetTextColour(text);
-  dc.SetBackgroundColour(background);
+  dc.SetTextColor(text);
+  dc.SetBackgroundColor(background);
 }
 
-uint32_t GridPenColour(uint32_t backgroundColour) {
-  const uint32_t inverted = ~backgroundColour & kWhite;
-  uint32_t colour = 0;
+uint32_t GridPenColor(uint32_t backgroundColor) {
+  const uint32_t inverted = ~backgroundColor & kWhite;
+  uint32_t color = 0;
   for (int shift = 0; shift < 24; shift += 8)
-    colour |= (((inverted >> shift) & 0xFF) >> 2) * 3 << shift;
-  return colour;
+    color |= (((inverted >> shift) & 0xFF) >> 2) * 3 << shift;
+  return color;
 }
 
 void DrawHighlightChanges(Drawing& drawing, RenderContext& rc) {
@@ -132,8 +132,8 @@ namespace {
 // The device and context a picture of `bitmap` is drawn with.
 struct PicturePass {
   PicturePass(Drawing& drawing, Bitmap& bitmap, bool whiteBackground) : dc(bitmap) {
-    dc.SetBackgroundColour(whiteBackground ? kWhite : 0);
-    dc.SetTextColour(whiteBackground ? 0 : kWhite);
+    dc.SetBackgroundColor(whiteBackground ? kWhite : 0);
+    dc.SetTextColor(whiteBackground ? 0 : kWhite);
     rc.emplace(dc, ScreenRect{0, 0, bitmap.width() - 1, bitmap.height() - 1}, drawing.settings);
     rc->lineWeightScale = 0;  // every pen on the screen is one pixel wide
   }

@@ -27,7 +27,7 @@ bool DrawPicture(Drawing& drawing, RenderContext& rc);
 void DrawGrid(RenderContext& rc);
 // The pen the grid pass selects: per channel three quarters of the inverted background
 // (black on white, 189 per channel on black).
-uint32_t GridPenColour(uint32_t backgroundColour);
+uint32_t GridPenColor(uint32_t backgroundColor);
 
 // Brings a picture up to date with the selection changes since it was drawn, without
 // drawing it again: each newly selected entity loses its solid image (mode 4) and gains

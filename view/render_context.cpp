@@ -56,8 +56,8 @@ RenderContext::RenderContext(DeviceContext& device, const ScreenRect& deviceRect
   // An empty or broken view window would map everything onto one pixel or nowhere.
   if (!(pixelSize > 0) || !std::isfinite(pixelSize)) pixelSize = 1;
   dc->SetBackgroundMode(BackgroundMode::Transparent);
-  backgroundColour = dc->backgroundColour() == 0xFFFFFF ? 0xFFFFFF : 0;
-  gridColour = backgroundColour == 0xFFFFFF ? 0xE0E0E0 : 0x101010;
+  backgroundColor = dc->backgroundColor() == 0xFFFFFF ? 0xFFFFFF : 0;
+  gridColor = backgroundColor == 0xFFFFFF ? 0xE0E0E0 : 0x101010;
   upperRight = ScreenToWorld(screenRect.right, screenRect.top);
   const ScreenPoint low = WorldToScreen(settings->limitsMin);
   const ScreenPoint high = WorldToScreen(settings->limitsMax);
@@ -130,7 +130,7 @@ void RenderContext::FillBackground() {
   // A fill replaces whatever is there, whatever the current raster operation.
   const RasterOp previous = dc->SetRasterOp(RasterOp::Copy);
   dc->FillRect({screenRect.left, screenRect.top, screenRect.right + 2, screenRect.bottom + 2},
-               Brush::Solid(backgroundColour));
+               Brush::Solid(backgroundColor));
   dc->SetRasterOp(previous);
 }
 

@@ -90,8 +90,8 @@ class RenderContext {
   void* filterArg1 = nullptr;
   void* filterArg2 = nullptr;
   const Entity* parentInsert = nullptr;  // the block reference whose block is being drawn
-  uint32_t backgroundColour = 0;         // 0xFFFFFF or 0
-  uint32_t gridColour = 0x101010;
+  uint32_t backgroundColor = 0;          // 0xFFFFFF or 0
+  uint32_t gridColor = 0x101010;
   const LineType* lineType = nullptr;  // pattern in force; null draws continuous
   Brush highlightBrush;
   int drawMode = DrawMode::Normal;

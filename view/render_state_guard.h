@@ -19,13 +19,13 @@ class RenderStateGuard {
         dc_(*rc.dc),
         pen_(dc_.pen()),
         brush_(dc_.brush()),
-        text_(dc_.textColour()),
-        background_(dc_.backgroundColour()) {}
+        text_(dc_.textColor()),
+        background_(dc_.backgroundColor()) {}
   ~RenderStateGuard() {
     dc_.SelectPen(pen_);
     dc_.SelectBrush(brush_);
-    dc_.SetTextColour(text_);
-    dc_.SetBackgroundColour(background_);
+    dc_.SetTextColor(text_);
+    dc_.SetBackgroundColor(background_);
   }
   RenderStateGuard(const RenderStateGuard&) = delete;
   RenderStateGuard& operator=(const RenderStateGuard&) = delete;

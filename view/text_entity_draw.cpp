@@ -12,9 +12,9 @@ class RenderSink : public TextStrokeSink {
  public:
   explicit RenderSink(RenderContext& rc) : rc_(rc) {}
   void Line(const Point& from, const Point& to) override { rc_.DrawLine(from, to); }
-  void Arc(const Point& centre, double radius, double ratio, double rotation, double start,
+  void Arc(const Point& center, double radius, double ratio, double rotation, double start,
            double end) override {
-    rc_.DrawArc(centre, radius, start, end, rotation, ratio);
+    rc_.DrawArc(center, radius, start, end, rotation, ratio);
   }
 
  private:

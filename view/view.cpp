@@ -35,7 +35,7 @@ void View::Resize(int width, int height) {
   pickBoxSize_ = largeScreen ? 14 : 8;
   // The cursor drawn on the old window went with it: hiding it now draws nothing, and the
   // next paint draws it again.
-  window_ = Bitmap(width, height, BackgroundColour());
+  window_ = Bitmap(width, height, BackgroundColor());
   drawnCursor_.style = CursorStyle::None;
   windowInvalid_ = true;
   InvalidatePicture(PictureBitmap::Delete);
@@ -53,13 +53,13 @@ void View::RepaintNow() {
 void View::SetWhiteBackground(bool on) {
   const bool changed = on != whiteBackground_;
   whiteBackground_ = on;
-  windowBackground_ = BackgroundColour();
+  windowBackground_ = BackgroundColor();
   profile_.SetInt(kSettingsSection, kWhiteBackgroundKey, on ? 1 : 0);
   InvalidatePicture(PictureBitmap::Delete);
   if (changed) windowInvalid_ = true;
 }
 
-uint32_t View::BackgroundColour() const {
+uint32_t View::BackgroundColor() const {
   return whiteBackground_ ? 0xFFFFFF : 0;
 }
 

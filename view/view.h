@@ -172,7 +172,7 @@ class View {
   CursorShape CurrentCursorShape() const;
   void DrawCursorShape(const CursorShape& shape);
   ScreenPoint ClampedDragOffset(const ScreenPoint& point) const;
-  uint32_t BackgroundColour() const;
+  uint32_t BackgroundColor() const;
 
   Drawing& drawing_;
   Profile& profile_;

@@ -4,7 +4,7 @@
 namespace korvo {
 namespace {
 
-constexpr uint32_t kCursorColour = 0xFFFFFF;  // XOR with white inverts whatever lies beneath
+constexpr uint32_t kCursorColor = 0xFFFFFF;  // XOR with white inverts whatever lies beneath
 
 }  // namespace
 
@@ -55,7 +55,7 @@ View::CursorShape View::CurrentCursorShape() const {
 void View::DrawCursorShape(const CursorShape& shape) {
   if (shape.style == CursorStyle::None || window_.width() < 1 || window_.height() < 1) return;
   DeviceContext dc(window_);
-  dc.SelectPen({PenStyle::Solid, kCursorColour});
+  dc.SelectPen({PenStyle::Solid, kCursorColor});
   dc.SetRasterOp(RasterOp::Xor);
   const int x = shape.at.x, y = shape.at.y;
   if (shape.style == CursorStyle::Crosshair) {

@@ -27,7 +27,7 @@ void View::DragTo(const ScreenPoint& point) {
   DeviceContext dc(window_);
   // A picture of the window alone leaves uncovered what was dragged in.
   if (!tripleBitmap_)
-    dc.FillRect({0, 0, window_.width(), window_.height()}, Brush::Solid(BackgroundColour()));
+    dc.FillRect({0, 0, window_.width(), window_.height()}, Brush::Solid(BackgroundColor()));
   dc.BitBlt(0, 0, window_.width(), window_.height(), *offscreen_, tile.x - offset.x,
             tile.y - offset.y, BlitOp::SourceCopy);
 }

@@ -6,10 +6,10 @@
 namespace korvo {
 namespace {
 
-constexpr uint32_t kBandColour = 0xFFFFFF;  // XOR with white inverts whatever lies beneath
+constexpr uint32_t kBandColor = 0xFFFFFF;  // XOR with white inverts whatever lies beneath
 
 DeviceContext& WithBackground(DeviceContext& dc, uint32_t background) {
-  dc.SetBackgroundColour(background);
+  dc.SetBackgroundColor(background);
   return dc;
 }
 
@@ -29,13 +29,13 @@ struct WindowPass {
 
 bool View::DrawXor(Entity& entity) {
   if (window_.width() < 1 || window_.height() < 1) return true;
-  WindowPass pass(window_, ClientRect(), drawing_.settings, BackgroundColour());
+  WindowPass pass(window_, ClientRect(), drawing_.settings, BackgroundColor());
   return entity.Draw(pass.rc);
 }
 
 bool View::DrawXor(const EntityList& list, DrawFilter filter, void* filterArg1, void* filterArg2) {
   if (window_.width() < 1 || window_.height() < 1) return true;
-  WindowPass pass(window_, ClientRect(), drawing_.settings, BackgroundColour());
+  WindowPass pass(window_, ClientRect(), drawing_.settings, BackgroundColor());
   pass.rc.filter = filter;
   pass.rc.filterArg1 = filterArg1;
   pass.rc.filterArg2 = filterArg2;
@@ -44,16 +44,16 @@ bool View::DrawXor(const EntityList& list, DrawFilter filter, void* filterArg1, 
 
 void View::DrawRubberBand(const Point& from, const Point& to) {
   if (window_.width() < 1 || window_.height() < 1) return;
-  WindowPass pass(window_, ClientRect(), drawing_.settings, BackgroundColour());
-  pass.dc.SelectPen({PenStyle::Solid, kBandColour});
+  WindowPass pass(window_, ClientRect(), drawing_.settings, BackgroundColor());
+  pass.dc.SelectPen({PenStyle::Solid, kBandColor});
   const ScreenPoint a = WorldToScreen(from), b = WorldToScreen(to);
   pass.rc.DrawScreenLine(a.x, a.y, b.x, b.y);
 }
 
 void View::DrawRubberFrame(const Point& corner1, const Point& corner2) {
   if (window_.width() < 1 || window_.height() < 1) return;
-  WindowPass pass(window_, ClientRect(), drawing_.settings, BackgroundColour());
-  pass.dc.SelectPen({PenStyle::Solid, kBandColour});
+  WindowPass pass(window_, ClientRect(), drawing_.settings, BackgroundColor());
+  pass.dc.SelectPen({PenStyle::Solid, kBandColor});
   pass.rc.DrawScreenFrame(WorldToScreen(corner1), WorldToScreen(corner2));
 }
 

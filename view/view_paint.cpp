@@ -14,11 +14,11 @@ constexpr uint32_t kWhite = 0xFFFFFF;
 void View::Paint() {
   if (paintSuspended) return;
   if (window_.width() < 1 || window_.height() < 1) return;
-  windowBackground_ = BackgroundColour();
+  windowBackground_ = BackgroundColor();
   if (!EnsureOffscreenBitmap()) return;  // the window keeps what it shows; the next paint retries
   DeviceContext memory(*offscreen_);
-  memory.SetBackgroundColour(windowBackground_);
-  memory.SetTextColour(windowBackground_ ^ kWhite);
+  memory.SetBackgroundColor(windowBackground_);
+  memory.SetTextColor(windowBackground_ ^ kWhite);
   const ScreenPoint tile = TileOrigin();
   if (needsRegen_)
     Regenerate(memory, tile);
@@ -89,7 +89,7 @@ void View::Regenerate(DeviceContext& memory, const ScreenPoint& tile) {
   // a drag keeps showing the tiles it slides.
   if (!dragging_) CopyTileToWindow(tile);
   DrawPicture(drawing_, rc);
-  const Pen pen = memory.SelectPen({PenStyle::Solid, GridPenColour(rc.backgroundColour)});
+  const Pen pen = memory.SelectPen({PenStyle::Solid, GridPenColor(rc.backgroundColor)});
   const RasterOp op = memory.SetRasterOp(RasterOp::Xor);
   DrawGrid(rc);
   memory.SetRasterOp(op);

@@ -29,17 +29,17 @@ const DrawingSettings& Settings() {
   return settings;
 }
 
-std::unique_ptr<ArcEntity> Arc(Point centre, double radius, double start, double end) {
-  return std::make_unique<ArcEntity>(Settings(), centre, radius, start, end);
+std::unique_ptr<ArcEntity> Arc(Point center, double radius, double start, double end) {
+  return std::make_unique<ArcEntity>(Settings(), center, radius, start, end);
 }
 
-std::unique_ptr<ArcEntity> Elliptic(Point centre, double radius, double ratio, double rotation,
+std::unique_ptr<ArcEntity> Elliptic(Point center, double radius, double ratio, double rotation,
                                     double start, double end) {
-  return std::make_unique<EllipseEntity>(Settings(), centre, radius, ratio, rotation, start, end);
+  return std::make_unique<EllipseEntity>(Settings(), center, radius, ratio, rotation, start, end);
 }
 
-std::unique_ptr<CircleEntity> Circle(Point centre, double radius) {
-  return std::make_unique<CircleEntity>(centre, radius, Settings());
+std::unique_ptr<CircleEntity> Circle(Point center, double radius) {
+  return std::make_unique<CircleEntity>(center, radius, Settings());
 }
 
 TEST(NormalizeAngles, StoredForm) {
@@ -128,7 +128,7 @@ TEST(ArcEntity, FromThreePoints) {
        {0, 0},
        {2, 0},
        {0, 3},
-       ArcFromThreePoints::CentreStartEnd,
+       ArcFromThreePoints::CenterStartEnd,
        true,
        {0, 0},
        2,

@@ -24,10 +24,10 @@ namespace {
 
 constexpr double kEps = 1e-9;
 
-std::unique_ptr<CircleEntity> MakeCircle(Point centre, double radius, double ratio = 1,
+std::unique_ptr<CircleEntity> MakeCircle(Point center, double radius, double ratio = 1,
                                          double rotation = 0) {
   auto circle = std::make_unique<CircleEntity>();
-  circle->center = centre;
+  circle->center = center;
   circle->radius = radius;
   circle->ratio = ratio;
   circle->rotation = rotation;
@@ -45,7 +45,7 @@ TEST(CircleEntity, Constructors) {
   } cases[] = {
       {"centre and radius", CircleEntity({1, 2}, 3, settings), {1, 2}, 3, true},
       {"centre and point",
-       CircleEntity({1, 1}, {4, 5}, settings, CircleFromTwoPoints::CentreAndPoint),
+       CircleEntity({1, 1}, {4, 5}, settings, CircleFromTwoPoints::CenterAndPoint),
        {1, 1},
        5,
        true},

@@ -8,7 +8,7 @@
 namespace korvo {
 namespace {
 
-TEST(ColorPalette, IndexToColour) {
+TEST(ColorPalette, IndexToColor) {
   struct Case {
     const char* name;
     int index;

@@ -120,7 +120,7 @@ TEST(PolylineEntity, SegmentsDrawWithThePolylinesProperties) {
   }
 }
 
-TEST(PolylineEntity, InsertionPointIsTheFirstSegmentsStartOrCentre) {
+TEST(PolylineEntity, InsertionPointIsTheFirstSegmentsStartOrCenter) {
   Fixture f;
   EXPECT_EQ(Make(f, {{{2, 1}}, {{4, 0}}})->insertionPoint, Point(2, 1));
   ExpectPointNear(Make(f, {{{0, 0}, 0, 0, 1}, {{4, 0}}})->insertionPoint, Point(2, 0), kEps);
@@ -161,7 +161,7 @@ TEST(PolylineEntity, BulgeGivesTheIncludedAngle) {
   struct Case {
     const char* name;
     double bulge;
-    Point centre;
+    Point center;
     double included;
   } cases[] = {
       // Chord (0,0)-(2,0): a quarter circle has its centre 1 below... above for CCW.
@@ -175,7 +175,7 @@ TEST(PolylineEntity, BulgeGivesTheIncludedAngle) {
     auto polyline = Make(f, {{{0, 0}, 0, 0, c.bulge}, {{2, 0}}});
     const WideArcSegmentEntity* arc = polyline->segmentList.Head()->AsWideArcSegment();
     ASSERT_NE(arc, nullptr);
-    ExpectPointNear(arc->center, c.centre, kEps);
+    ExpectPointNear(arc->center, c.center, kEps);
     EXPECT_NEAR(arc->endAngle - arc->startAngle, c.included, kEps);
   }
 }

@@ -32,7 +32,7 @@ constexpr double kDegree = std::numbers::pi / 180;
 constexpr Point kSheetMin(0, 0);
 constexpr Size kSheetSize{300, 200};
 
-enum Colour : int {
+enum Color : int {
   kByBlock = 0,
   kRed = 1,
   kYellow = 2,
@@ -74,8 +74,8 @@ class ShowcaseBuilder {
   }
 
  private:
-  Layer* AddLayer(std::u16string name, int colour) {
-    auto* layer = new Layer(std::move(name), colour, &ContinuousLineType(), -3.0);
+  Layer* AddLayer(std::u16string name, int color) {
+    auto* layer = new Layer(std::move(name), color, &ContinuousLineType(), -3.0);
     drawing_.layers.Add(layer);
     return layer;
   }
@@ -97,8 +97,8 @@ class ShowcaseBuilder {
     return text;
   }
 
-  void Add(Entity* entity, int colour) {
-    entity->SetColorIndex(colour);
+  void Add(Entity* entity, int color) {
+    entity->SetColorIndex(color);
     drawing_.entities.AddTail(entity);
   }
 
@@ -136,7 +136,7 @@ class ShowcaseBuilder {
       const char16_t* content;
       double y;
     } aligned[] = {{kAlignLeft, u"left aligned", 186},
-                   {kAlignCentre, u"centred", 176},
+                   {kAlignCenter, u"centred", 176},
                    {kAlignRight, u"right aligned", 166}};
     for (const auto& a : aligned) {
       Text(drawing_.entities, u"SIMPLEX", {255, a.y}, 4, a.content, 0, a.alignment);
@@ -183,18 +183,18 @@ class ShowcaseBuilder {
     drawing_.blocks.Add(mark);
   }
 
-  static void AddPart(EntityList& block, Entity* entity, int colour) {
-    entity->SetColorIndex(colour);
+  static void AddPart(EntityList& block, Entity* entity, int color) {
+    entity->SetColorIndex(color);
     block.AddTail(entity);
   }
 
-  void Reference(std::u16string name, Point at, double sx, double sy, double rotation, int colour,
+  void Reference(std::u16string name, Point at, double sx, double sy, double rotation, int color,
                  std::u16string label) {
     s_.currentLayer = blocks_;
-    Add(new InsertEntity(std::move(name), at, sx, sy, rotation, s_), colour);
+    Add(new InsertEntity(std::move(name), at, sx, sy, rotation, s_), color);
     Marker(at);
     s_.currentLayer = text_;
-    Text(drawing_.entities, u"TXT", {at.x, at.y - 6}, 2.8, std::move(label), 0, kAlignCentre);
+    Text(drawing_.entities, u"TXT", {at.x, at.y - 6}, 2.8, std::move(label), 0, kAlignCenter);
   }
 
   void AddBlockReferences() {
@@ -218,7 +218,7 @@ class ShowcaseBuilder {
     double bulge = 0;
   };
 
-  void Polyline(std::initializer_list<Vertex> vertices, int colour, bool closed = false,
+  void Polyline(std::initializer_list<Vertex> vertices, int color, bool closed = false,
                 LineType* lineType = nullptr) {
     s_.currentLayer = polylines_;
     s_.currentLineType = lineType != nullptr ? lineType : &ByLayerLineType();
@@ -227,7 +227,7 @@ class ShowcaseBuilder {
       polyline->AppendVertex(v.at, v.startWidth, v.endWidth, v.bulge, 0, 0);
     polyline->SetClosed(closed);
     polyline->RebuildSegments();
-    Add(polyline, colour);
+    Add(polyline, color);
     s_.currentLineType = &ByLayerLineType();
   }
 

@@ -174,7 +174,7 @@ TEST_F(TextEntityTest, ScaleMovesEveryStrokeLikeThePointsAroundIt) {
       {"non-uniform on a turned text", 1.5, 1.2, 0.7, 0, 0, 0, kAlignLeft, 3, 0.5},
       {"non-uniform on a slanted backward text", 1, 1, -1.1, -0.2, kTextBackward, 0, kAlignRight,
        0.5, 2},
-      {"mirror of an upside-down centred text", 1, 1, 2.5, 0.1, kTextUpsideDown, 0, kAlignCentre,
+      {"mirror of an upside-down centred text", 1, 1, 2.5, 0.1, kTextUpsideDown, 0, kAlignCenter,
        -2, 1.5},
       {"non-uniform on a text backward by its style", 1, 0.9, 0.6, 0.2, 0, kTextBackward,
        kAlignLeft, 1.5, 0.5},
@@ -392,7 +392,7 @@ TEST_F(TextEntityTest, CrossesRect) {
 }
 
 TEST_F(TextEntityTest, PropertiesByGroupCode) {
-  TextEntity text({1, 2}, 2.5, 0.5, 0.75, 0.25, kTextBackward, kAlignCentre, u"Hello", settings_);
+  TextEntity text({1, 2}, 2.5, 0.5, 0.75, 0.25, kTextBackward, kAlignCenter, u"Hello", settings_);
   struct Get {
     const char* name;
     int code;
@@ -409,7 +409,7 @@ TEST_F(TextEntityTest, PropertiesByGroupCode) {
       {"rotation", 50, 0.5},
       {"oblique angle", 51, 0.25},
       {"generation flags", 71, int{kTextBackward}},
-      {"alignment", 72, int{kAlignCentre}},
+      {"alignment", 72, int{kAlignCenter}},
   };
   for (const Get& g : gets) {
     SCOPED_TRACE(g.name);
@@ -467,7 +467,7 @@ TEST_F(TextEntityTest, PropertiesByGroupCode) {
 }
 
 TEST_F(TextEntityTest, CopyFromTakesEveryFieldOfATextOnly) {
-  TextEntity source({1, 2}, 2.5, 0.5, 0.75, 0.25, kTextBackward, kAlignCentre, u"Hello", settings_);
+  TextEntity source({1, 2}, 2.5, 0.5, 0.75, 0.25, kTextBackward, kAlignCenter, u"Hello", settings_);
   source.scratch = 0xDEADBEEF;
   source.flags = EntityFlag::Selected | EntityFlag::OutOfView;
   TextEntity copy;
@@ -479,7 +479,7 @@ TEST_F(TextEntityTest, CopyFromTakesEveryFieldOfATextOnly) {
   EXPECT_EQ(copy.rotation, 0.5);
   EXPECT_EQ(copy.obliqueAngle, 0.25);
   EXPECT_EQ(copy.generationFlags, kTextBackward);
-  EXPECT_EQ(copy.horizontalAlignment, kAlignCentre);
+  EXPECT_EQ(copy.horizontalAlignment, kAlignCenter);
   EXPECT_EQ(copy.style, &style_);
   EXPECT_EQ(copy.content, u"Hello");
   EXPECT_EQ(copy.layer, &layer_);
@@ -634,7 +634,7 @@ TEST_F(TextEntityTest, RoundTripThroughADrawingFile) {
   DrawingSettings& s = drawing.settings;
   s.currentTextStyle = notes;
   drawing.entities.AddTail(new TextEntity({1, 2}, -2.5, 0.5, 0.75, -0.25, kTextBackward,
-                                          kAlignCentre, u"Two\nlines \u6587", s));
+                                          kAlignCenter, u"Two\nlines \u6587", s));
   s.currentTextStyle = drawing.textStyles.Find(u"STANDARD");
   drawing.entities.AddTail(new TextEntity({3, 4}, 1, 0, 1, 0, 0, kAlignLeft, u"", s));
 
@@ -654,7 +654,7 @@ TEST_F(TextEntityTest, RoundTripThroughADrawingFile) {
   EXPECT_EQ(first->rotation, 0.5);
   EXPECT_EQ(first->obliqueAngle, -0.25);
   EXPECT_EQ(first->generationFlags, kTextBackward | kTextUpsideDown);
-  EXPECT_EQ(first->horizontalAlignment, kAlignCentre);
+  EXPECT_EQ(first->horizontalAlignment, kAlignCenter);
   EXPECT_EQ(first->content, u"Two\nlines \u6587");
   const TextEntity* second = reopened.entities.Tail()->AsText();
   ASSERT_NE(second, nullptr);

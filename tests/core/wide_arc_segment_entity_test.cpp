@@ -20,7 +20,7 @@ using testing::ReadWholeBody;
 
 constexpr double kEps = 1e-9;
 
-TEST(WideArcSegmentEntity, BuiltFromCentreAndTwoPoints) {
+TEST(WideArcSegmentEntity, BuiltFromCenterAndTwoPoints) {
   const WideArcSegmentEntity arc(Point(1, 1), Point(3, 1), Point(1, 3), 0.5, 1.5);
   ExpectPointNear(arc.center, Point(1, 1));
   EXPECT_NEAR(arc.radius, 2, kEps);

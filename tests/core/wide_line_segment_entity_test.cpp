@@ -60,7 +60,7 @@ TEST(WideLineSegmentEntity, ThinSegmentHasTheLinesExtents) {
   EXPECT_EQ(max, Point(3, 4));
 }
 
-TEST(WideLineSegmentEntity, NearestPointOnCentreLineCapsAndEdges) {
+TEST(WideLineSegmentEntity, NearestPointOnCenterLineCapsAndEdges) {
   // Band from (0,0) to (10,0), two units wide: edges at y = ±1, caps at x = 0 and x = 10.
   const WideLineSegmentEntity segment(Point(0, 0), Point(10, 0), 2, 2);
   struct Case {

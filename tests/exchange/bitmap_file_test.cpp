@@ -69,7 +69,7 @@ TEST(BitmapFileTest, RowsArePaddedToFourBytes) {
   }
 }
 
-TEST(BitmapFileTest, EveryDrawingColourMapsToAnEntryOfItsOwnColour) {
+TEST(BitmapFileTest, EveryDrawingColorMapsToAnEntryOfItsOwnColor) {
   for (int i = 1; i <= 255; ++i) {
     SCOPED_TRACE(i);
     const uint8_t index = NearestPaletteIndex(ColorFromIndex(i));

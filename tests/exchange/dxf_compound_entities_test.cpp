@@ -62,7 +62,7 @@ TEST_F(DxfCompoundRecords, AlignedTextGivesTheBaselineStartAndTheInsertionPoint)
   struct Case {
     const char* name;
     uint8_t alignment;
-  } cases[] = {{"right", kAlignRight}, {"centre", kAlignCentre}};
+  } cases[] = {{"right", kAlignRight}, {"centre", kAlignCenter}};
   StrokeFont& font = *drawing.settings.currentTextStyle->font;
   // The extents come from the strokes, once they are read.
   LoadGlyphs(font, u"H");

@@ -117,7 +117,7 @@ TEST(DxfEntityRecords, EachKindWritesItsGroups) {
   }
 }
 
-TEST(DxfEntityRecords, ColourAndLineWeightPlaceholders) {
+TEST(DxfEntityRecords, ColorAndLineWeightPlaceholders) {
   struct Case {
     const char* name;
     int color;

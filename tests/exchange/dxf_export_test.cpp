@@ -186,7 +186,7 @@ TEST(DxfExport, SpacesInLayerAndStyleNamesBecomeUnderscoresButLineTypesKeepThem)
   EXPECT_NE(EntitiesSection(text).find("8\nMy_Layer\n6\nDASH DOT\n"), std::string::npos);
 }
 
-TEST(DxfExport, LayerStateColourAndLineWeight) {
+TEST(DxfExport, LayerStateColorAndLineWeight) {
   struct Case {
     const char* name;
     uint8_t flags;

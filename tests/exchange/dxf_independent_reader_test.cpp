@@ -260,7 +260,7 @@ TEST_F(DxfIndependentReader, ReadsTextsReferencesAndPolylines) {
   drawing.blocks.CreateBlock(u"Door 1", parts, Point(), Point(), Size());
   parts.DeleteAll();
   // A block holding a text, a polyline and a reference to the first block.
-  parts.AddTail(new TextEntity(Point(0, 1), 1, 0, 1, 0, 0, kAlignCentre, u"Tag", s));
+  parts.AddTail(new TextEntity(Point(0, 1), 1, 0, 1, 0, 0, kAlignCenter, u"Tag", s));
   auto* outline = new PolylineEntity(s);
   outline->AppendVertex(0, 0, 0, 0, 0, 0, 0);
   outline->AppendVertex(2, 0, 0, 0, 1, 0, 0);

@@ -63,7 +63,7 @@ TEST(DxfWriter, RealsMatchPrintfDigitsInAnyLocale) {
   EXPECT_EQ(out.Text(), printed);
 }
 
-TEST(DxfWriter, IntegerColourAndHandleFormats) {
+TEST(DxfWriter, IntegerColorAndHandleFormats) {
   Output out;
   out.writer.Integer(-3);
   out.writer.Color(7);

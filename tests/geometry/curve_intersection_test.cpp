@@ -58,15 +58,15 @@ TEST(IntersectCurveWithSegment, Cases) {
 }
 
 TEST(IntersectCurveWithSegment, RotatedEllipseAlongItsAxes) {
-  const Point centre(1, 2);
+  const Point center(1, 2);
   const double rotation = kPi / 6;
-  const CurveFrame ellipse{centre, 2, 0.5, rotation};
+  const CurveFrame ellipse{center, 2, 0.5, rotation};
   const Point u(std::cos(rotation), std::sin(rotation));
   const Point v(-u.y, u.x);
   PointList out;
-  ASSERT_EQ(IntersectCurveWithSegment(ellipse, nullptr, centre - u * 5, centre + u * 5, out), 2);
-  ASSERT_EQ(IntersectCurveWithSegment(ellipse, nullptr, centre - v * 5, centre + v * 5, out), 2);
-  const Point expected[] = {centre - u * 2, centre + u * 2, centre - v * 1, centre + v * 1};
+  ASSERT_EQ(IntersectCurveWithSegment(ellipse, nullptr, center - u * 5, center + u * 5, out), 2);
+  ASSERT_EQ(IntersectCurveWithSegment(ellipse, nullptr, center - v * 5, center + v * 5, out), 2);
+  const Point expected[] = {center - u * 2, center + u * 2, center - v * 1, center + v * 1};
   for (int i = 0; i < 4; ++i) {
     EXPECT_NEAR(out[i].x, expected[i].x, 1e-12) << i;
     EXPECT_NEAR(out[i].y, expected[i].y, 1e-12) << i;

@@ -129,13 +129,13 @@ TEST(NearestOnSegment, ClampsToTheEndsExactly) {
 }
 
 TEST(CircleThrough3, FailsForEqualOrCollinearPoints) {
-  Point centre;
-  EXPECT_FALSE(CircleThrough3({0, 0}, {0, 0}, {1, 1}, centre));
-  EXPECT_FALSE(CircleThrough3({0, 0}, {1, 1}, {2, 2}, centre));
-  EXPECT_FALSE(CircleThrough3({0.1, 0.1}, {0.2, 0.2}, {0.3, 0.3}, centre));
-  ASSERT_TRUE(CircleThrough3({1, 0}, {0, 1}, {-1, 0}, centre));
-  EXPECT_NEAR(centre.x, 0, 1e-15);
-  EXPECT_NEAR(centre.y, 0, 1e-15);
+  Point center;
+  EXPECT_FALSE(CircleThrough3({0, 0}, {0, 0}, {1, 1}, center));
+  EXPECT_FALSE(CircleThrough3({0, 0}, {1, 1}, {2, 2}, center));
+  EXPECT_FALSE(CircleThrough3({0.1, 0.1}, {0.2, 0.2}, {0.3, 0.3}, center));
+  ASSERT_TRUE(CircleThrough3({1, 0}, {0, 1}, {-1, 0}, center));
+  EXPECT_NEAR(center.x, 0, 1e-15);
+  EXPECT_NEAR(center.y, 0, 1e-15);
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/colour_count.h"
+#include "tests/support/color_count.h"
 #include "tests/support/extreme_values.h"
 #include "tests/support/picture.h"
 
@@ -106,7 +106,7 @@ TEST(RasterLineTest, DottedPenDrawsEvenStepsAcrossAPolyline) {
 TEST(RasterLineTest, OpaqueDottedPenFillsTheGapsWithTheBackground) {
   Bitmap bitmap(4, 1, 0x123456);
   DeviceContext dc(bitmap);
-  dc.SetBackgroundColour(kBlue);
+  dc.SetBackgroundColor(kBlue);
   dc.SelectPen({PenStyle::Dotted, kRed});
   dc.MoveTo(0, 0);
   dc.LineTo(4, 0);
@@ -153,11 +153,11 @@ TEST(RasterPolygonTest, HollowBrushAndNullPen) {
   EXPECT_GT(CountNot(fillOnly, 0), 18);
 }
 
-TEST(RasterPolygonTest, PatternBrushTakesTextAndBackgroundColours) {
+TEST(RasterPolygonTest, PatternBrushTakesTextAndBackgroundColors) {
   Bitmap bitmap(10, 2);
   DeviceContext dc(bitmap);
-  dc.SetTextColour(kRed);
-  dc.SetBackgroundColour(kBlue);
+  dc.SetTextColor(kRed);
+  dc.SetBackgroundColor(kBlue);
   std::array<uint8_t, 8> rows{0xF0, 0x0F, 0, 0, 0, 0, 0, 0};
   dc.FillRect({0, 0, 10, 2}, Brush::Pattern(rows));
   // Bit 7 is the leftmost column; the pattern repeats every eight columns from column 0.
@@ -278,7 +278,7 @@ TEST(RasterBlitTest, OverlappingInvertWithinOneRow) {
   EXPECT_EQ(bitmap.pixels(), (std::vector<uint32_t>{1 ^ 3, 3 ^ 6, 6 ^ 12, 12}));
 }
 
-TEST(RasterBlitTest, MonochromeBitsTakeTextAndBackgroundColours) {
+TEST(RasterBlitTest, MonochromeBitsTakeTextAndBackgroundColors) {
   MonoBitmap row(20, 1);
   EXPECT_EQ(row.rowBytes(), 4u);  // 20 bits padded to 32
   row.SetBit(0, 0, true);
@@ -287,8 +287,8 @@ TEST(RasterBlitTest, MonochromeBitsTakeTextAndBackgroundColours) {
   row.ToggleBit(9, 0);
   Bitmap bitmap(20, 1, kWhite);
   DeviceContext dc(bitmap);
-  dc.SetTextColour(0);
-  dc.SetBackgroundColour(kWhite);
+  dc.SetTextColor(0);
+  dc.SetBackgroundColor(kWhite);
   dc.BitBlt(0, 0, 20, 1, row, 0, 0, BlitOp::SourceInvert);
   for (int x = 0; x < 20; ++x) EXPECT_EQ(bitmap.Pixel(x, 0), (x == 0 || x == 9) ? 0u : kWhite);
 }

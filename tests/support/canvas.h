@@ -8,7 +8,7 @@
 #include "core/drawing_settings.h"
 #include "core/layer.h"
 #include "platform/raster_device.h"
-#include "tests/support/colour_count.h"
+#include "tests/support/color_count.h"
 #include "tests/support/one_unit_a_pixel.h"
 #include "tests/support/picture.h"
 #include "text/line_type.h"
@@ -24,7 +24,7 @@ struct Canvas {
       : size(pictureSize),
         bitmap(pictureSize + margin, pictureSize + margin, background),
         dc(bitmap) {
-    dc.SetBackgroundColour(background);
+    dc.SetBackgroundColor(background);
     ShowOneUnitAPixel(settings, size);
     settings.linetypeScale = 1;
     settings.currentLayer = &layer;

@@ -32,16 +32,16 @@ struct StrokeLine {
   Point from, to;
 };
 struct StrokeArc {
-  Point centre;
+  Point center;
   double radius, ratio, rotation, start, end;
 };
 
 class RecordingSink : public TextStrokeSink {
  public:
   void Line(const Point& from, const Point& to) override { lines.push_back({from, to}); }
-  void Arc(const Point& centre, double radius, double ratio, double rotation, double start,
+  void Arc(const Point& center, double radius, double ratio, double rotation, double start,
            double end) override {
-    arcs.push_back({centre, radius, ratio, rotation, start, end});
+    arcs.push_back({center, radius, ratio, rotation, start, end});
   }
   std::vector<StrokeLine> lines;
   std::vector<StrokeArc> arcs;
@@ -143,8 +143,8 @@ TEST_F(TextLayout, AlignmentOffsets) {
       {"left", font_.get(), u"AB", kAlignLeft, 1.5, 0},
       {"right", font_.get(), u"AB", kAlignRight, 1.5, -1.5},
       // Centred between the first glyph's left extent and the last glyph's right extent.
-      {"centre", font_.get(), u"AB", kAlignCentre, 1.5, -(1.5 + 0.1) / 2},
-      {"centre without an answer for code 0 is right", bare.get(), u"AB", kAlignCentre, 1.5, -1.5},
+      {"centre", font_.get(), u"AB", kAlignCenter, 1.5, -(1.5 + 0.1) / 2},
+      {"centre without an answer for code 0 is right", bare.get(), u"AB", kAlignCenter, 1.5, -1.5},
       {"unknown alignment is left", font_.get(), u"AB", 7, 1.5, 0},
       {"missing characters measure as the question mark", font_.get(), u"A#", kAlignRight, 1.5,
        -1.5},
@@ -211,7 +211,7 @@ TEST_F(TextLayout, ArcStrokesBecomeEllipticArcs) {
   struct Case {
     const char* name;
     uint8_t flags;
-    Point localCentre;
+    Point localCenter;
     double start, end;
   } cases[] = {
       {"plain", 0, {0.5, 1}, 0, kPiD / 2},
@@ -230,8 +230,8 @@ TEST_F(TextLayout, ArcStrokesBecomeEllipticArcs) {
     EXPECT_TRUE(sink.lines.empty());
     ASSERT_EQ(sink.arcs.size(), 1u);
     const StrokeArc& arc = sink.arcs[0];
-    EXPECT_POINT_NEAR(arc.centre, 1 + k.localCentre.x * c - k.localCentre.y * s,
-                      1 + k.localCentre.x * s + k.localCentre.y * c);
+    EXPECT_POINT_NEAR(arc.center, 1 + k.localCenter.x * c - k.localCenter.y * s,
+                      1 + k.localCenter.x * s + k.localCenter.y * c);
     EXPECT_NEAR(arc.radius, 0.5, 1e-6);
     EXPECT_DOUBLE_EQ(arc.ratio, 2);
     EXPECT_DOUBLE_EQ(arc.rotation, rotation);
@@ -366,7 +366,7 @@ TEST_F(TextLayout, FrameSpansTheWidthFromTheAlignmentOffsetAndOneHeight) {
       {"left", kAlignLeft, 0, 1, {0, 1.5, 0, 1}},
       {"wider", kAlignLeft, 0, 2, {0, 3, 0, 1}},
       {"right", kAlignRight, 0, 1, {-1.5, 0, 0, 1}},
-      {"centre", kAlignCentre, 0, 1, {-0.8, 0.7, 0, 1}},
+      {"centre", kAlignCenter, 0, 1, {-0.8, 0.7, 0, 1}},
       {"backward", kAlignLeft, kTextBackward, 1, {-1.5, 0, 0, 1}},
       {"upside down", kAlignLeft, kTextUpsideDown, 1, {0, 1.5, -1, 0}},
   };

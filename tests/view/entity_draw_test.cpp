@@ -10,7 +10,7 @@
 #include "core/point_entity.h"
 #include "core/solid_entity.h"
 #include "tests/support/canvas.h"
-#include "tests/support/colour_count.h"
+#include "tests/support/color_count.h"
 #include "tests/support/picture.h"
 #include "text/line_type.h"
 
@@ -22,7 +22,7 @@ using testing::Canvas;
 constexpr uint32_t kRed = 0x0000FF;
 constexpr uint32_t kWhite = 0xFFFFFF;
 
-using testing::CountColour;
+using testing::CountColor;
 
 // A line that notes the drawing state its shape is drawn with.
 class ProbeLine : public LineEntity {
@@ -37,12 +37,12 @@ class ProbeLine : public LineEntity {
   int seenPenWidth = 0;
 };
 
-TEST(EntityDrawTest, ByLayerColourAndLineType) {
+TEST(EntityDrawTest, ByLayerColorAndLineType) {
   Canvas canvas;
   ProbeLine line(1, 3, 10, 3, canvas.settings);
   auto rc = canvas.Context();
   EXPECT_TRUE(line.Draw(*rc));
-  EXPECT_EQ(CountColour(canvas.bitmap, kRed), 10);
+  EXPECT_EQ(CountColor(canvas.bitmap, kRed), 10);
   EXPECT_EQ(line.seenLineType, &ContinuousLineType());
   EXPECT_EQ(line.seenPenWidth, 1);
 }
@@ -105,17 +105,17 @@ TEST(EntityDrawTest, WhiteOnWhiteDrawsBlack) {
   LineEntity line(1, 3, 10, 3, canvas.settings);
   line.SetColorIndex(7);
   EXPECT_TRUE(line.Draw(*canvas.Context()));
-  EXPECT_EQ(CountColour(canvas.bitmap, 0), 10);
+  EXPECT_EQ(CountColor(canvas.bitmap, 0), 10);
   // By-block colour outside any block reference is white too, and so drawn black.
   LineEntity byBlock(1, 5, 10, 5, canvas.settings);
   byBlock.SetColorIndex(0);
   EXPECT_TRUE(byBlock.Draw(*canvas.Context()));
-  EXPECT_EQ(CountColour(canvas.bitmap, 0), 20);
+  EXPECT_EQ(CountColor(canvas.bitmap, 0), 20);
   // In an XOR mode the colour is XOR-ed with the background: black XOR white over white.
   LineEntity xorLine(1, 7, 10, 7, canvas.settings);
   xorLine.SetColorIndex(7);
   EXPECT_TRUE(xorLine.Draw(*canvas.Context(DrawMode::Xor)));
-  EXPECT_EQ(CountColour(canvas.bitmap, 0), 30);
+  EXPECT_EQ(CountColor(canvas.bitmap, 0), 30);
 }
 
 TEST(EntityDrawTest, ByBlockResolvesThroughTheParent) {
@@ -137,7 +137,7 @@ TEST(EntityDrawTest, ByBlockResolvesThroughTheParent) {
   EXPECT_TRUE(child.Draw(*rc));
   EXPECT_EQ(child.seenPenWidth, 5);  // 0.125 x 40
   EXPECT_EQ(child.seenLineType, &dashed);
-  EXPECT_GT(CountColour(canvas.bitmap, 0xFF0000), 0);  // blue, the parent layer's colour
+  EXPECT_GT(CountColor(canvas.bitmap, 0xFF0000), 0);  // blue, the parent layer's colour
   // Without a parent: the default line weight and a continuous line.
   rc->parentInsert = nullptr;
   EXPECT_TRUE(child.Draw(*rc));
@@ -190,7 +190,7 @@ TEST(EntityDrawTest, LineWeightGivesPenWidth) {
   auto rc = canvas.Context();
   line.Draw(*rc);
   EXPECT_EQ(line.seenPenWidth, 3);
-  EXPECT_GT(CountColour(canvas.bitmap, kRed), 20);
+  EXPECT_GT(CountColor(canvas.bitmap, kRed), 20);
   rc->lineWeightScale = 0;  // the screen's rule: every pen one pixel
   line.Draw(*rc);
   EXPECT_EQ(line.seenPenWidth, 1);
@@ -220,7 +220,7 @@ TEST(EntityDrawTest, DrawLeavesTheContextsLineTypeAndPenWidthAsTheyWere) {
   EXPECT_EQ(rc->penWidthPixels, 1);
   // A line drawn next is continuous and one pixel wide: all 16 pixels of its row, no more.
   rc->DrawLine(Point(0, 12), Point(15, 12));
-  EXPECT_EQ(CountColour(canvas.bitmap, kWhite), 16);
+  EXPECT_EQ(CountColor(canvas.bitmap, kWhite), 16);
   for (int x = 0; x < 16; ++x) EXPECT_EQ(canvas.bitmap.Pixel(x, 3), kWhite) << x;
 }
 
@@ -258,21 +258,21 @@ TEST(EntityDrawTest, Mode4RemovesTheImageOfOneSelectedEntity) {
   const Bitmap empty = canvas.bitmap;
   auto rc = canvas.Context(DrawMode::All);
   solid.Draw(*rc);
-  EXPECT_EQ(CountColour(canvas.bitmap, kRed), 9 * 6);
+  EXPECT_EQ(CountColor(canvas.bitmap, kRed), 9 * 6);
   rc->SetDrawMode(DrawMode::SelectedXor);
   solid.Draw(*rc);
   EXPECT_EQ(canvas.bitmap, empty);
   // In mode 2 a selected solid shows the highlight pattern.
   rc->SetDrawMode(DrawMode::HighlightXor);
   solid.Draw(*rc);
-  const int shown = CountColour(canvas.bitmap, kWhite ^ kRed ^ kWhite);
+  const int shown = CountColor(canvas.bitmap, kWhite ^ kRed ^ kWhite);
   EXPECT_GT(shown, 0);
   EXPECT_LT(shown, 9 * 6);
   solid.Draw(*rc);
   EXPECT_EQ(canvas.bitmap, empty);
 }
 
-TEST(EntityDrawTest, SelectedSolidInTheBackgroundColourShowsThePattern) {
+TEST(EntityDrawTest, SelectedSolidInTheBackgroundColorShowsThePattern) {
   Canvas white(24, kWhite);
   SolidEntity whiteSolid(3, 3, 8, 5, white.settings);
   whiteSolid.layer = &white.layer;
@@ -281,7 +281,7 @@ TEST(EntityDrawTest, SelectedSolidInTheBackgroundColourShowsThePattern) {
   auto rc = white.Context(DrawMode::HighlightXor);
   whiteSolid.Draw(*rc);
   // Colour 0 leaves the 0 bits alone; the 1 bits take the white background: inverted.
-  const int inverted = CountColour(white.bitmap, 0);
+  const int inverted = CountColor(white.bitmap, 0);
   EXPECT_GT(inverted, 0);
   EXPECT_LT(inverted, 9 * 6);
 }

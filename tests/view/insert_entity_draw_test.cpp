@@ -3,7 +3,7 @@
 #include "core/insert_entity.h"
 #include "core/line_entity.h"
 #include "tests/support/canvas.h"
-#include "tests/support/colour_count.h"
+#include "tests/support/color_count.h"
 #include "text/line_type.h"
 
 namespace korvo {
@@ -14,7 +14,7 @@ using testing::Canvas;
 constexpr uint32_t kRed = 0x0000FF;  // layer "0" of the canvas
 constexpr uint32_t kGreen = 0x00FF00;
 
-using testing::CountColour;
+using testing::CountColor;
 
 LineEntity* AddLine(EntityList& list, double y, const DrawingSettings& settings) {
   auto* line = new LineEntity(1, y, 10, y, settings);
@@ -22,7 +22,7 @@ LineEntity* AddLine(EntityList& list, double y, const DrawingSettings& settings)
   return line;
 }
 
-TEST(InsertEntityDraw, ByBlockColourPassesThroughNestedReferences) {
+TEST(InsertEntityDraw, ByBlockColorPassesThroughNestedReferences) {
   Canvas canvas;
   InsertEntity outer(u"OUTER", {}, 1, 1, 0, canvas.settings);
   outer.SetColorIndex(3);
@@ -37,8 +37,8 @@ TEST(InsertEntityDraw, ByBlockColourPassesThroughNestedReferences) {
 
   auto rc = canvas.Context();
   EXPECT_TRUE(outer.Draw(*rc));
-  EXPECT_EQ(CountColour(canvas.bitmap, kGreen), 20);
-  EXPECT_EQ(CountColour(canvas.bitmap, kRed), 10);
+  EXPECT_EQ(CountColor(canvas.bitmap, kGreen), 20);
+  EXPECT_EQ(CountColor(canvas.bitmap, kRed), 10);
   // What the nested reference took from its parent was only lent for the drawing.
   EXPECT_EQ(inner->colorIndex, 0);
   EXPECT_EQ(inner->lineType, &ByBlockLineType());
@@ -46,7 +46,7 @@ TEST(InsertEntityDraw, ByBlockColourPassesThroughNestedReferences) {
   EXPECT_EQ(rc->parentInsert, nullptr);
 }
 
-TEST(InsertEntityDraw, ByBlockColourOfAByLayerParentIsItsLayers) {
+TEST(InsertEntityDraw, ByBlockColorOfAByLayerParentIsItsLayers) {
   Canvas canvas;
   InsertEntity outer(u"OUTER", {}, 1, 1, 0, canvas.settings);  // colour by layer: red
   auto* inner = new InsertEntity(u"INNER", {}, 1, 1, 0, canvas.settings);
@@ -55,7 +55,7 @@ TEST(InsertEntityDraw, ByBlockColourOfAByLayerParentIsItsLayers) {
   AddLine(inner->expanded, 3, canvas.settings)->SetColorIndex(0);
   auto rc = canvas.Context();
   EXPECT_TRUE(outer.Draw(*rc));
-  EXPECT_EQ(CountColour(canvas.bitmap, kRed), 10);
+  EXPECT_EQ(CountColor(canvas.bitmap, kRed), 10);
   EXPECT_EQ(inner->colorIndex, 0);
 }
 
@@ -83,7 +83,7 @@ TEST(InsertEntityDraw, SelectionOfTheReferenceDecidesForItsParts) {
     }
     auto rc = canvas.Context();
     EXPECT_TRUE(insert.Draw(*rc));
-    EXPECT_EQ(CountColour(canvas.bitmap, kRed), 2 * c.pixels);
+    EXPECT_EQ(CountColor(canvas.bitmap, kRed), 2 * c.pixels);
     const unsigned expected = 0x10 | (c.partSelected ? EntityFlag::Selected : 0);
     EXPECT_EQ(expandedPart->flags, expected);
     EXPECT_EQ(attachedPart->flags, expected);
@@ -104,7 +104,7 @@ TEST(InsertEntityDraw, EmptyReferenceShowsASquareOnlyWhenSelected) {
     // Mode 3 draws selected entities with their own solid brush.
     auto rc = canvas.Context(DrawMode::All);
     EXPECT_TRUE(insert.Draw(*rc));
-    EXPECT_EQ(CountColour(canvas.bitmap, kRed), c.pixels);
+    EXPECT_EQ(CountColor(canvas.bitmap, kRed), c.pixels);
     EXPECT_EQ(canvas.CountNot(0), c.pixels);
   }
 }

@@ -133,7 +133,7 @@ TEST(PolylineDraw, ArcBandWiderThanItsDiameterDrawsAsTheDiameter) {
   EXPECT_EQ(At(exact, 8, 12), 0u);
 }
 
-TEST(PolylineDraw, SegmentsTakeThePolylinesColour) {
+TEST(PolylineDraw, SegmentsTakeThePolylinesColor) {
   Canvas canvas;
   auto polyline = Make(canvas, {{{2, 8}, 4, 4}, {{13, 8}, 0, 0, 0.5}, {{13, 2}}});
   polyline->SetColorIndex(3);

@@ -86,12 +86,12 @@ TEST(RenderContextTest, ConstructionResetsTheHighlightPattern) {
             (std::vector<double>{2 * 2.8284271247462, 2 * 2.8284271247462}));
 }
 
-TEST(RenderContextTest, BackgroundAndGridColoursFollowTheDevice) {
+TEST(RenderContextTest, BackgroundAndGridColorsFollowTheDevice) {
   Canvas white(8, 0xFFFFFF), black(8, 0);
-  EXPECT_EQ(white.Context()->backgroundColour, 0xFFFFFFu);
-  EXPECT_EQ(white.Context()->gridColour, 0xE0E0E0u);
-  EXPECT_EQ(black.Context()->backgroundColour, 0u);
-  EXPECT_EQ(black.Context()->gridColour, 0x101010u);
+  EXPECT_EQ(white.Context()->backgroundColor, 0xFFFFFFu);
+  EXPECT_EQ(white.Context()->gridColor, 0xE0E0E0u);
+  EXPECT_EQ(black.Context()->backgroundColor, 0u);
+  EXPECT_EQ(black.Context()->gridColor, 0x101010u);
 }
 
 TEST(RenderContextTest, ScreenLinesIncludeTheirEnd) {
@@ -356,7 +356,7 @@ TEST(RenderContextTest, ZeroRadiusDrawsNothing) {
 TEST(RenderContextTest, FillBackgroundCoversTheRectangleAndOneMore) {
   Bitmap bitmap(10, 10, 0x123456);
   DeviceContext dc(bitmap);
-  dc.SetBackgroundColour(0xFFFFFF);
+  dc.SetBackgroundColor(0xFFFFFF);
   DrawingSettings settings;
   RenderContext rc(dc, {1, 1, 6, 6}, settings, DrawMode::Xor);
   rc.FillBackground();

@@ -27,11 +27,11 @@ const std::vector<test::Record> kFont = {
     {u'?', 1.0f, {{0, 0, 1, 1}}, {}},
 };
 
-PixelSet PixelsOf(const Canvas& canvas, uint32_t colour) {
+PixelSet PixelsOf(const Canvas& canvas, uint32_t color) {
   PixelSet pixels;
   for (int y = 0; y < canvas.size; ++y)
     for (int x = 0; x < canvas.size; ++x)
-      if (canvas.bitmap.Pixel(x, y) == colour) pixels.insert({x, canvas.size - 1 - y});
+      if (canvas.bitmap.Pixel(x, y) == color) pixels.insert({x, canvas.size - 1 - y});
   return pixels;
 }
 
@@ -57,7 +57,7 @@ class TextEntityDraw : public test::FontFolderTest {
   Canvas canvas_;
 };
 
-TEST_F(TextEntityDraw, StrokesInTheLayerColourAlwaysContinuous) {
+TEST_F(TextEntityDraw, StrokesInTheLayerColorAlwaysContinuous) {
   LineType dashed(u"DASHED", u"", u"2, -2");
   struct Case {
     const char* name;

@@ -180,7 +180,7 @@ TEST_F(CursorFixture, RubberBandsAndFramesRemoveThemselves) {
   EXPECT_EQ(view.window(), before);
 }
 
-TEST_F(CursorFixture, XorPreviewShowsTheTrueColourAndRemovesItself) {
+TEST_F(CursorFixture, XorPreviewShowsTheTrueColorAndRemovesItself) {
   LineEntity preview(0, 50, 390, 50, drawing.settings);  // row 24
   preview.SetColorIndex(1);
   for (const bool white : {false, true}) {

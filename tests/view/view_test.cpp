@@ -92,7 +92,7 @@ TEST_F(ViewFixture, WindowOfAnotherAspectShowsTheWholeExtent) {
   }
 }
 
-TEST_F(ViewFixture, PaintCopiesTheCentreTileOfATriplePicture) {
+TEST_F(ViewFixture, PaintCopiesTheCenterTileOfATriplePicture) {
   AddLine(-100, 50, 300, 50);
   view.Paint();
   ASSERT_NE(view.offscreenBitmap(), nullptr);
@@ -302,9 +302,9 @@ TEST_F(ViewFixture, WhiteBackgroundIsReadFromAndWrittenToTheProfile) {
   EXPECT_EQ(profile.GetInt(u"SETTINGS", u"WHITEBCKG", -1), 0);
 }
 
-TEST(GridPenColourTest, ThreeQuartersOfTheInvertedBackground) {
-  EXPECT_EQ(GridPenColour(0xFFFFFF), 0u);
-  EXPECT_EQ(GridPenColour(0), 0xBDBDBDu);  // 189 = (255 >> 2) * 3
+TEST(GridPenColorTest, ThreeQuartersOfTheInvertedBackground) {
+  EXPECT_EQ(GridPenColor(0xFFFFFF), 0u);
+  EXPECT_EQ(GridPenColor(0), 0xBDBDBDu);  // 189 = (255 >> 2) * 3
 }
 
 }  // namespace

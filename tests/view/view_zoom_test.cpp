@@ -128,7 +128,7 @@ TEST_F(ZoomFixture, ZoomOutBeyondTheLimitsShrinksToThem) {
 
 // The zoom works on the visible window, not on the stored one: a stored window of another
 // aspect is visible with its margin.
-TEST_F(ZoomFixture, ZoomStepScalesTheVisibleWindowAboutTheStoredCentre) {
+TEST_F(ZoomFixture, ZoomStepScalesTheVisibleWindowAboutTheStoredCenter) {
   drawing.settings.viewExtent = Size{150, 55};  // visible: 150 x 110
   view.ZoomStep(0.5);
   ExpectWindow(Point(37.5, 0), Size{75, 55});
