@@ -117,7 +117,9 @@ bool IniDocument::Set(std::u16string_view section, std::u16string_view key,
       Line line;
       line.kind = LineKind::Section;
       line.name = std::u16string(section);
-      line.raw = "[" + Utf16ToUtf8(section) + "]";
+      line.raw = Utf16ToUtf8(section);
+      line.raw.insert(line.raw.begin(), '[');
+      line.raw.push_back(']');
       header = lines_.size();
       lines_.push_back(std::move(line));
     }

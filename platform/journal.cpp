@@ -95,10 +95,17 @@ bool EqualsAsciiNoCase(std::string_view a, std::string_view b) {
 // User text quoted in a message, cut short (on a character boundary) when it is long.
 std::string Quote(std::string_view text) {
   constexpr std::size_t kLimit = 40;
-  if (text.size() <= kLimit) return "'" + std::string(text) + "'";
-  std::size_t end = kLimit;
-  while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
-  return "'" + std::string(text.substr(0, end)) + "...'";
+  std::string quoted(1, '\'');
+  if (text.size() <= kLimit) {
+    quoted.append(text);
+  } else {
+    std::size_t end = kLimit;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+    quoted.append(text.substr(0, end));
+    quoted.append("...");
+  }
+  quoted.push_back('\'');
+  return quoted;
 }
 
 class LineParser {

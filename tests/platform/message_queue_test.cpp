@@ -1,9 +1,11 @@
 #include "platform/message_queue.h"
 
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <memory>
 #include <new>
+#include <optional>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -263,17 +265,19 @@ TEST(MessageQueue, RefusesPostsBeyondTheCap) {
 TEST(MessageQueue, MessagesForADestroyedWindowAreDropped) {
   MessageQueue queue;
   RecordingWindow frame(queue);
-  auto dialog = std::make_unique<RecordingWindow>(queue, &frame);
-  queue.Post(CommandMessage(dialog.get(), 1));
+  // Destroyed in place, so that its address stays ours to compare after it is gone.
+  std::optional<RecordingWindow> dialog;
+  dialog.emplace(queue, &frame);
+  Window* gone = &*dialog;
+  queue.Post(CommandMessage(gone, 1));
   queue.Post(CommandMessage(&frame, 2));
-  queue.Post(CommandMessage(dialog.get(), 3));
-  queue.SetTimer(dialog.get(), 1, 10);
+  queue.Post(CommandMessage(gone, 3));
+  queue.SetTimer(gone, 1, 10);
   dialog->SetCapture();
 
   // A message already taken off the queue when its window goes is not delivered either.
   Message taken;
   ASSERT_TRUE(queue.Get(taken));
-  Window* gone = dialog.get();
   dialog.reset();
   EXPECT_FALSE(queue.Dispatch(taken));
   EXPECT_EQ(queue.GetCapture(), nullptr);
