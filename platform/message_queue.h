@@ -54,6 +54,7 @@ class MessageQueue {
 
   // Appends `message`. A Paint for a window that already has one queued is merged into it.
   // Messages for a window not on this queue are refused, as are messages beyond kMaxQueued.
+  // A Quit message is not queued: it is PostQuit with its wParam as the exit code.
   bool Post(Message message);
   void PostQuit(int exitCode = 0);
   bool QuitRequested() const { return quit_; }

@@ -74,6 +74,19 @@ TEST(MessageQueue, DeliversInPostingOrderThenQuits) {
   EXPECT_EQ(queue.ExitCode(), 3);
 }
 
+TEST(MessageQueue, PostingQuitRequestsQuit) {
+  MessageQueue queue;
+  Window view(queue);
+  queue.Post(CommandMessage(&view, 1));
+  Message quit;
+  quit.kind = MessageKind::Quit;
+  quit.wParam = 5;
+  EXPECT_TRUE(queue.Post(quit));
+  EXPECT_EQ(queue.size(), 1u);
+  EXPECT_TRUE(queue.QuitRequested());
+  EXPECT_EQ(queue.ExitCode(), 5);
+}
+
 TEST(MessageQueue, PeekFiltersByKindTargetAndTest) {
   MessageQueue queue;
   RecordingWindow view(queue);
