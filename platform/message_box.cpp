@@ -57,4 +57,36 @@ std::vector<std::u16string> RecordingMessageBox::Texts() const {
   return texts;
 }
 
+bool IsButtonOf(MessageButtons buttons, MessageAnswer answer) {
+  switch (buttons) {
+    case MessageButtons::Ok:
+      return answer == MessageAnswer::Ok;
+    case MessageButtons::OkCancel:
+      return answer == MessageAnswer::Ok || answer == MessageAnswer::Cancel;
+    case MessageButtons::YesNo:
+      return answer == MessageAnswer::Yes || answer == MessageAnswer::No;
+    case MessageButtons::YesNoCancel:
+      return answer == MessageAnswer::Yes || answer == MessageAnswer::No ||
+             answer == MessageAnswer::Cancel;
+    case MessageButtons::RetryCancel:
+      return answer == MessageAnswer::Retry || answer == MessageAnswer::Cancel;
+  }
+  return false;
+}
+
+MessageAnswer CallbackMessageBox::Show(std::u16string_view text, MessageButtons buttons,
+                                       MessageIcon icon) {
+  messages_.push_back({std::u16string(text), buttons, icon});
+  const std::optional<MessageAnswer> answer = callback_ ? callback_(text, buttons) : std::nullopt;
+  if (answer && IsButtonOf(buttons, *answer)) return *answer;
+  if (failure_.empty()) {
+    failure_ =
+        (answer ? u"The answer fits no button of the message: " : u"No answer for the message: ") +
+        std::u16string(text);
+  }
+  // The answer that changes nothing: a box without Cancel is dismissed with its "no".
+  if (IsButtonOf(buttons, MessageAnswer::Cancel)) return MessageAnswer::Cancel;
+  return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+}
+
 }  // namespace korvo

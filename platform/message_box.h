@@ -1,6 +1,8 @@
 #pragma once
 
 #include <deque>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,6 +50,31 @@ class RecordingMessageBox : public MessageBoxService {
  private:
   std::vector<Message> messages_;
   std::deque<MessageAnswer> answers_;
+};
+
+// Whether `answer` is one of the buttons of a box.
+bool IsButtonOf(MessageButtons buttons, MessageAnswer answer);
+
+// Records every message and asks a callback for each answer: a journal player hands out its
+// next `answer` line. When the callback has none, or gives a button the box does not have,
+// the box answers Cancel (No for a Yes/No box) and Failure() says what went wrong, so the
+// player can stop instead of going on with an answer nobody gave.
+class CallbackMessageBox : public MessageBoxService {
+ public:
+  using Callback =
+      std::function<std::optional<MessageAnswer>(std::u16string_view text, MessageButtons buttons)>;
+
+  explicit CallbackMessageBox(Callback callback) : callback_(std::move(callback)) {}
+  MessageAnswer Show(std::u16string_view text, MessageButtons buttons, MessageIcon icon) override;
+
+  const std::vector<RecordingMessageBox::Message>& Messages() const { return messages_; }
+  // Empty while every box had a fitting answer; else the first problem.
+  const std::u16string& Failure() const { return failure_; }
+
+ private:
+  Callback callback_;
+  std::vector<RecordingMessageBox::Message> messages_;
+  std::u16string failure_;
 };
 
 // Installs a service for the lifetime of a scope (tests, the command-line tool).

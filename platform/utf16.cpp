@@ -83,6 +83,38 @@ std::u16string Utf8ToUtf16(std::string_view text) {
   return out;
 }
 
+bool IsValidUtf8(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const uint8_t lead = static_cast<uint8_t>(text[i]);
+    if (lead < 0x80) {
+      ++i;
+      continue;
+    }
+    std::size_t extra = 0;
+    uint32_t value = 0;
+    uint32_t minimum = 0;
+    if (lead >= 0xF0 && lead < 0xF8) {
+      extra = 3, value = lead & 0x07, minimum = 0x10000;
+    } else if (lead >= 0xE0 && lead < 0xF0) {
+      extra = 2, value = lead & 0x0F, minimum = 0x800;
+    } else if (lead >= 0xC0 && lead < 0xE0) {
+      extra = 1, value = lead & 0x1F, minimum = 0x80;
+    } else {
+      return false;
+    }
+    if (text.size() - i <= extra) return false;
+    for (std::size_t k = 1; k <= extra; ++k) {
+      const uint8_t next = static_cast<uint8_t>(text[i + k]);
+      if ((next & 0xC0) != 0x80) return false;
+      value = (value << 6) | (next & 0x3F);
+    }
+    if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return false;
+    i += extra + 1;
+  }
+  return true;
+}
+
 std::string Utf16ToUtf8(std::u16string_view text) {
   std::string out;
   out.reserve(text.size());

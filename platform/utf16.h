@@ -20,6 +20,9 @@ bool EqualsNoCase(std::u16string_view a, std::u16string_view b);
 // UTF-8 sequences become U+FFFD on the way in.
 std::u16string Utf8ToUtf16(std::string_view text);
 std::string Utf16ToUtf8(std::u16string_view text);
+// Whether `text` is well-formed UTF-8: no stray continuation bytes, no over-long forms, no
+// surrogates, nothing beyond U+10FFFF.
+bool IsValidUtf8(std::string_view text);
 
 // ASCII literal helper for tests and fixed texts.
 std::u16string Ascii(std::string_view text);

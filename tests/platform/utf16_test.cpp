@@ -1,5 +1,7 @@
 #include "platform/utf16.h"
 
+#include <string>
+
 #include <gtest/gtest.h>
 
 namespace korvo {
@@ -73,6 +75,37 @@ TEST(Cp1252, MapsTheHighRangeAndKeepsLatin1) {
   EXPECT_EQ(Cp1252ToUtf16(0x81), 0x81);
   EXPECT_EQ(Cp1252ToUtf16(0xE9), 0xE9);
   EXPECT_EQ(Cp1252ToUtf16(std::string_view("A\x80")), u"A\u20AC");
+}
+
+TEST(Utf16, ValidatesUtf8) {
+  struct Case {
+    const char* name;
+    std::string bytes;
+    bool valid;
+  } cases[] = {
+      {"empty", "", true},
+      {"ASCII with NUL", std::string("a\0b", 3), true},
+      {"two-byte", "\xC3\xA9", true},
+      {"three-byte", "\xE2\x82\xAC", true},
+      {"four-byte", "\xF0\x9F\x98\x80", true},
+      {"highest code point", "\xF4\x8F\xBF\xBF", true},
+      {"stray continuation", "\x80", false},
+      {"truncated at the end", "a\xE2\x82", false},
+      {"over-long slash", "\xC0\xAF", false},
+      {"over-long three-byte", "\xE0\x80\xAF", false},
+      {"surrogate", "\xED\xA0\x80", false},
+      {"beyond U+10FFFF", "\xF4\x90\x80\x80", false},
+      {"invalid lead", "\xF8\x88\x80\x80\x80", false},
+      {"Latin-1 byte", "caf\xE9", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(IsValidUtf8(c.bytes), c.valid);
+    // Valid text converts without replacement characters.
+    if (c.valid) {
+      EXPECT_EQ(Utf8ToUtf16(c.bytes).find(u'\uFFFD'), std::u16string::npos);
+    }
+  }
 }
 
 }  // namespace
