@@ -466,3 +466,160 @@ TEST(UndoStack, UndoingAnAddLeavesTheSelectionWithoutTheEntity) {
 
 }  // namespace
 }  // namespace korvo
+
+namespace korvo {
+namespace {
+
+// One command: moves `entity` right by one unit.
+void MoveRight(Scene& scene, Entity* entity) {
+  scene.undo().RecordEntityChange(UndoKind::EntityModified, entity);
+  entity->Translate(Point(1, 0));
+  scene.undo().EndUndoGroup();
+}
+
+double StartX(const Entity* line) {
+  return line->AsLine()->start.x;
+}
+
+TEST(UndoLevels, AreKeptBetweenOneAndTheMaximum) {
+  struct Row {
+    const char* name;
+    int asked;
+    int kept;
+  };
+  const Row rows[] = {{"below one", -3, 1},
+                      {"zero", 0, 1},
+                      {"one", 1, 1},
+                      {"many", 50, 50},
+                      {"the maximum", UndoStack::kMaxLevels, UndoStack::kMaxLevels},
+                      {"beyond", UndoStack::kMaxLevels + 1, UndoStack::kMaxLevels}};
+  for (const Row& c : rows) {
+    SCOPED_TRACE(c.name);
+    Scene scene;
+    scene.undo().SetLevels(c.asked);
+    EXPECT_EQ(scene.undo().Levels(), c.kept);
+  }
+}
+
+TEST(UndoLevels, WalkBackAndForthThroughTheGroups) {
+  Scene scene;
+  scene.undo().SetLevels(3);
+  for (int i = 0; i < 3; ++i) MoveRight(scene, scene.first);
+  EXPECT_EQ(StartX(scene.first), 3);
+  EXPECT_EQ(scene.undo().Current(), 3);
+  for (double expected : {2.0, 1.0, 0.0}) {
+    ASSERT_TRUE(scene.undo().Undo());
+    EXPECT_EQ(StartX(scene.first), expected);
+  }
+  EXPECT_FALSE(scene.undo().CanUndo());
+  for (double expected : {1.0, 2.0, 3.0}) {
+    ASSERT_TRUE(scene.undo().Redo());
+    EXPECT_EQ(StartX(scene.first), expected);
+  }
+  EXPECT_FALSE(scene.undo().CanRedo());
+}
+
+TEST(UndoLevels, AFullHistoryDropsItsOldestGroup) {
+  Scene scene;
+  scene.undo().SetLevels(2);
+  for (int i = 0; i < 3; ++i) MoveRight(scene, scene.first);
+  EXPECT_EQ(scene.undo().Current(), 2);
+  EXPECT_EQ(scene.undo().Top(), 2);
+  scene.undo().Undo();
+  scene.undo().Undo();
+  EXPECT_FALSE(scene.undo().Undo());
+  EXPECT_EQ(StartX(scene.first), 1);  // the first move stays
+}
+
+TEST(UndoLevels, ANewGroupDropsTheRedoGroups) {
+  Scene scene;
+  scene.undo().SetLevels(5);
+  for (int i = 0; i < 3; ++i) MoveRight(scene, scene.first);
+  scene.undo().Undo();
+  scene.undo().Undo();
+  MoveRight(scene, scene.second);
+  EXPECT_EQ(scene.undo().Current(), 2);
+  EXPECT_EQ(scene.undo().Top(), 2);
+  EXPECT_FALSE(scene.undo().CanRedo());
+  scene.undo().Undo();
+  scene.undo().Undo();
+  EXPECT_EQ(StartX(scene.first), 0);
+  EXPECT_EQ(StartX(scene.second), 0);
+}
+
+TEST(UndoLevels, AnErasedEntityIsDeletedWhenItsGroupIsDropped) {
+  Scene scene;
+  scene.undo().SetLevels(2);
+  scene.drawing.Erase(scene.first);
+  scene.undo().EndUndoGroup();
+  scene.drawing.Erase(scene.second);
+  scene.undo().EndUndoGroup();
+  EXPECT_EQ(scene.drawing.entities.size(), 4u);
+  MoveRight(scene, scene.point);
+  EXPECT_FALSE(scene.drawing.entities.Find(scene.first));
+  EXPECT_TRUE(scene.drawing.entities.Find(scene.second));
+  scene.undo().Undo();
+  scene.undo().Undo();
+  EXPECT_FALSE(scene.second->IsErased());
+  // Dropping both redo groups: the erase was undone, so the entity stays.
+  MoveRight(scene, scene.point);
+  EXPECT_TRUE(scene.drawing.entities.Find(scene.second));
+  EXPECT_EQ(scene.drawing.entities.size(), 3u);
+}
+
+TEST(UndoLevels, FewerLevelsDropTheOldestAppliedGroupsFirst) {
+  Scene scene;
+  scene.undo().SetLevels(4);
+  for (int i = 0; i < 4; ++i) MoveRight(scene, scene.first);
+  scene.undo().Undo();
+  scene.undo().SetLevels(2);  // three applied and one undone: two applied go
+  EXPECT_EQ(scene.undo().Current(), 1);
+  EXPECT_EQ(scene.undo().Top(), 2);
+  scene.undo().SetLevels(1);  // the applied one goes, the undone one stays
+  EXPECT_EQ(scene.undo().Current(), 0);
+  EXPECT_EQ(scene.undo().Top(), 1);
+  scene.undo().Redo();
+  EXPECT_EQ(StartX(scene.first), 4);
+  ASSERT_TRUE(scene.undo().Undo());
+  EXPECT_EQ(StartX(scene.first), 3);
+  EXPECT_FALSE(scene.undo().CanUndo());
+}
+
+// A style that two groups may put back is deleted once, by the last of them to go.
+TEST(UndoLevels, AStyleHeldByTwoGroupsIsDeletedOnce) {
+  Scene scene;
+  scene.undo().SetLevels(2);
+  auto* note = new TextStyle(u"NOTE", kDefaultFontName, 1, 1, 0, 0);
+  scene.drawing.textStyles.Add(note);
+  scene.undo().RecordChange(UndoKind::TextStyleAdded, note);
+  scene.undo().EndUndoGroup();
+  scene.undo().RecordChange(UndoKind::TextStylesReplaced);
+  note->height = 3;
+  scene.undo().EndUndoGroup();
+  scene.undo().Undo();
+  scene.undo().Undo();
+  EXPECT_EQ(scene.drawing.textStyles.Find(u"NOTE"), nullptr);
+  MoveRight(scene, scene.first);  // drops both groups; the sanitizer build sees the delete
+  EXPECT_FALSE(scene.undo().CanRedo());
+}
+
+// The oldest group goes while a newer one can still put a removed style back.
+TEST(UndoLevels, AStyleRemovedByALaterGroupSurvivesTheOlderGroup) {
+  Scene scene;
+  scene.undo().SetLevels(2);
+  scene.undo().RecordChange(UndoKind::TextStylesReplaced);
+  scene.title->height = 4;
+  scene.undo().EndUndoGroup();
+  scene.undo().RecordChange(UndoKind::TextStylesReplaced);
+  scene.drawing.textStyles.Remove(scene.title, false);
+  scene.undo().EndUndoGroup();
+  MoveRight(scene, scene.first);  // drops the first group
+  scene.undo().Undo();
+  scene.undo().Undo();
+  TextStyle* title = scene.drawing.textStyles.Find(u"TITLE");
+  ASSERT_EQ(title, scene.title);
+  EXPECT_EQ(title->height, 4);
+}
+
+}  // namespace
+}  // namespace korvo
