@@ -49,7 +49,7 @@ class Drawing {
   void Deselect(Entity* entity);
   // Deselect for every member, from the last selected to the first.
   void ClearSelection();
-  void DeselectAll() { ClearSelection(); }
+  void DeselectAll() { ClearSelection(); }  // the same, under the view's older name
   // Takes the entity out of the selection and of both pending maps and clears its flag,
   // leaving no highlight change to paint: for entities about to disappear from the picture.
   void DropFromSelection(Entity* entity);
@@ -64,6 +64,7 @@ class Drawing {
   int EraseSelected();
   // Unlinks the entity from `entities` and deletes it, without undo. `where` is where it is
   // expected (checked; searched for when it is not there). False when it is not in the list.
+  // Only for entities that no undo record refers to: the history discards through this.
   bool Delete(Entity* entity, ListPosition where = {});
 
   // Drawing order. Bring to front walks the list from the head and appends each of the given
