@@ -10,6 +10,7 @@
 namespace korvo {
 
 Drawing::~Drawing() {
+  undo.Reset();
   // Entities point into the tables: they go first.
   entities.DeleteAll();
   blocks.Clear();
@@ -54,6 +55,7 @@ void Drawing::CompleteAfterOpen() {
 }
 
 void Drawing::Clear() {
+  undo.Reset();
   newlySelected.clear();
   newlyDeselected.clear();
   selection.clear();
@@ -82,15 +84,66 @@ void Drawing::Deselect(Entity* entity) {
   if (newlySelected.erase(entity) == 0) newlyDeselected.insert(entity);
 }
 
-void Drawing::DeselectAll() {
+void Drawing::ClearSelection() {
   while (!selection.empty()) {
     Entity* last = selection.back();
     if (last->IsSelected()) {
       Deselect(last);
     } else {
-      selection.pop_back();  // never selected through Select: nothing to undo
+      selection.pop_back();  // its flag was cleared behind the selection's back
     }
   }
+}
+
+void Drawing::DropFromSelection(Entity* entity) {
+  if (entity == nullptr) return;
+  entity->flags &= ~EntityFlag::Selected;
+  selection.erase(std::remove(selection.begin(), selection.end(), entity), selection.end());
+  newlySelected.erase(entity);
+  newlyDeselected.erase(entity);
+}
+
+bool Drawing::Erase(Entity* entity) {
+  if (entity == nullptr || entity->IsErased()) return false;
+  if (!undo.RecordEntityChange(UndoKind::EntityErased, entity)) return false;
+  DropFromSelection(entity);
+  entity->flags |= EntityFlag::Erased;
+  return true;
+}
+
+int Drawing::EraseSelected() {
+  const std::unordered_set<const Entity*> chosen(selection.begin(), selection.end());
+  // Flag only: erased entities leave the picture, which is rendered again as a whole.
+  for (Entity* entity : selection) {
+    entity->flags &= ~EntityFlag::Selected;
+    newlySelected.erase(entity);
+    newlyDeselected.erase(entity);
+  }
+  selection.clear();
+  // Opening the group may delete entities of the previous one: not in the middle of the walk.
+  if (std::any_of(chosen.begin(), chosen.end(),
+                  [](const Entity* entity) { return !entity->IsErased(); }))
+    undo.BeginUndoGroup();
+  // One walk of the list finds every node, however many entities were selected.
+  int erased = 0;
+  for (ListPosition p = entities.HeadPosition(); p; p = entities.Next(p)) {
+    Entity* entity = entities.GetAt(p);
+    if (!chosen.contains(entity) || entity->IsErased()) continue;
+    if (!undo.RecordChange(UndoKind::EntityErased, entity, p)) continue;
+    entity->flags |= EntityFlag::Erased;
+    ++erased;
+  }
+  return erased;
+}
+
+bool Drawing::Delete(Entity* entity, ListPosition where) {
+  if (entity == nullptr) return false;
+  if (!entities.Holds(where, entity)) where = entities.Find(entity);
+  if (!where) return false;
+  DropFromSelection(entity);
+  entities.RemoveAt(where);
+  delete entity;
+  return true;
 }
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -10,6 +11,7 @@
 #include "core/drawing_settings.h"
 #include "core/entity_list.h"
 #include "core/tables.h"
+#include "core/undo_stack.h"
 #include "text/line_type_table.h"
 
 namespace korvo {
@@ -17,10 +19,11 @@ namespace korvo {
 class Entity;
 
 // The document: everything a drawing file holds (entities, settings, the four tables) and
-// the editing state that lives with it (selection, pending highlight changes).
+// the editing state that lives with it (undo history, selection, pending highlight changes).
 class Drawing {
  public:
   Drawing() = default;
+  // Discards the undo history first: it may hold entities and table entries of its own.
   ~Drawing();
   Drawing(const Drawing&) = delete;
   Drawing& operator=(const Drawing&) = delete;
@@ -30,13 +33,47 @@ class Drawing {
   // After a file was read: adds whatever of layer "0", the built-in line types and
   // "STANDARD" is missing and makes the missing current entries current.
   void CompleteAfterOpen();
-  // Deletes every entity, layer, text style, block and non-built-in line type; empties the
-  // selection; resets the settings.
+  // Discards the undo history (by the rules of each record), then deletes every entity,
+  // layer, text style, block and non-built-in line type; empties the selection; resets the
+  // settings.
   void Clear();
 
+  // Selection. The flag bit and `selection` always agree for entities selected here; the
+  // pending maps keep only the net change since the view last painted, so a select and a
+  // deselect in between cancel out.
+  //
+  // Appends to the selection and sets the selected flag; nothing if already selected.
   void Select(Entity* entity);
+  // Clears the flag and takes the entity out of the selection; nothing if it is not
+  // selected or not in the selection.
   void Deselect(Entity* entity);
-  void DeselectAll();
+  // Deselect for every member, from the last selected to the first.
+  void ClearSelection();
+  void DeselectAll() { ClearSelection(); }  // the same, under the view's older name
+  // Takes the entity out of the selection and of both pending maps and clears its flag,
+  // leaving no highlight change to paint: for entities about to disappear from the picture.
+  void DropFromSelection(Entity* entity);
+
+  // Erasing. Erase records an undo step (kind EntityErased) and sets the erased flag after
+  // taking the entity out of the selection; the entity stays in `entities`, invisible, until
+  // its undo record is discarded. False, and nothing done, for an entity that is already
+  // erased or not in `entities`. Neither marks the drawing modified: the command does, once.
+  bool Erase(Entity* entity);
+  // Erases every selected entity as Erase does and empties the selection; returns how many
+  // were erased.
+  int EraseSelected();
+  // Unlinks the entity from `entities` and deletes it, without undo. `where` is where it is
+  // expected (checked; searched for when it is not there). False when it is not in the list.
+  // Only for entities that no undo record refers to: the history discards through this.
+  bool Delete(Entity* entity, ListPosition where = {});
+
+  // Drawing order. Bring to front walks the list from the head and appends each of the given
+  // entities at the tail; send to back walks it from the tail and puts each at the head, so
+  // both keep the order among the moved entities. The node an entity leaves keeps a hidden
+  // marker that an undo record (kind DrawingOrderChanged) uses to put it back. Markers and
+  // erased entities are not moved. Returns how many entities moved.
+  int BringToFront(std::span<Entity* const> chosen);
+  int SendToBack(std::span<Entity* const> chosen);
 
   // True when a non-erased entity, or an entity carried by a non-erased block reference,
   // is on `layer`, at any depth. The entities of block definitions count too: a definition
@@ -57,6 +94,9 @@ class Drawing {
   }
 
   std::filesystem::path path;  // empty for a new drawing
+
+  // Records refer to the entities and tables below and are discarded before them.
+  UndoStack undo{*this};
 
   // Pending highlight changes since the last paint.
   std::unordered_set<Entity*> newlySelected;

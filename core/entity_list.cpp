@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <utility>
 
 #include "core/entity.h"
 #include "core/entity_factory.h"
@@ -131,6 +132,20 @@ ListPosition EntityList::Find(const Entity* entity) const {
     if (GetAt(p) == entity) return p;
   }
   return {};
+}
+
+bool EntityList::Holds(ListPosition position, const Entity* entity) const {
+  if (!position || position.index > used_) return false;
+  return At(position.index).entity == entity && entity != nullptr;
+}
+
+void EntityList::SetAt(ListPosition position, Entity* entity) {
+  if (position) At(position.index).entity = entity;
+}
+
+void EntityList::SwapEntities(ListPosition a, ListPosition b) {
+  if (!a || !b) return;
+  std::swap(At(a.index).entity, At(b.index).entity);
 }
 
 ListPosition EntityList::Next(ListPosition position) const {

@@ -44,6 +44,14 @@ class EntityList {
   // Unlinks the node without deleting the entity.
   void RemoveAt(ListPosition position);
   ListPosition Find(const Entity* entity) const;
+  // True when `position` is a live node of this list that holds `entity`. Safe for positions
+  // that were removed meanwhile or that belong to another list.
+  bool Holds(ListPosition position, const Entity* entity) const;
+  // Puts `entity` into the node in place of the one it held, which is neither deleted nor
+  // linked anywhere any more.
+  void SetAt(ListPosition position, Entity* entity);
+  // Exchanges the entities held by two nodes; the nodes stay where they are.
+  void SwapEntities(ListPosition a, ListPosition b);
 
   ListPosition HeadPosition() const { return {head_}; }
   ListPosition TailPosition() const { return {tail_}; }

@@ -132,6 +132,81 @@ TEST_F(DrawingSelection, DeselectAllClearsEveryMember) {
   EXPECT_EQ(drawing.newlyDeselected.size(), 2u);
 }
 
+TEST_F(DrawingSelection, ClearSelectionSkipsMembersWhoseFlagWasCleared) {
+  drawing.Select(a);
+  drawing.Select(b);
+  Redraw();
+  a->flags &= ~EntityFlag::Selected;
+  drawing.ClearSelection();
+  EXPECT_TRUE(drawing.selection.empty());
+  EXPECT_FALSE(b->IsSelected());
+  EXPECT_EQ(drawing.newlyDeselected, std::unordered_set<Entity*>{b});
+}
+
+TEST_F(DrawingSelection, EraseTakesTheEntityOutOfTheSelectionFirst) {
+  drawing.Select(a);
+  drawing.Select(b);
+  ASSERT_TRUE(drawing.Erase(a));
+  EXPECT_TRUE(a->IsErased());
+  EXPECT_FALSE(a->IsSelected());
+  EXPECT_EQ(drawing.selection, std::vector<Entity*>{b});
+  // An erased entity leaves no highlight change to paint.
+  EXPECT_FALSE(drawing.newlySelected.contains(a));
+  EXPECT_FALSE(drawing.newlyDeselected.contains(a));
+  // It stays in the list until its undo record is discarded.
+  EXPECT_TRUE(drawing.entities.Find(a));
+  EXPECT_TRUE(drawing.undo.CanUndo());
+}
+
+TEST_F(DrawingSelection, EraseRefusesWhatItCannotRecord) {
+  struct Case {
+    const char* name;
+    Entity* entity;
+  };
+  LineEntity outside(0, 0, 1, 1, drawing.settings);
+  b->flags |= EntityFlag::Erased;
+  const Case cases[] = {{"null", nullptr}, {"not in the drawing", &outside}, {"already erased", b}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_FALSE(drawing.Erase(c.entity));
+  }
+  EXPECT_FALSE(outside.IsErased());
+  EXPECT_EQ(drawing.undo.Top(), 0);
+}
+
+TEST_F(DrawingSelection, EraseSelectedErasesEveryMemberAndEmptiesTheSelection) {
+  auto* c = new PointEntity(drawing.settings, 5, 5);
+  drawing.entities.AddTail(c);
+  drawing.Select(b);
+  drawing.Select(a);
+  EXPECT_EQ(drawing.EraseSelected(), 2);
+  drawing.undo.EndUndoGroup();
+  EXPECT_TRUE(drawing.selection.empty());
+  EXPECT_TRUE(drawing.newlySelected.empty());
+  EXPECT_TRUE(drawing.newlyDeselected.empty());
+  EXPECT_TRUE(a->IsErased() && b->IsErased());
+  EXPECT_FALSE(a->IsSelected() || b->IsSelected());
+  EXPECT_FALSE(c->IsErased());
+  EXPECT_EQ(drawing.undo.GroupSize(0), 2u);
+
+  drawing.undo.Undo();
+  EXPECT_FALSE(a->IsErased() || b->IsErased());
+  EXPECT_FALSE(a->IsSelected() || b->IsSelected());
+  const std::vector<Entity*> order(drawing.entities.begin(), drawing.entities.end());
+  EXPECT_EQ(order, (std::vector<Entity*>{a, b, c}));
+}
+
+TEST_F(DrawingSelection, DeleteUnlinksWithoutUndo) {
+  drawing.Select(a);
+  EXPECT_TRUE(drawing.Delete(a, drawing.entities.TailPosition()));  // a wrong hint is searched
+  EXPECT_TRUE(drawing.selection.empty());
+  EXPECT_TRUE(drawing.newlySelected.empty());
+  EXPECT_EQ(drawing.entities.size(), 1u);
+  EXPECT_EQ(drawing.undo.Top(), 0);
+  LineEntity outside(0, 0, 1, 1, drawing.settings);
+  EXPECT_FALSE(drawing.Delete(&outside));
+}
+
 TEST(Drawing, MakeUniqueBlockNameSkipsTakenNames) {
   Drawing drawing;
   drawing.New();

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <algorithm>
+#include <functional>
+#include <type_traits>
+
+#include "core/text_style.h"
+#include "core/undo_record.h"
+#include "text/line_type.h"
+
+namespace korvo {
+
+// An entry that a command put into a table or took out of it. Undo and redo move it in and
+// out; the entry itself never changes, so references to it stay valid. Whoever holds the
+// entry while it is out of the table is this record, which deletes it when its group is
+// discarded in the state that leaves the entry out.
+template <class T, class Table>
+class MembershipRecord : public UndoRecord {
+ public:
+  enum class Change { Added, Removed };
+
+  // `putBack` runs after the entry returns to the table (block references re-bind there).
+  MembershipRecord(UndoKind kind, Table& table, T* entry, Change change,
+                   std::function<void(T&)> putBack = {})
+      : UndoRecord(kind),
+        table_(table),
+        entry_(entry),
+        change_(change),
+        putBack_(std::move(putBack)) {}
+
+  void Undo(Drawing&) override { change_ == Change::Added ? TakeOut() : PutBack(); }
+  void Redo(Drawing&) override { change_ == Change::Added ? PutBack() : TakeOut(); }
+
+  void Discard(Drawing&, GroupState state, const TextStyleHeld& held) override {
+    const bool leftOut = (change_ == Change::Added) == (state == GroupState::Undone);
+    if (!leftOut || InTable()) return;
+    if constexpr (std::is_same_v<T, TextStyle>) {
+      if (held && held(entry_)) return;
+    }
+    if constexpr (std::is_same_v<T, LineType>) {
+      if (entry_->builtIn) return;  // shared by every drawing
+    }
+    delete entry_;
+  }
+
+  bool HoldsTextStyle(const TextStyle* style) const override {
+    if constexpr (std::is_same_v<T, TextStyle>) return style == entry_;
+    return false;
+  }
+
+ private:
+  bool InTable() const { return std::find(table_.begin(), table_.end(), entry_) != table_.end(); }
+  void TakeOut() { table_.Remove(entry_, false); }
+  void PutBack() {
+    if (InTable()) return;
+    table_.Add(entry_);
+    if (putBack_) putBack_(*entry_);
+  }
+
+  Table& table_;
+  T* entry_;
+  Change change_;
+  std::function<void(T&)> putBack_;
+};
+
+}  // namespace korvo
