@@ -168,16 +168,28 @@ void DeviceContext::Ellipse(int left, int top, int right, int bottom) {
   // About one point per pixel of circumference, within bounds that keep huge boxes cheap.
   const double circumference = std::numbers::pi * (rx + ry);
   const int count = static_cast<int>(std::clamp(std::ceil(circumference), 8.0, 4096.0));
-  std::vector<ScreenPoint> points;
-  points.reserve(static_cast<std::size_t>(count));
   const auto round = [](double v) {
     return static_cast<int>(v >= 0 ? std::floor(v + 0.5) : std::ceil(v - 0.5));
   };
-  for (int k = 0; k < count; ++k) {
+  // Only the upper-right quarter is sampled; the others are its mirror images about the
+  // box's centre lines, so the outline is symmetric whatever the rounding does with halves.
+  std::vector<ScreenPoint> quarter;
+  for (int k = 0; 4 * k < count; ++k) {
     const double angle = 2 * std::numbers::pi * k / count;
-    const ScreenPoint p{round(cx + rx * std::cos(angle)), round(cy - ry * std::sin(angle))};
-    if (points.empty() || !(points.back() == p)) points.push_back(p);
+    quarter.push_back({round(cx + rx * std::cos(angle)), round(cy - ry * std::sin(angle))});
   }
+  quarter.push_back({round(cx), round(cy - ry)});
+  const int mirrorX = static_cast<int>(l + r - 1), mirrorY = static_cast<int>(t + b - 1);
+  std::vector<ScreenPoint> points;
+  points.reserve(4 * quarter.size());
+  const auto add = [&](int x, int y) {
+    const ScreenPoint p{x, y};
+    if (points.empty() || !(points.back() == p)) points.push_back(p);
+  };
+  for (const ScreenPoint& p : quarter) add(p.x, p.y);
+  for (auto p = quarter.rbegin(); p != quarter.rend(); ++p) add(mirrorX - p->x, p->y);
+  for (const ScreenPoint& p : quarter) add(mirrorX - p.x, mirrorY - p.y);
+  for (auto p = quarter.rbegin(); p != quarter.rend(); ++p) add(p->x, mirrorY - p->y);
   while (points.size() > 1 && points.back() == points.front()) points.pop_back();
   Polygon(points);
 }

@@ -14,9 +14,10 @@ bool ClipSegmentToBox(const Point& a, const Point& b, const Point& low, const Po
 
 namespace korvo {
 
-// Moves the ends of a-b that lie outside the box onto its border, each new coordinate
-// computed from the far end's own offset so that no precision is lost to a long segment
-// (a line from -1e300 to 1e300 keeps its direction). False when nothing is left inside or
+// Moves the ends of a-b that lie outside the box onto its border; ends inside stay as they
+// are. The crossings are measured from a point of the line near the box, so that a segment
+// far longer than the box keeps its place and direction on it (a line from (-1e300, 1e300)
+// to (1e300, -1e300) still passes through the origin). False when nothing is left inside or
 // a coordinate is not finite.
 bool ClipSegmentEnds(Point& a, Point& b, const Point& low, const Point& high);
 

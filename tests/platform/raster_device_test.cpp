@@ -166,25 +166,43 @@ TEST(RasterPolygonTest, PatternBrushTakesTextAndBackgroundColors) {
                                                     r, r, r, r, b, b, b, b, r, r}));
 }
 
-TEST(RasterPolygonTest, EllipseStaysInItsBoxAndTouchesEverySide) {
-  Bitmap bitmap(20, 20);
-  DeviceContext dc(bitmap);
-  dc.SelectPen({PenStyle::Solid, kRed});
-  dc.SelectBrush(Brush::Hollow());
-  dc.Ellipse(2, 3, 15, 12);  // last pixel column 14, row 11
-  int minX = 99, maxX = -1, minY = 99, maxY = -1;
-  for (int y = 0; y < 20; ++y)
-    for (int x = 0; x < 20; ++x)
-      if (bitmap.Pixel(x, y) != 0)
-        minX = std::min(minX, x), maxX = std::max(maxX, x), minY = std::min(minY, y),
-        maxY = std::max(maxY, y);
-  EXPECT_EQ(minX, 2);
-  EXPECT_EQ(maxX, 14);
-  EXPECT_EQ(minY, 3);
-  EXPECT_EQ(maxY, 11);
-  // Mirror symmetric about the box centre.
-  for (int y = 3; y <= 11; ++y)
-    for (int x = 2; x <= 14; ++x) EXPECT_EQ(bitmap.Pixel(x, y), bitmap.Pixel(16 - x, 14 - y));
+// An ellipse once came out lopsided: only its right side was sampled where the curve is
+// vertical, so a small circle's left side sat a pixel in.
+TEST(RasterPolygonTest, EllipseStaysInItsBoxAndMirrorsAboutBothCentreLines) {
+  struct Case {
+    const char* name;
+    int left, top, right, bottom;  // right and bottom one past the last pixel
+  } cases[] = {
+      {"odd width and height", 2, 3, 15, 12},
+      {"small circle", 8, 8, 13, 13},
+      {"even circle", 1, 1, 7, 7},
+      {"flat", 0, 2, 17, 9},
+      {"tall", 5, 0, 9, 19},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Bitmap bitmap(20, 20);
+    DeviceContext dc(bitmap);
+    dc.SelectPen({PenStyle::Solid, kRed});
+    dc.SelectBrush(Brush::Hollow());
+    dc.Ellipse(c.left, c.top, c.right, c.bottom);
+    int minX = 99, maxX = -1, minY = 99, maxY = -1;
+    for (int y = 0; y < 20; ++y)
+      for (int x = 0; x < 20; ++x)
+        if (bitmap.Pixel(x, y) != 0)
+          minX = std::min(minX, x), maxX = std::max(maxX, x), minY = std::min(minY, y),
+          maxY = std::max(maxY, y);
+    EXPECT_EQ(minX, c.left);
+    EXPECT_EQ(maxX, c.right - 1);
+    EXPECT_EQ(minY, c.top);
+    EXPECT_EQ(maxY, c.bottom - 1);
+    const int mirrorX = c.left + c.right - 1, mirrorY = c.top + c.bottom - 1;
+    for (int y = c.top; y < c.bottom; ++y)
+      for (int x = c.left; x < c.right; ++x) {
+        EXPECT_EQ(bitmap.Pixel(x, y), bitmap.Pixel(mirrorX - x, y)) << x << "," << y;
+        EXPECT_EQ(bitmap.Pixel(x, y), bitmap.Pixel(x, mirrorY - y)) << x << "," << y;
+      }
+  }
 }
 
 // Every primitive touches a pixel once, so a second XOR pass restores the picture.

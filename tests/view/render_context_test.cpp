@@ -337,11 +337,55 @@ TEST(RenderContextTest, FarAndBrokenCoordinatesNeitherHangNorEscape) {
   rc->penWidthPixels = 5;
   rc->DrawWideArc(Point(0, 0), 1e300, 0, 3, 1e299, 1e300);
   EXPECT_EQ(testing::PictureOf(canvas.bitmap), before);
-  // A wide diagonal through the bottom-left corner of the world, from far outside it.
-  // FIXME: the band comes out as the whole bottom four rows rather than the few corner pixels
-  // a diagonal covers; only the corner is asserted until that is mended.
-  rc->DrawLine(Point(-1e300, 1e300), Point(1e300, -1e300));
-  EXPECT_EQ(canvas.bitmap.Pixel(0, 15), kRed);
+}
+
+// Clipping a line that reaches far past the device once lost its position: both ends far
+// out, each border crossing came out as the difference of two huge numbers, and a diagonal
+// through the bottom-left corner turned into a band along the bottom rows.
+TEST(RenderContextTest, DiagonalFromFarOutsideKeepsItsPlace) {
+  // The line y = -x through the bottom-left pixel. A 5-pixel pen makes a polygon whose
+  // corners round to a band between screen rows y = x + 11 (its outline) and y = x + 19.
+  // clang-format off
+  // The bottom-left 6 x 6 pixels; the count below shows that nothing lies elsewhere.
+  const testing::Picture corner = {
+      "......",
+      "#.....",
+      "##....",
+      "###...",
+      "####..",
+      "#####.",
+  };
+  const testing::Picture dot = {
+      "......",
+      "......",
+      "......",
+      "......",
+      "......",
+      "#.....",
+  };
+  // clang-format on
+  struct Case {
+    const char* name;
+    double reach;
+    int penWidth;
+    const testing::Picture& expected;
+  } cases[] = {
+      {"wide, ends just outside", 20, 5, corner},
+      {"wide, ends at 1e300", 1e300, 5, corner},
+      {"thin, ends just outside", 20, 1, dot},
+      {"thin, ends at 1e300", 1e300, 1, dot},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Canvas canvas(16);
+    canvas.dc.SelectPen({PenStyle::Solid, kRed});
+    canvas.dc.SelectBrush(Brush::Solid(kRed));
+    auto rc = canvas.Context();
+    rc->penWidthPixels = c.penWidth;
+    rc->DrawLine(Point(-c.reach, c.reach), Point(c.reach, -c.reach));
+    EXPECT_EQ(testing::PictureOf(canvas.bitmap, 0, 10, 6, 6), c.expected);
+    EXPECT_EQ(canvas.CountNot(0), testing::CountDrawn(c.expected));
+  }
 }
 
 TEST(RenderContextTest, ZeroRadiusDrawsNothing) {
