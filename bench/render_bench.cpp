@@ -84,7 +84,7 @@ void BM_RenderLinesVsPlainBresenham(benchmark::State& state) {
   Clock::duration renderTime{}, plainTime{};
   for (auto _ : state) {
     const Clock::time_point t0 = Clock::now();
-    RenderPicture(drawing, picture, false);
+    RenderPicture(drawing, picture, Background::Black);
     const Clock::time_point t1 = Clock::now();
     std::fill(raw.begin(), raw.end(), 0u);
     for (const ScreenSegment& s : segments) PlainBresenham(raw, s);
@@ -114,7 +114,8 @@ void BM_ExportBitmapVsRawWrite(benchmark::State& state) {
   Clock::duration exportTime{}, rawTime{};
   for (auto _ : state) {
     const Clock::time_point t0 = Clock::now();
-    if (!ExportBitmap(drawing, exported, options, false, 0, 0, false, messages))
+    if (!ExportBitmap(drawing, exported, options, BitmapOptionsSource::Arguments, 0, 0,
+                      Background::Black, messages))
       state.SkipWithError("the export failed");
     const Clock::time_point t1 = Clock::now();
     WriteFileAtomically(raw, [&](FileWriter& file) {

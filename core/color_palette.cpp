@@ -2,10 +2,10 @@
 
 #include <array>
 
+#include "platform/pixel_color.h"
+
 namespace korvo {
 namespace {
-
-constexpr uint32_t kWhite = 0xFFFFFF;
 
 // Indices 10..249: 24 hues in 15° steps from red, each in ten shades. Even shades are pure,
 // odd ones pastel (the minimum component is half the value).

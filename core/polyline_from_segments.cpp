@@ -49,7 +49,7 @@ Step Walk(const Entity& segment, const Entity* next, const Point* previousExit) 
   } else if (next != nullptr) {
     clockwise = DistanceToEntry(*next, start) < DistanceToEntry(*next, end);
   }
-  const double bulge = BulgeFromCenter(arc.center, start, end, false);
+  const double bulge = BulgeFromCenter(arc.center, start, end, ArcTurn::CounterClockwise);
   if (clockwise) return {end, start, arc.endWidth, arc.startWidth, -bulge};
   return {start, end, arc.startWidth, arc.endWidth, bulge};
 }

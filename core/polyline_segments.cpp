@@ -158,7 +158,8 @@ void BuildPolylineSegments(const EntityList& vertexList, bool closed, EntityList
   if (closed) JoinSegments(*segmentList.Tail(), *segmentList.Head());
 }
 
-double BulgeFromCenter(const Point& center, const Point& start, const Point& end, bool clockwise) {
+double BulgeFromCenter(const Point& center, const Point& start, const Point& end, ArcTurn turn) {
+  const bool clockwise = turn == ArcTurn::Clockwise;
   const double s = Angle(center, start);
   const double e = Angle(center, end);
   // The included angle in the direction of travel, within one turn.
@@ -170,7 +171,7 @@ double BulgeFromCenter(const Point& center, const Point& start, const Point& end
 
 double ArcVertexBulge(int mode, const Point& start, const Point& reference, const Point& end) {
   if (mode == static_cast<int>(ArcVertexMode::Center)) {
-    return BulgeFromCenter(reference, start, end, false);
+    return BulgeFromCenter(reference, start, end, ArcTurn::CounterClockwise);
   }
   if (mode != static_cast<int>(ArcVertexMode::Tangent)) return 0;
   // The centre lies on the normal at the start and on the chord's perpendicular bisector:
@@ -184,7 +185,8 @@ double ArcVertexBulge(int mode, const Point& start, const Point& reference, cons
   const double reach = Distance(start, end) / (2 * cosine);
   const Point center(start.x + reach * std::cos(normal), start.y + reach * std::sin(normal));
   const bool clockwise = std::sin(Angle(reference, start) - chord) > 0;
-  return BulgeFromCenter(center, start, end, clockwise);
+  return BulgeFromCenter(center, start, end,
+                         clockwise ? ArcTurn::Clockwise : ArcTurn::CounterClockwise);
 }
 
 }  // namespace korvo

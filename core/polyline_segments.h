@@ -27,9 +27,12 @@ void JoinSegments(Entity& previous, Entity& next);
 // segment from the last vertex that ended a segment back to the first ordinary vertex.
 void BuildPolylineSegments(const EntityList& vertexList, bool closed, EntityList& segmentList);
 
-// The bulge of the arc about `centre` from `start` to `end`: counter-clockwise, or
-// clockwise (negative) when `clockwise`.
-double BulgeFromCenter(const Point& center, const Point& start, const Point& end, bool clockwise);
+// Which way an arc runs from its start to its end.
+enum class ArcTurn { CounterClockwise, Clockwise };
+
+// The bulge of the arc about `center` from `start` to `end` turning as `turn` says; a
+// clockwise arc has a negative bulge.
+double BulgeFromCenter(const Point& center, const Point& start, const Point& end, ArcTurn turn);
 
 // How AppendArcVertex reads its reference point.
 enum class ArcVertexMode {

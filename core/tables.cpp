@@ -26,14 +26,14 @@ BlockDefinition* BlockTable::CreateBlock(std::u16string_view name, const EntityL
   return block;
 }
 
-bool BlockTable::RemoveByName(std::u16string_view name, bool destroy) {
+bool BlockTable::RemoveByName(std::u16string_view name, TableRemoval removal) {
   BlockDefinition* block = Find(name);
-  return block != nullptr && Remove(block, destroy);
+  return block != nullptr && Remove(block, removal);
 }
 
-bool BlockTable::RemoveBlock(BlockDefinition* block, bool destroy) {
+bool BlockTable::RemoveBlock(BlockDefinition* block, TableRemoval removal) {
   if (block == nullptr || Find(block->name) != block) return false;
-  return Remove(block, destroy);
+  return Remove(block, removal);
 }
 
 }  // namespace korvo

@@ -25,10 +25,10 @@ class BlockTable : public NamedTable<BlockDefinition> {
   // Makes a definition filled with clones of `entities` and adds it.
   BlockDefinition* CreateBlock(std::u16string_view name, const EntityList& entities,
                                const Point& origin, const Point& basePoint, const Size& extent);
-  // Removes the definition of that name; deletes it when `destroy`.
-  bool RemoveByName(std::u16string_view name, bool destroy);
+  // Removes the definition of that name.
+  bool RemoveByName(std::u16string_view name, TableRemoval removal);
   // Removes `block` only when the entry under its own name is that very object.
-  bool RemoveBlock(BlockDefinition* block, bool destroy);
+  bool RemoveBlock(BlockDefinition* block, TableRemoval removal);
 };
 
 }  // namespace korvo

@@ -6,6 +6,7 @@
 
 #include "core/text_style.h"
 #include "core/undo_record.h"
+#include "platform/named_table.h"
 #include "text/line_type.h"
 
 namespace korvo {
@@ -50,7 +51,7 @@ class MembershipRecord : public UndoRecord {
 
  private:
   bool InTable() const { return std::find(table_.begin(), table_.end(), entry_) != table_.end(); }
-  void TakeOut() { table_.Remove(entry_, false); }
+  void TakeOut() { table_.Remove(entry_, TableRemoval::Keep); }
   void PutBack() {
     if (InTable()) return;
     table_.Add(entry_);

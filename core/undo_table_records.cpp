@@ -68,7 +68,7 @@ class LayerModifiedRecord : public UndoRecord {
   void Exchange(Drawing& drawing) {
     if (!saved_) return;
     const bool rekey = ToUpper(layer_->name) != ToUpper(saved_->name);
-    const bool inTable = rekey && drawing.layers.Remove(layer_, false);
+    const bool inTable = rekey && drawing.layers.Remove(layer_, TableRemoval::Keep);
     SwapLayerValues(*layer_, *saved_);
     if (inTable) drawing.layers.Add(layer_);
   }

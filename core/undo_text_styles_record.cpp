@@ -39,7 +39,7 @@ void AssignValues(TextStyle& to, const TextStyle& from) {
 void Apply(Drawing& drawing, const TextStyleState& state) {
   // Empty the table first: re-adding under a name still taken would retire that entry.
   std::vector<TextStyle*> present(drawing.textStyles.begin(), drawing.textStyles.end());
-  for (TextStyle* style : present) drawing.textStyles.Remove(style, false);
+  for (TextStyle* style : present) drawing.textStyles.Remove(style, TableRemoval::Keep);
   for (std::size_t i = 0; i < state.members.size(); ++i) {
     AssignValues(*state.members[i], *state.values[i]);
     drawing.textStyles.Add(state.members[i]);

@@ -18,8 +18,6 @@
 namespace korvo {
 namespace {
 
-constexpr uint32_t kWhite = 0xFFFFFF;
-
 // The out-of-view marks belong to the screen's window. The export's window may show more,
 // so the marks are computed for it and put back afterwards.
 using OutOfViewMarks = std::deque<ScopedChange<uint8_t>>;
@@ -37,9 +35,9 @@ void SaveFlags(const EntityList& list, OutOfViewMarks& saved) {
 }  // namespace
 
 bool ExportBitmap(const Drawing& drawing, const std::filesystem::path& path,
-                  BitmapExportOptions& options, bool askOptions, int width, int height,
-                  bool whiteBackground, MessageBoxService& messages, BitmapOptionsDialog* dialog) {
-  if (askOptions) {
+                  BitmapExportOptions& options, BitmapOptionsSource source, int width, int height,
+                  Background background, MessageBoxService& messages, BitmapOptionsDialog* dialog) {
+  if (source == BitmapOptionsSource::Dialog) {
     BitmapOptionsModel model(options);
     if (dialog == nullptr || !dialog->Run(model)) return false;
     std::u16string message;
@@ -48,13 +46,14 @@ bool ExportBitmap(const Drawing& drawing, const std::filesystem::path& path,
       return false;
     }
   } else {
-    options.whiteBackground = whiteBackground;
+    options.whiteBackground = background == Background::White;
     if (width != 0) options.width = width;
     if (height != 0) options.height = height;
   }
 
-  const uint32_t background = options.whiteBackground ? kWhite : 0;
-  std::unique_ptr<Bitmap> picture = Bitmap::TryCreate(options.width, options.height, background);
+  const uint32_t paper =
+      BackgroundColorOf(options.whiteBackground ? Background::White : Background::Black);
+  std::unique_ptr<Bitmap> picture = Bitmap::TryCreate(options.width, options.height, paper);
   if (!picture) {
     messages.Show(u"Not enough memory to complete the operation!", MessageButtons::Ok,
                   MessageIcon::Stop);
@@ -62,8 +61,8 @@ bool ExportBitmap(const Drawing& drawing, const std::filesystem::path& path,
   }
   {
     DeviceContext dc(*picture);
-    dc.SetBackgroundColor(background);
-    dc.SetTextColor(background ^ kWhite);
+    dc.SetBackgroundColor(paper);
+    dc.SetTextColor(paper ^ kWhite);
     // Right and bottom are the last pixel, as for the screen, so the window's lower-left
     // corner lands on the picture's lower-left pixel.
     RenderContext rc(dc, {0, 0, options.width - 1, options.height - 1}, drawing.settings);

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "platform/message_box.h"
+#include "view/picture.h"
 
 namespace korvo {
 
@@ -24,16 +25,22 @@ class BitmapOptionsDialog {
   virtual bool Run(BitmapOptionsModel& model) = 0;
 };
 
+// Where the export takes its size and background from.
+enum class BitmapOptionsSource {
+  Dialog,     // the options dialog, started from the kept options
+  Arguments,  // the arguments, each width or height of 0 keeping the kept one
+};
+
 // Saves the drawing's current view window, fitted into a picture of the options' size, as
-// an 8-bit bitmap file with the drawing colours as its palette. With `askOptions` the
-// dialog runs first (Cancel ends the export with false); otherwise the background always,
-// and width and height when not 0, replace the options. A picture that cannot be made
+// an 8-bit bitmap file with the drawing colours as its palette. From the dialog, Cancel ends
+// the export with false; from the arguments, the background always, and width and height
+// when not 0, replace the options. A picture that cannot be made
 // (a size not positive or too large) shows "Not enough memory to complete the operation!",
 // a file that cannot be written "Invalid filename."; either way no file is left behind,
 // and an existing file is kept.
 bool ExportBitmap(const Drawing& drawing, const std::filesystem::path& path,
-                  BitmapExportOptions& options, bool askOptions, int width, int height,
-                  bool whiteBackground, MessageBoxService& messages,
+                  BitmapExportOptions& options, BitmapOptionsSource source, int width, int height,
+                  Background background, MessageBoxService& messages,
                   BitmapOptionsDialog* dialog = nullptr);
 
 }  // namespace korvo

@@ -99,7 +99,7 @@ std::vector<uint8_t> EncodeBitmapFile(const Bitmap& picture) {
   for (int y = height - 1; y >= 0; --y) {
     const uint32_t* row = picture.Row(y);
     for (int x = 0; x < width; ++x) {
-      const uint32_t color = row[x] & 0xFFFFFF;
+      const uint32_t color = row[x] & kColorBits;
       if (!haveLast || color != lastColor) {
         auto found = mapped.find(color);
         if (found == mapped.end()) found = mapped.emplace(color, NearestPaletteIndex(color)).first;

@@ -28,7 +28,8 @@ bool SaveDxf(const Drawing& drawing, const std::filesystem::path& path, const Sa
 bool SaveBitmap(const Drawing& drawing, const std::filesystem::path& path,
                 const SaveAsOptions& options, MessageBoxService& messages) {
   BitmapExportOptions current{options.bitmapWidth, options.bitmapHeight, options.whiteBackground};
-  return ExportBitmap(drawing, path, current, false, 0, 0, options.whiteBackground, messages);
+  return ExportBitmap(drawing, path, current, BitmapOptionsSource::Arguments, 0, 0,
+                      options.whiteBackground ? Background::White : Background::Black, messages);
 }
 
 // One row per format, by lower-cased extension; a name that matches no row is saved in

@@ -15,6 +15,9 @@ namespace korvo {
 // case. Iteration follows the order in which keys were first added; files number entries in
 // this order, so it must stay deterministic. The table owns its entries unless
 // `Ownership::IsShared` says an entry belongs to the program (the built-in line types).
+// Whether a removed entry is deleted or handed back to the caller (an undo record, say).
+enum class TableRemoval { Destroy, Keep };
+
 struct TableOwnsAll {
   template <class T>
   static bool IsShared(const T*) {
@@ -52,8 +55,9 @@ class NamedTable {
     return found == index_.end() ? nullptr : order_[found->second];
   }
 
-  // Unlinks the entry (found by pointer); deletes it when `destroy` and the table owns it.
-  bool Remove(T* entry, bool destroy = true) {
+  // Unlinks the entry (found by pointer); deletes it on TableRemoval::Destroy when the table
+  // owns it.
+  bool Remove(T* entry, TableRemoval removal = TableRemoval::Destroy) {
     auto position = std::find(order_.begin(), order_.end(), entry);
     if (position == order_.end()) return false;
     const std::size_t removed = static_cast<std::size_t>(position - order_.begin());
@@ -66,7 +70,7 @@ class NamedTable {
         ++it;
       }
     }
-    if (destroy && !IsShared(entry)) delete entry;
+    if (removal == TableRemoval::Destroy && !IsShared(entry)) delete entry;
     return true;
   }
 

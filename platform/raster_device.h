@@ -7,10 +7,11 @@
 #include <span>
 #include <vector>
 
+#include "platform/pixel_color.h"
+
 namespace korvo {
 
-// Pixel values are RGB in COLORREF order (red in the low byte), as in the colour palette;
-// the top byte is always 0.
+// Pixel values are described in platform/pixel_color.h.
 //
 // Screen coordinates: x grows to the right, y grows downward, (0, 0) is the top-left pixel.
 
@@ -101,7 +102,7 @@ enum class BrushStyle { Solid, Hollow, Pattern };
 // monochrome pattern takes the colours of whatever draws with it.
 struct Brush {
   BrushStyle style = BrushStyle::Solid;
-  uint32_t color = 0xFFFFFF;
+  uint32_t color = kWhite;
   std::array<uint8_t, 8> pattern{};
 
   static Brush Solid(uint32_t color) { return {BrushStyle::Solid, color, {}}; }
@@ -176,14 +177,14 @@ class DeviceContext {
   void DrawLinePixels(int x0, int y0, int x1, int y1);
   uint32_t BrushPixel(const Brush& brush, int x, int y) const;
   void Apply(uint32_t& pixel, uint32_t color) const {
-    pixel = rasterOp_ == RasterOp::Xor ? (pixel ^ (color & 0xFFFFFF)) : (color & 0xFFFFFF);
+    pixel = rasterOp_ == RasterOp::Xor ? (pixel ^ (color & kColorBits)) : (color & kColorBits);
   }
 
   Bitmap* bitmap_;
   Pen pen_;
-  Brush brush_ = Brush::Solid(0xFFFFFF);
+  Brush brush_ = Brush::Solid(kWhite);
   RasterOp rasterOp_ = RasterOp::Copy;
-  uint32_t backgroundColor_ = 0xFFFFFF;
+  uint32_t backgroundColor_ = kWhite;
   uint32_t textColor_ = 0;
   BackgroundMode backgroundMode_ = BackgroundMode::Opaque;
   ScreenPoint position_;

@@ -23,13 +23,13 @@ RasterOp DeviceContext::SetRasterOp(RasterOp op) {
 
 uint32_t DeviceContext::SetBackgroundColor(uint32_t color) {
   const uint32_t previous = backgroundColor_;
-  backgroundColor_ = color & 0xFFFFFF;
+  backgroundColor_ = color & kColorBits;
   return previous;
 }
 
 uint32_t DeviceContext::SetTextColor(uint32_t color) {
   const uint32_t previous = textColor_;
-  textColor_ = color & 0xFFFFFF;
+  textColor_ = color & kColorBits;
   return previous;
 }
 
@@ -62,7 +62,7 @@ void DeviceContext::DrawLinePixels(int x0, int y0, int x1, int y1) {
   const auto at = [&](int x, int y) -> uint32_t& {
     return pixels[static_cast<std::size_t>(y) * stride + static_cast<std::size_t>(x)];
   };
-  const uint32_t color = pen_.color & 0xFFFFFF;
+  const uint32_t color = pen_.color & kColorBits;
   const bool xorOp = rasterOp_ == RasterOp::Xor;
   int64_t steps = 0;
   if (pen_.style == PenStyle::Null) {

@@ -13,7 +13,6 @@
 namespace korvo {
 namespace {
 
-constexpr uint32_t kWhite = 0xFFFFFF;
 // Pen widths beyond this are not told apart on any device; the bound keeps the conversion
 // to an integer defined for absurd line weights.
 constexpr double kMaxPenWidth = 4096;

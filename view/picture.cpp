@@ -14,8 +14,6 @@
 namespace korvo {
 namespace {
 
-constexpr uint32_t kWhite = 0xFFFFFF;
-
 bool BoxesOverlap(const Point& min, const Point& max, const Point& low, const Point& high) {
   return !(max.x < low.x || min.x > high.x || max.y < low.y || min.y > high.y);
 }
@@ -131,9 +129,9 @@ namespace {
 
 // The device and context a picture of `bitmap` is drawn with.
 struct PicturePass {
-  PicturePass(Drawing& drawing, Bitmap& bitmap, bool whiteBackground) : dc(bitmap) {
-    dc.SetBackgroundColor(whiteBackground ? kWhite : 0);
-    dc.SetTextColor(whiteBackground ? 0 : kWhite);
+  PicturePass(Drawing& drawing, Bitmap& bitmap, Background background) : dc(bitmap) {
+    dc.SetBackgroundColor(BackgroundColorOf(background));
+    dc.SetTextColor(BackgroundColorOf(background) ^ kWhite);
     rc.emplace(dc, ScreenRect{0, 0, bitmap.width() - 1, bitmap.height() - 1}, drawing.settings);
     rc->lineWeightScale = 0;  // every pen on the screen is one pixel wide
   }
@@ -143,9 +141,9 @@ struct PicturePass {
 
 }  // namespace
 
-bool RenderPicture(Drawing& drawing, Bitmap& bitmap, bool whiteBackground) {
+bool RenderPicture(Drawing& drawing, Bitmap& bitmap, Background background) {
   if (bitmap.width() < 1 || bitmap.height() < 1) return false;
-  PicturePass pass(drawing, bitmap, whiteBackground);
+  PicturePass pass(drawing, bitmap, background);
   pass.rc->FillBackground();
   const bool complete = DrawPicture(drawing, *pass.rc);
   DrawGrid(*pass.rc);
@@ -154,10 +152,10 @@ bool RenderPicture(Drawing& drawing, Bitmap& bitmap, bool whiteBackground) {
   return complete;
 }
 
-void UpdatePictureHighlight(Drawing& drawing, Bitmap& bitmap, bool whiteBackground) {
+void UpdatePictureHighlight(Drawing& drawing, Bitmap& bitmap, Background background) {
   if (bitmap.width() < 1 || bitmap.height() < 1) return;
   if (drawing.newlySelected.empty() && drawing.newlyDeselected.empty()) return;
-  PicturePass pass(drawing, bitmap, whiteBackground);
+  PicturePass pass(drawing, bitmap, background);
   DrawHighlightChanges(drawing, *pass.rc);
 }
 

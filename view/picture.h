@@ -1,6 +1,7 @@
 #pragma once
 
 #include "geometry/point.h"
+#include "platform/pixel_color.h"
 #include "platform/raster_device.h"
 
 namespace korvo {
@@ -34,11 +35,17 @@ uint32_t GridPenColor(uint32_t backgroundColor);
 // the dotted one (mode 2); each newly deselected one the reverse. Empties both lists.
 void DrawHighlightChanges(Drawing& drawing, RenderContext& rc);
 
+// What a picture is drawn on; entities in white show in black on white.
+enum class Background { Black, White };
+constexpr uint32_t BackgroundColorOf(Background background) {
+  return background == Background::White ? kWhite : 0;
+}
+
 // The view's regeneration of a picture the size of `bitmap`: background, picture (every
 // pen one pixel wide) and grid, as the view shows it. The pending selection changes are
 // then part of the picture and are emptied.
-bool RenderPicture(Drawing& drawing, Bitmap& bitmap, bool whiteBackground);
+bool RenderPicture(Drawing& drawing, Bitmap& bitmap, Background background);
 // The view's paint between regenerations: only the pending selection changes.
-void UpdatePictureHighlight(Drawing& drawing, Bitmap& bitmap, bool whiteBackground);
+void UpdatePictureHighlight(Drawing& drawing, Bitmap& bitmap, Background background);
 
 }  // namespace korvo

@@ -56,8 +56,8 @@ RenderContext::RenderContext(DeviceContext& device, const ScreenRect& deviceRect
   // An empty or broken view window would map everything onto one pixel or nowhere.
   if (!(pixelSize > 0) || !std::isfinite(pixelSize)) pixelSize = 1;
   dc->SetBackgroundMode(BackgroundMode::Transparent);
-  backgroundColor = dc->backgroundColor() == 0xFFFFFF ? 0xFFFFFF : 0;
-  gridColor = backgroundColor == 0xFFFFFF ? 0xE0E0E0 : 0x101010;
+  backgroundColor = dc->backgroundColor() == kWhite ? kWhite : 0;
+  gridColor = backgroundColor == kWhite ? 0xE0E0E0 : 0x101010;
   upperRight = ScreenToWorld(screenRect.right, screenRect.top);
   const ScreenPoint low = WorldToScreen(settings->limitsMin);
   const ScreenPoint high = WorldToScreen(settings->limitsMax);

@@ -90,7 +90,7 @@ class RenderContext {
   void* filterArg1 = nullptr;
   void* filterArg2 = nullptr;
   const Entity* parentInsert = nullptr;  // the block reference whose block is being drawn
-  uint32_t backgroundColor = 0;          // 0xFFFFFF or 0
+  uint32_t backgroundColor = 0;          // kWhite or 0
   uint32_t gridColor = 0x101010;
   const LineType* lineType = nullptr;  // pattern in force; null draws continuous
   Brush highlightBrush;

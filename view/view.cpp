@@ -60,7 +60,7 @@ void View::SetWhiteBackground(bool on) {
 }
 
 uint32_t View::BackgroundColor() const {
-  return whiteBackground_ ? 0xFFFFFF : 0;
+  return whiteBackground_ ? kWhite : 0;
 }
 
 }  // namespace korvo

@@ -4,7 +4,7 @@
 namespace korvo {
 namespace {
 
-constexpr uint32_t kCursorColor = 0xFFFFFF;  // XOR with white inverts whatever lies beneath
+constexpr uint32_t kCursorColor = kWhite;  // XOR with white inverts whatever lies beneath
 
 }  // namespace
 

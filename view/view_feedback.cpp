@@ -6,7 +6,7 @@
 namespace korvo {
 namespace {
 
-constexpr uint32_t kBandColor = 0xFFFFFF;  // XOR with white inverts whatever lies beneath
+constexpr uint32_t kBandColor = kWhite;  // XOR with white inverts whatever lies beneath
 
 DeviceContext& WithBackground(DeviceContext& dc, uint32_t background) {
   dc.SetBackgroundColor(background);

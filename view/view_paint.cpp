@@ -5,11 +5,6 @@
 #include "view/view.h"
 
 namespace korvo {
-namespace {
-
-constexpr uint32_t kWhite = 0xFFFFFF;
-
-}  // namespace
 
 void View::Paint() {
   if (paintSuspended) return;

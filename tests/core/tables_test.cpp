@@ -57,10 +57,10 @@ TEST(BlockTable, RemoveByPointerOnlyWhenItIsTheEntryUnderItsName) {
   EntityList none;
   BlockDefinition* a = blocks.CreateBlock(u"DOOR", none, Point(), Point(), Size{});
   auto* stale = new BlockDefinition(u"door");
-  EXPECT_FALSE(blocks.RemoveBlock(stale, true));
+  EXPECT_FALSE(blocks.RemoveBlock(stale, TableRemoval::Destroy));
   EXPECT_EQ(blocks.Find(u"DOOR"), a);
   delete stale;
-  EXPECT_TRUE(blocks.RemoveBlock(a, true));
+  EXPECT_TRUE(blocks.RemoveBlock(a, TableRemoval::Destroy));
   EXPECT_TRUE(blocks.empty());
 }
 

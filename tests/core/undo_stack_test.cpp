@@ -114,7 +114,7 @@ const Case kCases[] = {
        auto* note = new TextStyle(u"NOTE", kDefaultFontName, 1, 0.8, 0.25, TextStyle::kBackwards);
        // STANDARD is left out of the table: the record keeps it.
        for (TextStyle* style : std::vector<TextStyle*>(styles.begin(), styles.end()))
-         styles.Remove(style, false);
+         styles.Remove(style, TableRemoval::Keep);
        styles.Add(note);
        styles.Add(s.title);
        s.drawing.settings.currentTextStyle = note;
@@ -123,7 +123,7 @@ const Case kCases[] = {
     {"layer renamed and recoloured",
      [](Scene& s) {
        s.undo().RecordChange(UndoKind::LayerModified, s.walls);
-       s.drawing.layers.Remove(s.walls, false);
+       s.drawing.layers.Remove(s.walls, TableRemoval::Keep);
        s.walls->name = u"BRICKS";
        s.walls->SetColorIndex(3);
        s.drawing.layers.Add(s.walls);
@@ -166,7 +166,7 @@ const Case kCases[] = {
      0, 0},
     {"layer removed",
      [](Scene& s) {
-       s.drawing.layers.Remove(s.walls, false);
+       s.drawing.layers.Remove(s.walls, TableRemoval::Keep);
        s.undo().RecordChange(UndoKind::LayerRemoved, s.walls);
      },
      0, 0},
@@ -181,7 +181,7 @@ const Case kCases[] = {
      0, 0},
     {"block removed",
      [](Scene& s) {
-       s.drawing.blocks.RemoveBlock(s.block, false);
+       s.drawing.blocks.RemoveBlock(s.block, TableRemoval::Keep);
        s.undo().RecordChange(UndoKind::BlockRemoved, s.block);
      },
      0, 0},
@@ -611,7 +611,7 @@ TEST(UndoLevels, AStyleRemovedByALaterGroupSurvivesTheOlderGroup) {
   scene.title->height = 4;
   scene.undo().EndUndoGroup();
   scene.undo().RecordChange(UndoKind::TextStylesReplaced);
-  scene.drawing.textStyles.Remove(scene.title, false);
+  scene.drawing.textStyles.Remove(scene.title, TableRemoval::Keep);
   scene.undo().EndUndoGroup();
   MoveRight(scene, scene.first);  // drops the first group
   scene.undo().Undo();

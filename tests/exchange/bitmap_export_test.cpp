@@ -62,7 +62,8 @@ struct ExportFixture : ::testing::Test {
 
 TEST_F(ExportFixture, WritesThePictureOfTheViewWindow) {
   const fs::path file = directory / "out.bmp";
-  ASSERT_TRUE(ExportBitmap(drawing, file, options, false, 201, 101, false, messages));
+  ASSERT_TRUE(ExportBitmap(drawing, file, options, BitmapOptionsSource::Arguments, 201, 101,
+                           Background::Black, messages));
   EXPECT_TRUE(messages.Messages().empty());
   const std::vector<uint8_t> bytes = Read(file);
   ASSERT_EQ(bytes.size(), 1078u + 204u * 101u);
@@ -91,7 +92,8 @@ TEST_F(ExportFixture, RefusesPicturesThatCannotBeMadeAndLeavesNoFile) {
     SCOPED_TRACE(c.name);
     messages.Clear();
     BitmapExportOptions current{c.width, c.height, false};
-    EXPECT_FALSE(ExportBitmap(drawing, directory / "x.bmp", current, false, 0, 0, false, messages));
+    EXPECT_FALSE(ExportBitmap(drawing, directory / "x.bmp", current, BitmapOptionsSource::Arguments,
+                              0, 0, Background::Black, messages));
     ASSERT_EQ(messages.Messages().size(), 1u);
     EXPECT_EQ(messages.Messages()[0].text, u"Not enough memory to complete the operation!");
     EXPECT_EQ(messages.Messages()[0].icon, MessageIcon::Stop);
@@ -100,22 +102,24 @@ TEST_F(ExportFixture, RefusesPicturesThatCannotBeMadeAndLeavesNoFile) {
 }
 
 TEST_F(ExportFixture, UnwritablePathIsRefusedAndAnExistingFileKept) {
-  EXPECT_FALSE(ExportBitmap(drawing, directory / "missing" / "x.bmp", options, false, 8, 8, false,
-                            messages));
+  EXPECT_FALSE(ExportBitmap(drawing, directory / "missing" / "x.bmp", options,
+                            BitmapOptionsSource::Arguments, 8, 8, Background::Black, messages));
   ASSERT_EQ(messages.Texts(), std::vector<std::u16string>{u"Invalid filename."});
   EXPECT_EQ(FilesIn(), 0);
   // A directory in the way of the name: the write fails, nothing else appears.
   fs::create_directories(directory / "taken.bmp");
-  EXPECT_FALSE(
-      ExportBitmap(drawing, directory / "taken.bmp", options, false, 8, 8, false, messages));
+  EXPECT_FALSE(ExportBitmap(drawing, directory / "taken.bmp", options,
+                            BitmapOptionsSource::Arguments, 8, 8, Background::Black, messages));
   EXPECT_EQ(FilesIn(), 1);
   EXPECT_TRUE(fs::is_directory(directory / "taken.bmp"));
 }
 
 TEST_F(ExportFixture, LaterExportsReuseTheOptions) {
-  ASSERT_TRUE(ExportBitmap(drawing, directory / "a.bmp", options, false, 30, 20, true, messages));
+  ASSERT_TRUE(ExportBitmap(drawing, directory / "a.bmp", options, BitmapOptionsSource::Arguments,
+                           30, 20, Background::White, messages));
   // Width and height 0 keep the last ones; the background is always replaced.
-  ASSERT_TRUE(ExportBitmap(drawing, directory / "b.bmp", options, false, 0, 0, false, messages));
+  ASSERT_TRUE(ExportBitmap(drawing, directory / "b.bmp", options, BitmapOptionsSource::Arguments, 0,
+                           0, Background::Black, messages));
   EXPECT_EQ(options.width, 30);
   EXPECT_EQ(options.height, 20);
   EXPECT_FALSE(options.whiteBackground);
@@ -138,13 +142,13 @@ struct ScriptedDialog : BitmapOptionsDialog {
 TEST_F(ExportFixture, AskingRunsTheDialogOnTheCurrentOptions) {
   ScriptedDialog dialog;
   dialog.ok = false;
-  EXPECT_FALSE(
-      ExportBitmap(drawing, directory / "c.bmp", options, true, 0, 0, false, messages, &dialog));
+  EXPECT_FALSE(ExportBitmap(drawing, directory / "c.bmp", options, BitmapOptionsSource::Dialog, 0,
+                            0, Background::Black, messages, &dialog));
   EXPECT_EQ(dialog.shownWidth, u"640");
   EXPECT_EQ(FilesIn(), 0);
   dialog.ok = true;
-  ASSERT_TRUE(
-      ExportBitmap(drawing, directory / "c.bmp", options, true, 0, 0, false, messages, &dialog));
+  ASSERT_TRUE(ExportBitmap(drawing, directory / "c.bmp", options, BitmapOptionsSource::Dialog, 0, 0,
+                           Background::Black, messages, &dialog));
   EXPECT_EQ(options.width, 12);
   EXPECT_EQ(options.height, 7);
   EXPECT_TRUE(options.whiteBackground);
@@ -180,7 +184,8 @@ TEST_F(ExportFixture, IndependentReaderOpensTheFile) {
               std::system("/usr/bin/python3 -c 'import PIL' >/dev/null 2>&1") == 0)
       << "/usr/bin/python3 with PIL is not installed (scripts/install-deps.sh installs it)";
   const fs::path file = directory / "sample.bmp";
-  ASSERT_TRUE(ExportBitmap(drawing, file, options, false, 241, 120, false, messages));
+  ASSERT_TRUE(ExportBitmap(drawing, file, options, BitmapOptionsSource::Arguments, 241, 120,
+                           Background::Black, messages));
   const fs::path report = directory / "report.txt";
   const std::string script =
       "import sys\n"

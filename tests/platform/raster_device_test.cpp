@@ -17,7 +17,6 @@ namespace {
 
 constexpr uint32_t kRed = 0x0000FF;
 constexpr uint32_t kBlue = 0xFF0000;
-constexpr uint32_t kWhite = 0xFFFFFF;
 
 using testing::CountNot;
 

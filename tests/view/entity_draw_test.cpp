@@ -20,7 +20,6 @@ namespace {
 using testing::Canvas;
 
 constexpr uint32_t kRed = 0x0000FF;
-constexpr uint32_t kWhite = 0xFFFFFF;
 
 using testing::CountColor;
 

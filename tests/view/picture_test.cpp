@@ -13,8 +13,6 @@
 namespace korvo {
 namespace {
 
-constexpr uint32_t kWhite = 0xFFFFFF;
-
 // A drawing shown one unit a pixel on a 16 x 16 picture.
 struct PictureFixture : ::testing::Test {
   PictureFixture() {
@@ -35,10 +33,10 @@ struct PictureFixture : ::testing::Test {
 TEST_F(PictureFixture, GridOfTwoPixelsIsNotDrawnThreeIs) {
   drawing.settings.gridOn = 1;
   drawing.settings.gridSpacing = 2;
-  ASSERT_TRUE(RenderPicture(drawing, bitmap, false));
+  ASSERT_TRUE(RenderPicture(drawing, bitmap, Background::Black));
   EXPECT_EQ(bitmap, Bitmap(16, 16, 0));
   drawing.settings.gridSpacing = 3;
-  ASSERT_TRUE(RenderPicture(drawing, bitmap, false));
+  ASSERT_TRUE(RenderPicture(drawing, bitmap, Background::Black));
   for (int y = 0; y < 16; ++y)
     for (int x = 0; x < 16; ++x) {
       const bool dot = x % 3 == 0 && (15 - y) % 3 == 0;
@@ -51,7 +49,7 @@ TEST_F(PictureFixture, GridStaysInsideLimitsAndInvertsWhatLiesBeneath) {
   drawing.settings.gridSpacing = 5;
   drawing.settings.limitsMax = Point(10, 7);
   AddLine(0, 5, 15, 5)->SetColorIndex(1);  // red under the dots of row 5
-  ASSERT_TRUE(RenderPicture(drawing, bitmap, true));
+  ASSERT_TRUE(RenderPicture(drawing, bitmap, Background::White));
   int dots = 0;
   for (int y = 0; y < 16; ++y)
     for (int x = 0; x < 16; ++x) {
@@ -78,7 +76,7 @@ TEST_F(PictureFixture, GridFarFromTheOriginIsDrawn) {
     drawing.settings.viewOrigin = Point(far, far);
     drawing.settings.limitsMin = Point(far, far);
     drawing.settings.limitsMax = Point(far + 15, far + 15);
-    ASSERT_TRUE(RenderPicture(drawing, bitmap, false));
+    ASSERT_TRUE(RenderPicture(drawing, bitmap, Background::Black));
     for (int y = 0; y < 16; ++y)
       for (int x = 0; x < 16; ++x) {
         const bool dot = x % 5 == 0 && (15 - y) % 5 == 0;
@@ -89,18 +87,18 @@ TEST_F(PictureFixture, GridFarFromTheOriginIsDrawn) {
 
 TEST_F(PictureFixture, GridOffOrNotPositiveDrawsNothing) {
   drawing.settings.gridSpacing = 4;
-  ASSERT_TRUE(RenderPicture(drawing, bitmap, false));
+  ASSERT_TRUE(RenderPicture(drawing, bitmap, Background::Black));
   EXPECT_EQ(bitmap, Bitmap(16, 16, 0));
   drawing.settings.gridOn = 1;
   drawing.settings.gridSpacing = -4;
-  ASSERT_TRUE(RenderPicture(drawing, bitmap, false));
+  ASSERT_TRUE(RenderPicture(drawing, bitmap, Background::Black));
   EXPECT_EQ(bitmap, Bitmap(16, 16, 0));
 }
 
 TEST_F(PictureFixture, SelectedEntitiesEndDotted) {
   LineEntity* line = AddLine(0, 8, 15, 8);
   drawing.Select(line);
-  ASSERT_TRUE(RenderPicture(drawing, bitmap, false));
+  ASSERT_TRUE(RenderPicture(drawing, bitmap, Background::Black));
   std::string row;
   for (int x = 0; x < 16; ++x) row += bitmap.Pixel(x, 7) != 0 ? '#' : '.';
   EXPECT_EQ(row, "#.#.#.#.#.#.#.#.");
@@ -109,16 +107,16 @@ TEST_F(PictureFixture, SelectedEntitiesEndDotted) {
 TEST_F(PictureFixture, OutOfViewMarksFollowTheWindow) {
   LineEntity* inside = AddLine(1, 1, 5, 1);
   LineEntity* outside = AddLine(100, 100, 120, 100);
-  ASSERT_TRUE(RenderPicture(drawing, bitmap, false));
+  ASSERT_TRUE(RenderPicture(drawing, bitmap, Background::Black));
   EXPECT_EQ(inside->flags & EntityFlag::OutOfView, 0);
   EXPECT_NE(outside->flags & EntityFlag::OutOfView, 0);
   // The same window again: the marks are not recomputed, so a mark set by hand stays.
   inside->flags |= EntityFlag::OutOfView;
-  ASSERT_TRUE(RenderPicture(drawing, bitmap, false));
+  ASSERT_TRUE(RenderPicture(drawing, bitmap, Background::Black));
   EXPECT_EQ(bitmap, Bitmap(16, 16, 0));
   // Another window: recomputed.
   drawing.settings.viewOrigin = Point(0, 0.5);
-  ASSERT_TRUE(RenderPicture(drawing, bitmap, false));
+  ASSERT_TRUE(RenderPicture(drawing, bitmap, Background::Black));
   EXPECT_EQ(inside->flags & EntityFlag::OutOfView, 0);
   EXPECT_NE(bitmap, Bitmap(16, 16, 0));
 }
@@ -156,14 +154,14 @@ TEST_F(PictureFixture, HighlightChangesMatchAFullRegeneration) {
   solid->SetColorIndex(3);
   drawing.entities.AddTail(solid);
   LineEntity* c = AddLine(2, 8, 14, 8);
-  for (bool white : {false, true}) {
-    SCOPED_TRACE(white);
-    ASSERT_TRUE(RenderPicture(drawing, bitmap, white));
+  for (Background background : {Background::Black, Background::White}) {
+    SCOPED_TRACE(background == Background::White ? "white" : "black");
+    ASSERT_TRUE(RenderPicture(drawing, bitmap, background));
     const auto step = [&](auto change) {
       change();
-      UpdatePictureHighlight(drawing, bitmap, white);
+      UpdatePictureHighlight(drawing, bitmap, background);
       Bitmap full(16, 16);
-      RenderPicture(drawing, full, white);
+      RenderPicture(drawing, full, background);
       EXPECT_EQ(bitmap, full);
     };
     step([&] { drawing.Select(a); });

@@ -11,7 +11,6 @@ namespace korvo {
 namespace {
 
 using testing::kRed;
-using testing::kWhite;
 
 // A 40 x 30 window, 10 units a pixel: the cursor's squares fit inside it.
 struct CursorFixture : testing::ViewFixture {

@@ -10,7 +10,6 @@ namespace korvo {
 namespace {
 
 using testing::kRed;
-using testing::kWhite;
 using testing::ViewFixture;
 
 TEST(ViewTest, StartsWithoutAPictureAndWithTheCursorHidden) {

@@ -12,7 +12,6 @@
 
 namespace korvo::testing {
 
-inline constexpr uint32_t kWhite = 0xFFFFFF;
 inline constexpr uint32_t kRed = 0x0000FF;
 
 // A view of `width` x `height` pixels on which one pixel is 10 world units: the window
