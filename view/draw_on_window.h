@@ -9,13 +9,18 @@ class DrawingSettings;
 class Entity;
 class EntityList;
 
+// How a draw straight onto a window meets what the window shows.
+enum class WindowDraw {
+  Copy,  // draw mode 0: over it
+  Xor,   // draw mode 5: a second identical draw removes it again
+};
+
 // Draws one entity, or a whole list, straight onto a window's device: one render context
-// for the client area (right and bottom the last pixel), in draw mode 5 (XOR, so that a
-// second call removes it) when `xorMode`, else 0. False when the draw was aborted.
+// for the client area (right and bottom the last pixel). False when the draw was aborted.
 bool DrawOnWindow(Entity& entity, DeviceContext& window, const ScreenRect& clientRect,
-                  const DrawingSettings& settings, bool xorMode);
+                  const DrawingSettings& settings, WindowDraw how);
 bool DrawOnWindow(const EntityList& list, DeviceContext& window, const ScreenRect& clientRect,
-                  const DrawingSettings& settings, bool xorMode, DrawFilter filter = nullptr,
+                  const DrawingSettings& settings, WindowDraw how, DrawFilter filter = nullptr,
                   void* filterArg1 = nullptr, void* filterArg2 = nullptr);
 
 }  // namespace korvo

@@ -74,9 +74,9 @@ uint32_t ResolveColor(const Entity& entity, const RenderContext& rc) {
 bool Entity::Draw(RenderContext& rc) {
   if ((flags & EntityFlag::Erased) != 0 || visible == 0) return true;
   if (rc.filter) {
-    const int verdict = rc.filter(*this, rc.filterArg1, rc.filterArg2);
-    if (verdict == 0) return false;
-    if (verdict == 2) return true;
+    const DrawVerdict verdict = rc.filter(*this, rc.filterArg1, rc.filterArg2);
+    if (verdict == DrawVerdict::Abort) return false;
+    if (verdict == DrawVerdict::Skip) return true;
   }
   const bool selected = IsSelected();
   if (!selected && IsHighlightMode(rc.drawMode)) return true;

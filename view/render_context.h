@@ -13,9 +13,16 @@ namespace korvo {
 class Entity;
 class LineType;
 
-// Asked before each entity draws: 0 aborts the pass, 2 skips the entity, anything else
-// draws it.
-using DrawFilter = int (*)(const Entity& entity, void* filterArg1, void* filterArg2);
+// A draw filter's answer for one entity; the values are the codes the filter protocol
+// uses, so that a filter written against the numbers keeps its meaning.
+enum class DrawVerdict {
+  Abort = 0,  // end the pass: the draw reports false
+  Draw = 1,
+  Skip = 2,  // leave this entity out and go on
+};
+
+// Asked before each entity draws.
+using DrawFilter = DrawVerdict (*)(const Entity& entity, void* filterArg1, void* filterArg2);
 
 // The drawing context of one pass: binds a device to the world window of a settings record,
 // carries the draw mode and the colour, pen and line type resolved for the entity being

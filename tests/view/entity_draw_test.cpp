@@ -71,12 +71,12 @@ TEST(EntityDrawTest, SkippedEntitiesDrawNothing) {
   }
 }
 
-int RejectAll(const Entity&, void*, void*) {
-  return 0;
+DrawVerdict RejectAll(const Entity&, void*, void*) {
+  return DrawVerdict::Abort;
 }
-int SkipSolids(const Entity& entity, void* count, void*) {
+DrawVerdict SkipSolids(const Entity& entity, void* count, void*) {
   ++*static_cast<int*>(count);
-  return entity.AsSolid() ? 2 : 1;
+  return entity.AsSolid() ? DrawVerdict::Skip : DrawVerdict::Draw;
 }
 
 TEST(EntityDrawTest, FilterAbortsOrSkips) {

@@ -109,8 +109,9 @@ TEST(InsertEntityDraw, EmptyReferenceShowsASquareOnlyWhenSelected) {
   }
 }
 
-int RejectSecondLine(const Entity& entity, void* seen, void*) {
-  return ++*static_cast<int*>(seen) == 2 && entity.AsLine() ? 0 : 1;
+DrawVerdict RejectSecondLine(const Entity& entity, void* seen, void*) {
+  const bool second = ++*static_cast<int*>(seen) == 2 && entity.AsLine();
+  return second ? DrawVerdict::Abort : DrawVerdict::Draw;
 }
 
 TEST(InsertEntityDraw, AnAbortedPartStopsTheReferenceAndRestoresItsState) {

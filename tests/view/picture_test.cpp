@@ -129,11 +129,11 @@ TEST_F(PictureFixture, DrawOnWindowInXorTwiceRestores) {
   const Bitmap before = bitmap;
   DeviceContext window(bitmap);
   const ScreenRect client{0, 0, 15, 15};
-  EXPECT_TRUE(DrawOnWindow(*line, window, client, drawing.settings, true));
-  EXPECT_TRUE(DrawOnWindow(drawing.entities, window, client, drawing.settings, true));
+  EXPECT_TRUE(DrawOnWindow(*line, window, client, drawing.settings, WindowDraw::Xor));
+  EXPECT_TRUE(DrawOnWindow(drawing.entities, window, client, drawing.settings, WindowDraw::Xor));
   EXPECT_NE(bitmap, before);
-  EXPECT_TRUE(DrawOnWindow(*line, window, client, drawing.settings, true));
-  EXPECT_TRUE(DrawOnWindow(drawing.entities, window, client, drawing.settings, true));
+  EXPECT_TRUE(DrawOnWindow(*line, window, client, drawing.settings, WindowDraw::Xor));
+  EXPECT_TRUE(DrawOnWindow(drawing.entities, window, client, drawing.settings, WindowDraw::Xor));
   EXPECT_EQ(bitmap, before);
 }
 

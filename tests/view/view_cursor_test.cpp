@@ -204,7 +204,7 @@ TEST_F(CursorFixture, XorListStopsWhenTheFilterAborts) {
   list.AddTail(second);
   view.Paint();
   const DrawFilter abortAtArg = [](const Entity& entity, void* arg1, void*) {
-    return &entity == arg1 ? 0 : 1;
+    return &entity == arg1 ? DrawVerdict::Abort : DrawVerdict::Draw;
   };
   EXPECT_FALSE(view.DrawXor(list, abortAtArg, second));
   EXPECT_EQ(view.window().Pixel(7, 24), kRed);
