@@ -6,6 +6,7 @@
 #include "core/archive.h"
 #include "core/circle_entity.h"
 #include "core/coordinate_property.h"
+#include "core/dxf_group_codes.h"
 #include "core/line_entity.h"
 #include "core/point_entity.h"
 #include "geometry/geometry.h"
@@ -27,7 +28,7 @@ double SnapToZero(double angle) {
 
 // The centre by group codes 10 and 20, and the pairs (10,20) and (20,10).
 CoordinatePart CenterCode(int code) {
-  return MatchCoordinateCode(code, 10, 20, PairOrder::EitherOrder);
+  return MatchCoordinateCode(code, DxfGroup::X1, DxfGroup::Y1, PairOrder::EitherOrder);
 }
 
 }  // namespace
@@ -238,11 +239,11 @@ int ArcEntity::IntersectWith(const Entity& other, PointList& out) const {
 
 bool ArcEntity::GetTypeProperty(int code, PropertyValue& out) const {
   switch (code) {
-    case 40:
+    case DxfGroup::Radius:
       return out = radius, true;
-    case 50:
+    case DxfGroup::StartAngle:
       return out = startAngle, true;
-    case 51:
+    case DxfGroup::EndAngle:
       return out = endAngle, true;
     default:
       return GetCoordinate(center, CenterCode(code), out);
@@ -251,13 +252,13 @@ bool ArcEntity::GetTypeProperty(int code, PropertyValue& out) const {
 
 bool ArcEntity::SetTypeProperty(int code, const PropertyValue& in) {
   switch (code) {
-    case 40:
+    case DxfGroup::Radius:
       return GetDouble(in, radius);
-    case 50:
+    case DxfGroup::StartAngle:
       if (!GetDouble(in, startAngle)) return false;
       NormalizeArc();
       return true;
-    case 51:
+    case DxfGroup::EndAngle:
       if (!GetDouble(in, endAngle)) return false;
       NormalizeArc();
       return true;

@@ -6,6 +6,7 @@
 #include "core/arc_entity.h"
 #include "core/archive.h"
 #include "core/coordinate_property.h"
+#include "core/dxf_group_codes.h"
 #include "core/line_entity.h"
 #include "core/point_entity.h"
 #include "geometry/curve_intersection.h"
@@ -16,7 +17,7 @@ namespace {
 
 // The centre by group codes 10 and 20, and the pairs (10,20) and (20,10).
 CoordinatePart CenterCode(int code) {
-  return MatchCoordinateCode(code, 10, 20, PairOrder::EitherOrder);
+  return MatchCoordinateCode(code, DxfGroup::X1, DxfGroup::Y1, PairOrder::EitherOrder);
 }
 
 }  // namespace
@@ -157,12 +158,12 @@ int CircleEntity::IntersectWith(const Entity& other, PointList& out) const {
 }
 
 bool CircleEntity::GetTypeProperty(int code, PropertyValue& out) const {
-  if (code == 40) return out = radius, true;
+  if (code == DxfGroup::Radius) return out = radius, true;
   return GetCoordinate(center, CenterCode(code), out);
 }
 
 bool CircleEntity::SetTypeProperty(int code, const PropertyValue& in) {
-  if (code == 40) return GetDouble(in, radius);
+  if (code == DxfGroup::Radius) return GetDouble(in, radius);
   return SetCoordinate(center, CenterCode(code), in);
 }
 

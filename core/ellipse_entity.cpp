@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/coordinate_property.h"
+#include "core/dxf_group_codes.h"
 #include "geometry/geometry.h"
 
 namespace korvo {
@@ -10,12 +11,12 @@ namespace {
 
 // The centre by group codes 10 and 20, and the pairs (10,20) and (20,10).
 CoordinatePart CenterCode(int code) {
-  return MatchCoordinateCode(code, 10, 20, PairOrder::EitherOrder);
+  return MatchCoordinateCode(code, DxfGroup::X1, DxfGroup::Y1, PairOrder::EitherOrder);
 }
 
 // The end of the major axis by group codes 11 and 21, and the pairs (11,21) and (21,11).
 CoordinatePart AxisEndCode(int code) {
-  return MatchCoordinateCode(code, 11, 21, PairOrder::EitherOrder);
+  return MatchCoordinateCode(code, DxfGroup::X2, DxfGroup::Y2, PairOrder::EitherOrder);
 }
 
 }  // namespace
@@ -46,14 +47,14 @@ EllipseEntity::EllipseEntity(const Point& ellipseCenter, const Point& axisEnd,
 
 bool EllipseEntity::GetTypeProperty(int code, PropertyValue& out) const {
   switch (code) {
-    case 40:
+    case DxfGroup::AxisRatio:
       return out = ratio, true;
-    case 41:
+    case DxfGroup::StartParameter:
       return out = startAngle, true;
-    case 42:
+    case DxfGroup::EndParameter:
       return out = endAngle, true;
-    case 50:
-    case 51:
+    case DxfGroup::StartAngle:  // an ellipse has parameters, not the angles of an arc
+    case DxfGroup::EndAngle:
       return false;
     default:
       return GetCoordinate(center, CenterCode(code), out) ||
@@ -63,18 +64,18 @@ bool EllipseEntity::GetTypeProperty(int code, PropertyValue& out) const {
 
 bool EllipseEntity::SetTypeProperty(int code, const PropertyValue& in) {
   switch (code) {
-    case 40:
+    case DxfGroup::AxisRatio:
       return GetDouble(in, ratio);
-    case 41:
+    case DxfGroup::StartParameter:
       if (!GetDouble(in, startAngle)) return false;
       NormalizeArc();
       return true;
-    case 42:
+    case DxfGroup::EndParameter:
       if (!GetDouble(in, endAngle)) return false;
       NormalizeArc();
       return true;
-    case 50:
-    case 51:
+    case DxfGroup::StartAngle:  // an ellipse has parameters, not the angles of an arc
+    case DxfGroup::EndAngle:
       return false;
     default:
       break;

@@ -2,6 +2,7 @@
 
 #include "core/color_palette.h"
 #include "core/drawing_settings.h"
+#include "core/dxf_group_codes.h"
 #include "core/entity_pool.h"
 #include "core/layer.h"
 #include "core/polyline_entity.h"
@@ -115,18 +116,18 @@ uint32_t Entity::GetColor() const {
 
 bool Entity::GetProperty(int code, PropertyValue& out) const {
   switch (code) {
-    case 6:
+    case DxfGroup::LineTypeName:
       if (lineType == nullptr) return false;
       out = lineType->name;
       return true;
-    case 8:
+    case DxfGroup::LayerName:
       if (layer == nullptr) return false;
       out = layer->name;
       return true;
-    case 62:
+    case DxfGroup::ColorIndex:
       out = static_cast<int>(colorIndex);
       return true;
-    case 370:
+    case DxfGroup::LineWeight:
       out = lineWeight;
       return true;
     default:
@@ -136,13 +137,13 @@ bool Entity::GetProperty(int code, PropertyValue& out) const {
 
 bool Entity::SetProperty(int code, const PropertyValue& in) {
   switch (code) {
-    case 6:
+    case DxfGroup::LineTypeName:
       if (auto* type = std::get_if<LineType*>(&in); type != nullptr && *type != nullptr) {
         lineType = *type;
         return true;
       }
       return false;
-    case 8:
+    case DxfGroup::LayerName:
       if (auto* target = std::get_if<Layer*>(&in); target != nullptr && *target != nullptr) {
         layer = *target;
         // A polyline's segments are hidden by a frozen layer as the polyline is, and its
@@ -154,14 +155,14 @@ bool Entity::SetProperty(int code, const PropertyValue& in) {
         return true;
       }
       return false;
-    case 62: {
+    case DxfGroup::ColorIndex: {
       int index = 0;
       // Only valid indices are ever stored.
       if (!GetInt(in, index) || index < 0 || index > 256) return false;
       SetColorIndex(index);
       return true;
     }
-    case 370:
+    case DxfGroup::LineWeight:
       return GetDouble(in, lineWeight);
     default:
       return SetTypeProperty(code, in);

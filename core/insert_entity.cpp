@@ -2,6 +2,7 @@
 
 #include "core/block_definition.h"
 #include "core/coordinate_property.h"
+#include "core/dxf_group_codes.h"
 #include "geometry/geometry.h"
 
 namespace korvo {
@@ -132,44 +133,46 @@ int InsertEntity::IntersectSelf(PointList& out) const {
 
 bool InsertEntity::GetTypeProperty(int code, PropertyValue& out) const {
   switch (code) {
-    case 2:
+    case DxfGroup::BlockName:
       out = blockName;
       return true;
-    case 41:
+    case DxfGroup::XScale:
       out = xScale;
       return true;
-    case 42:
+    case DxfGroup::YScale:
       out = yScale;
       return true;
-    case 50:
+    case DxfGroup::Rotation:
       out = rotation;
       return true;
     default:
       break;
   }
-  return GetCoordinate(insertionPoint, MatchCoordinateCode(code, 10, 20, PairOrder::EitherOrder),
-                       out);
+  return GetCoordinate(
+      insertionPoint, MatchCoordinateCode(code, DxfGroup::X1, DxfGroup::Y1, PairOrder::EitherOrder),
+      out);
 }
 
 bool InsertEntity::SetTypeProperty(int code, const PropertyValue& in) {
   switch (code) {
-    case 2: {
+    case DxfGroup::BlockName: {
       const std::u16string* name = std::get_if<std::u16string>(&in);
       if (name == nullptr || name->empty()) return false;
       blockName = *name;
       return true;
     }
-    case 41:
+    case DxfGroup::XScale:
       return GetDouble(in, xScale);
-    case 42:
+    case DxfGroup::YScale:
       return GetDouble(in, yScale);
-    case 50:
+    case DxfGroup::Rotation:
       return GetDouble(in, rotation);
     default:
       break;
   }
-  return SetCoordinate(insertionPoint, MatchCoordinateCode(code, 10, 20, PairOrder::EitherOrder),
-                       in);
+  return SetCoordinate(
+      insertionPoint, MatchCoordinateCode(code, DxfGroup::X1, DxfGroup::Y1, PairOrder::EitherOrder),
+      in);
 }
 
 }  // namespace korvo

@@ -6,6 +6,7 @@
 #include "core/archive.h"
 #include "core/circle_entity.h"
 #include "core/coordinate_property.h"
+#include "core/dxf_group_codes.h"
 #include "core/point_entity.h"
 #include "geometry/geometry.h"
 
@@ -122,19 +123,23 @@ bool LineEntity::CrossesRect(double x1, double y1, double x2, double y2) const {
 }
 
 bool LineEntity::GetTypeProperty(int code, PropertyValue& out) const {
-  if (CoordinatePart part = MatchCoordinateCode(code, 10, 20, PairOrder::EitherOrder);
+  if (CoordinatePart part =
+          MatchCoordinateCode(code, DxfGroup::X1, DxfGroup::Y1, PairOrder::EitherOrder);
       part != CoordinatePart::None) {
     return GetCoordinate(start, part, out);
   }
-  return GetCoordinate(end, MatchCoordinateCode(code, 11, 21, PairOrder::EitherOrder), out);
+  return GetCoordinate(
+      end, MatchCoordinateCode(code, DxfGroup::X2, DxfGroup::Y2, PairOrder::EitherOrder), out);
 }
 
 bool LineEntity::SetTypeProperty(int code, const PropertyValue& in) {
-  if (CoordinatePart part = MatchCoordinateCode(code, 10, 20, PairOrder::EitherOrder);
+  if (CoordinatePart part =
+          MatchCoordinateCode(code, DxfGroup::X1, DxfGroup::Y1, PairOrder::EitherOrder);
       part != CoordinatePart::None) {
     return SetCoordinate(start, part, in);
   }
-  return SetCoordinate(end, MatchCoordinateCode(code, 11, 21, PairOrder::EitherOrder), in);
+  return SetCoordinate(
+      end, MatchCoordinateCode(code, DxfGroup::X2, DxfGroup::Y2, PairOrder::EitherOrder), in);
 }
 
 }  // namespace korvo

@@ -6,6 +6,7 @@
 #include "core/archive.h"
 #include "core/circle_entity.h"
 #include "core/coordinate_property.h"
+#include "core/dxf_group_codes.h"
 #include "core/line_entity.h"
 #include "core/point_display.h"
 #include "geometry/geometry.h"
@@ -150,11 +151,13 @@ bool PointEntity::CrossesRect(double x1, double y1, double x2, double y2) const 
 }
 
 bool PointEntity::GetTypeProperty(int code, PropertyValue& out) const {
-  return GetCoordinate(position, MatchCoordinateCode(code, 10, 20, PairOrder::XCodeFirst), out);
+  return GetCoordinate(
+      position, MatchCoordinateCode(code, DxfGroup::X1, DxfGroup::Y1, PairOrder::XCodeFirst), out);
 }
 
 bool PointEntity::SetTypeProperty(int code, const PropertyValue& in) {
-  return SetCoordinate(position, MatchCoordinateCode(code, 10, 20, PairOrder::XCodeFirst), in);
+  return SetCoordinate(
+      position, MatchCoordinateCode(code, DxfGroup::X1, DxfGroup::Y1, PairOrder::XCodeFirst), in);
 }
 
 }  // namespace korvo

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <vector>
 
+#include "core/dxf_group_codes.h"
 #include "core/vertex_entity.h"
 #include "core/wide_arc_segment_entity.h"
 #include "core/wide_line_segment_entity.h"
@@ -68,9 +69,9 @@ void PolylineEntity::Scale(const Scaling& scaling) {
 
 bool PolylineEntity::GetTypeProperty(int code, PropertyValue& out) const {
   switch (code) {
-    case 70:
+    case DxfGroup::PolylineFlags:
       return out = int{polylineFlags}, true;
-    case 75:
+    case DxfGroup::CurveType:
       return out = int{curveType}, true;
     default:
       return false;
@@ -79,9 +80,10 @@ bool PolylineEntity::GetTypeProperty(int code, PropertyValue& out) const {
 
 bool PolylineEntity::SetTypeProperty(int code, const PropertyValue& in) {
   int value = 0;
-  if ((code != 70 && code != 75) || !GetInt(in, value)) return false;
+  if ((code != DxfGroup::PolylineFlags && code != DxfGroup::CurveType) || !GetInt(in, value))
+    return false;
   const bool wasSplineFit = (polylineFlags & PolylineFlag::SplineFit) != 0;
-  if (code == 70) {
+  if (code == DxfGroup::PolylineFlags) {
     polylineFlags = static_cast<uint8_t>(value & 0xFF);
   } else {
     curveType = static_cast<uint8_t>(value & 0xFF);

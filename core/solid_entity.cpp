@@ -7,6 +7,7 @@
 #include "core/circle_entity.h"
 #include "core/coordinate_property.h"
 #include "core/drawing_settings.h"
+#include "core/dxf_group_codes.h"
 #include "core/line_entity.h"
 #include "core/point_entity.h"
 #include "geometry/geometry.h"
@@ -20,7 +21,12 @@ struct CornerCodes {
   int yCode;
   int corner;
 };
-constexpr CornerCodes kCornerCodes[4] = {{10, 20, 0}, {11, 21, 1}, {12, 22, 3}, {13, 23, 2}};
+constexpr CornerCodes kCornerCodes[4] = {
+    {DxfGroup::X1, DxfGroup::Y1, 0},
+    {DxfGroup::X2, DxfGroup::Y2, 1},
+    {DxfGroup::X3, DxfGroup::Y3, 3},
+    {DxfGroup::X4, DxfGroup::Y4, 2},
+};
 
 // Edges are made into lines with the properties of a fresh drawing; only their geometry
 // matters.

@@ -7,6 +7,7 @@
 #include "core/archive.h"
 #include "core/coordinate_property.h"
 #include "core/drawing_settings.h"
+#include "core/dxf_group_codes.h"
 #include "core/native_context.h"
 #include "core/native_save_context.h"
 #include "core/native_tables.h"
@@ -223,34 +224,35 @@ bool TextEntity::CrossesRect(double x1, double y1, double x2, double y2) const {
 
 bool TextEntity::GetTypeProperty(int code, PropertyValue& out) const {
   switch (code) {
-    case 1:
+    case DxfGroup::TextContent:
       out = content;
       return true;
-    case 7:
+    case DxfGroup::TextStyleName:
       if (style == nullptr) return false;
       out = style->name;
       return true;
-    case 40:
+    case DxfGroup::TextHeight:
       out = height;
       return true;
-    case 41:
+    case DxfGroup::WidthFactor:
       out = widthFactor;
       return true;
-    case 50:
+    case DxfGroup::Rotation:
       out = rotation;
       return true;
-    case 51:
+    case DxfGroup::ObliqueAngle:
       out = obliqueAngle;
       return true;
-    case 71:
+    case DxfGroup::TextGenerationFlags:
       out = int{generationFlags};
       return true;
-    case 72:
+    case DxfGroup::HorizontalAlignment:
       out = int{horizontalAlignment};
       return true;
     default:
-      return GetCoordinate(insertionPoint,
-                           MatchCoordinateCode(code, 10, 20, PairOrder::EitherOrder), out);
+      return GetCoordinate(
+          insertionPoint,
+          MatchCoordinateCode(code, DxfGroup::X1, DxfGroup::Y1, PairOrder::EitherOrder), out);
   }
 }
 
@@ -263,29 +265,30 @@ bool TextEntity::SetTypeProperty(int code, const PropertyValue& in) {
     return true;
   };
   switch (code) {
-    case 1:
+    case DxfGroup::TextContent:
       if (const auto* text = std::get_if<std::u16string>(&in)) return content = *text, true;
       return false;
-    case 7:
+    case DxfGroup::TextStyleName:
       // A live text always has a style.
       if (TextStyle* const* newStyle = std::get_if<TextStyle*>(&in); newStyle && *newStyle)
         return style = *newStyle, true;
       return false;
-    case 40:
+    case DxfGroup::TextHeight:
       return GetDouble(in, height);
-    case 41:
+    case DxfGroup::WidthFactor:
       return GetDouble(in, widthFactor);
-    case 50:
+    case DxfGroup::Rotation:
       return GetDouble(in, rotation);
-    case 51:
+    case DxfGroup::ObliqueAngle:
       return GetDouble(in, obliqueAngle);
-    case 71:
+    case DxfGroup::TextGenerationFlags:
       return setByte(generationFlags);
-    case 72:
+    case DxfGroup::HorizontalAlignment:
       return setByte(horizontalAlignment);
     default:
-      return SetCoordinate(insertionPoint,
-                           MatchCoordinateCode(code, 10, 20, PairOrder::EitherOrder), in);
+      return SetCoordinate(
+          insertionPoint,
+          MatchCoordinateCode(code, DxfGroup::X1, DxfGroup::Y1, PairOrder::EitherOrder), in);
   }
 }
 

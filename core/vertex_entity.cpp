@@ -4,6 +4,7 @@
 
 #include "core/archive.h"
 #include "core/coordinate_property.h"
+#include "core/dxf_group_codes.h"
 #include "core/polyline_entity.h"
 
 namespace korvo {
@@ -57,39 +58,40 @@ bool VertexEntity::WriteBody(ArchiveWriter& archive) const {
 
 bool VertexEntity::GetTypeProperty(int code, PropertyValue& out) const {
   switch (code) {
-    case 40:
+    case DxfGroup::StartWidth:
       return out = startWidth, true;
-    case 41:
+    case DxfGroup::EndWidth:
       return out = endWidth, true;
-    case 42:
+    case DxfGroup::Bulge:
       return out = bulge, true;
-    case 50:
+    case DxfGroup::TangentDirection:
       return out = tangentDirection, true;
-    case 70:
+    case DxfGroup::VertexFlags:
       return out = int{vertexFlags}, true;
     default:
       // The editing command addresses the position by the pair in either order.
-      return GetCoordinate(position, MatchCoordinateCode(code, 10, 20, PairOrder::EitherOrder),
-                           out);
+      return GetCoordinate(
+          position, MatchCoordinateCode(code, DxfGroup::X1, DxfGroup::Y1, PairOrder::EitherOrder),
+          out);
   }
 }
 
 bool VertexEntity::SetTypeProperty(int code, const PropertyValue& in) {
   bool changed = false;
   switch (code) {
-    case 40:
+    case DxfGroup::StartWidth:
       changed = GetDouble(in, startWidth);
       break;
-    case 41:
+    case DxfGroup::EndWidth:
       changed = GetDouble(in, endWidth);
       break;
-    case 42:
+    case DxfGroup::Bulge:
       changed = GetDouble(in, bulge);
       break;
-    case 50:
+    case DxfGroup::TangentDirection:
       changed = GetDouble(in, tangentDirection);
       break;
-    case 70: {
+    case DxfGroup::VertexFlags: {
       int value = 0;
       if (!GetInt(in, value) || !IsSettableFlag(value)) return false;
       vertexFlags = static_cast<uint8_t>(value);
@@ -97,8 +99,9 @@ bool VertexEntity::SetTypeProperty(int code, const PropertyValue& in) {
       break;
     }
     default:
-      changed =
-          SetCoordinate(position, MatchCoordinateCode(code, 10, 20, PairOrder::EitherOrder), in);
+      changed = SetCoordinate(
+          position, MatchCoordinateCode(code, DxfGroup::X1, DxfGroup::Y1, PairOrder::EitherOrder),
+          in);
       break;
   }
   if (changed && owner != nullptr) owner->segmentsValid = 0;

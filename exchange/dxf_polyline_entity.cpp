@@ -1,4 +1,5 @@
 // The DXF records of a polyline: POLYLINE, one VERTEX per vertex, SEQEND.
+#include "core/dxf_group_codes.h"
 #include "core/polyline_entity.h"
 #include "core/vertex_entity.h"
 #include "exchange/dxf_templates.h"
@@ -12,7 +13,7 @@ void WriteVertexLineWeight(DxfWriter& writer, double lineWeight) {
   if (lineWeight == -1.0) return;
   const int64_t value = DxfLineWeight(lineWeight);
   if (value == -4) return;
-  writer.Literal("370\n");
+  writer.GroupCode(DxfGroup::LineWeight);
   writer.Integer(value);
 }
 
@@ -68,10 +69,10 @@ bool PolylineEntity::WriteDxf(DxfWriter& writer) const {
   writer.WriteEntity(DxfPolylineTemplate(), *this, [&](DxfField field) {
     switch (field) {
       case DxfField::PolylineFlags:
-        writer.Literal(" 70\n");
+        writer.GroupCode(DxfGroup::PolylineFlags);
         return writer.Integer(polylineFlags);
       case DxfField::CurveType:
-        writer.Literal(" 75\n");
+        writer.GroupCode(DxfGroup::CurveType);
         return writer.Integer(curveType);
       case DxfField::ListOfVerts:
         // Every vertex, fit vertices and frame control points alike.

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <numbers>
 
+#include "core/dxf_group_codes.h"
 #include "core/entity.h"
 #include "core/entity_list.h"
 #include "core/layer.h"
@@ -95,17 +96,25 @@ void DxfWriter::Integer(int64_t value) {
   used_ += static_cast<std::size_t>(end - out);
 }
 
-void DxfWriter::Color(int value) {
+void DxfWriter::RightAligned(int value, std::size_t width) {
   if (counting()) return;
   char digits[16];
   const std::size_t length =
       static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, value).ptr - digits);
-  const std::size_t padding = length < 6 ? 6 - length : 0;
+  const std::size_t padding = length < width ? width - length : 0;
   char* out = Reserve(padding + length + 1);
   std::memset(out, ' ', padding);
   std::memcpy(out + padding, digits, length);
   out[padding + length] = '\n';
   used_ += padding + length + 1;
+}
+
+void DxfWriter::Color(int value) {
+  RightAligned(value, 6);
+}
+
+void DxfWriter::GroupCode(int code) {
+  RightAligned(code, 3);
 }
 
 void DxfWriter::Hex(uint32_t value) {
@@ -161,11 +170,11 @@ bool DxfWriter::WriteCommonField(DxfField field, const Entity& entity) {
       LineTypeName(entity.lineType);
       return true;
     case DxfField::Color:
-      Literal(" 62\n");
+      GroupCode(DxfGroup::ColorIndex);
       Color(entity.colorIndex);
       return true;
     case DxfField::LineWeight:
-      Literal("370\n");
+      GroupCode(DxfGroup::LineWeight);
       Integer(DxfLineWeight(entity.lineWeight));
       return true;
     default:

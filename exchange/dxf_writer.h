@@ -44,6 +44,8 @@ class DxfWriter {
 
   // The bytes as they stand.
   void Literal(std::string_view text);
+  // A group code line, "%3d\n": right-aligned in three characters.
+  void GroupCode(int code);
   // "%lf\n": fixed notation, six decimals, always with a decimal point.
   void Real(double value);
   // The angle in degrees as "%lf\n".
@@ -102,6 +104,8 @@ class DxfWriter {
 
  private:
   bool WriteCommonField(DxfField field, const Entity& entity);
+  // `value` and a line feed, spaces before it up to `width` characters.
+  void RightAligned(int value, std::size_t width);
   // Room for `size` more bytes in the buffer (flushing first when needed).
   char* Reserve(std::size_t size);
   void Flush();
