@@ -49,8 +49,8 @@ class ArchiveReader {
   // A u32 followed by its bitwise complement (else BadClass). The file must still hold
   // `count` items of at least `minItemBytes` each (else EndOfFile).
   uint32_t ReadGuardedCount(std::size_t minItemBytes);
-  // The framework string: UTF-16LE after the 0xFF 0xFE 0xFF announcement, otherwise 8-bit
-  // characters in the system code page (Windows-1252).
+  // A length-prefixed string: UTF-16LE after the 0xFF 0xFE 0xFF announcement, otherwise
+  // 8-bit characters in code page 1252 (see Cp1252ToUtf16).
   std::u16string ReadString();
   // A guarded count of characters followed by a string of exactly that length (else BadClass).
   std::u16string ReadNamedString();

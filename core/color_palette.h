@@ -8,7 +8,7 @@ namespace korvo {
 inline constexpr int kColorByBlock = 0;
 inline constexpr int kColorByLayer = 256;
 
-// RGB value in COLORREF order (red in the low byte) of a colour index. 0 and 256 give white
+// The pixel value (red in the low byte) of a colour index. 0 and 256 give white
 // (the real colour comes from the block reference or the layer when drawing), as do indices
 // outside 0..256.
 uint32_t ColorFromIndex(int index);

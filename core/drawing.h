@@ -18,7 +18,7 @@ namespace korvo {
 
 class Entity;
 
-// The document: everything a drawing file holds (entities, settings, the four tables) and
+// A drawing: everything a drawing file holds (entities, settings, the four tables) and
 // the editing state that lives with it (undo history, selection, pending highlight changes).
 class Drawing {
  public:
@@ -89,6 +89,8 @@ class Drawing {
   bool IsModified() const { return modified_; }
   // Marking the drawing modified tells the views (which then re-render).
   void SetModifiedFlag(bool modified = true);
+  // FIXME: there is one listener slot, so a second view that sets its listener silently
+  // replaces the first; a drawing shown in two views needs a list of listeners.
   void SetModifiedListener(std::function<void(bool)> listener) {
     modifiedListener_ = std::move(listener);
   }

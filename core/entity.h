@@ -54,7 +54,7 @@ class Entity {
   static void* operator new(std::size_t size);
   static void operator delete(void* storage, std::size_t size) noexcept;
 
-  // The operations in the order of the system's operation table.
+  // The operations every kind provides or inherits.
   virtual void ApplyCurrentProperties(const DrawingSettings& settings);
   // Colour, layer, line type, line weight and `visible` (not `flags`).
   virtual void CopyProperties(const Entity& other);

@@ -9,7 +9,7 @@ namespace korvo {
 
 class Bitmap;
 
-// The colour table of exported bitmaps in COLORREF order: entry 0 black, entry i the
+// The colour table of exported bitmaps, red in the low byte: entry 0 black, entry i the
 // colour of drawing colour index i.
 const std::array<uint32_t, 256>& BitmapPalette();
 

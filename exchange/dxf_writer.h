@@ -17,17 +17,17 @@ class EntityList;
 class Layer;
 class LineType;
 
-// Writes DXF text: template walking, the handle counter and the number and text formats.
-// Output is collected in a buffer and handed to the sink in large pieces.
-//
-// A writer without a sink formats nothing and only counts handles: the export runs that pass
-// first so that the header can name the next free handle before any handle is written.
 // A line weight as DXF group 370 holds it: millimetres as whole hundredths (truncated), the
 // special values (by layer, by block, default) as they are. Products like 2.11 × 100 that
 // land just below a whole number count as that number. A weight that is not a number or
 // too large for the group is written as the default, -3.
 int64_t DxfLineWeight(double lineWeight);
 
+// Writes DXF text: template walking, the handle counter and the number and text formats.
+// Output is collected in a buffer and handed to the sink in large pieces.
+//
+// A writer without a sink formats nothing and only counts handles: the export runs that pass
+// first so that the header can name the next free handle before any handle is written.
 class DxfWriter {
  public:
   static constexpr uint32_t kFirstHandle = 0x700;

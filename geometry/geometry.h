@@ -29,7 +29,7 @@ double SafeAtan2(double y, double x);
 // within kTolerance radians (compared modulo 2π, so that +π and −π agree).
 bool IsBetween(const Point& a, const Point& b, const Point& p);
 
-// Whether the two segments (or, with `asLines`, the two infinite lines) meet, and where.
+// Whether the two segments (or, in SegmentMode::Lines, the two infinite lines) meet, and where.
 enum class SegmentMode { Segments, Lines };
 bool IntersectSegments(const Point& a1, const Point& a2, const Point& b1, const Point& b2,
                        Point& out, SegmentMode mode = SegmentMode::Segments);

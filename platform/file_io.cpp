@@ -26,6 +26,8 @@ std::optional<std::vector<uint8_t>> ReadFileBytes(const std::filesystem::path& p
     bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file));
   }
   // Whatever follows: all of a file without a size (a pipe), or the rest of one that grew.
+  // FIXME: nothing bounds this loop, so a path naming an endless stream (/dev/zero, a pipe
+  // that never closes) reads until memory runs out; readers should pass a size limit.
   uint8_t chunk[kBufferSize];
   for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, file)) > 0;)
     bytes.insert(bytes.end(), chunk, chunk + n);

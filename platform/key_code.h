@@ -4,8 +4,8 @@
 
 namespace korvo {
 
-// Key codes of the keys the editor reacts to, with the handheld's virtual-key values so that
-// key messages carry the numbers its handlers compare against.
+// Key codes of the keys the editor reacts to: key messages carry these numbers, and the
+// handlers compare against them.
 enum class KeyCode : uint32_t {
   Enter = 0x0D,
   Escape = 0x1B,

@@ -39,7 +39,7 @@ struct Message {
   int scrollPosition = 0;
   uint32_t timerId = 0;
   uint32_t registeredId = 0;
-  // 32 bits each, as on the handheld, so packed values keep their layout.
+  // 32 bits each, so that values packed two to a parameter keep their layout.
   uint32_t wParam = 0;
   uint32_t lParam = 0;
   // Stamped by MessageQueue::Post: tells a message for a destroyed window from one for a new

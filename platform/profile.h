@@ -5,10 +5,9 @@
 
 namespace korvo {
 
-// The program's stored settings: values under a section and a key, as the handheld kept
-// them for the application. Section and key names compare without regard to case. The
-// editor keeps them in an INI file in the user's configuration folder; tests use a profile
-// held in memory.
+// The program's stored settings: values under a section and a key. Section and key names compare
+// without regard to case. The editor keeps them in an INI file in the user's configuration folder;
+// tests use a profile held in memory.
 class Profile {
  public:
   virtual ~Profile() = default;

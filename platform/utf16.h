@@ -27,8 +27,8 @@ bool IsValidUtf8(std::string_view text);
 // ASCII literal helper for tests and fixed texts.
 std::u16string Ascii(std::string_view text);
 
-// The 8-bit system code page (Windows-1252): undefined bytes map to the C1 control of the
-// same value, as the platform does.
+// The 8-bit code page 1252: its five undefined bytes map to the C1 control of the same
+// value, so that every byte reads as some character.
 char16_t Cp1252ToUtf16(uint8_t byte);
 std::u16string Cp1252ToUtf16(std::string_view bytes);
 

@@ -103,6 +103,7 @@ bool Entity::Draw(RenderContext& rc) {
     // A filled area in the background colour shows only through the highlight pattern.
     color = 0;
   } else {
+    // White on a white background would vanish, so it is drawn black.
     if (color == kWhite && rc.backgroundColor == kWhite) color = 0;
     if (rc.IsXorMode()) {
       // XOR over the background then shows the true colour, and a second pass removes it.

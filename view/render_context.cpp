@@ -56,6 +56,8 @@ RenderContext::RenderContext(DeviceContext& device, const ScreenRect& deviceRect
   // An empty or broken view window would map everything onto one pixel or nowhere.
   if (!(pixelSize > 0) || !std::isfinite(pixelSize)) pixelSize = 1;
   dc->SetBackgroundMode(BackgroundMode::Transparent);
+  // Pictures are drawn on white or on black only; any other device background counts as
+  // black, so that the colour rules of entity drawing see one of the two.
   backgroundColor = dc->backgroundColor() == kWhite ? kWhite : 0;
   gridColor = backgroundColor == kWhite ? 0xE0E0E0 : 0x101010;
   upperRight = ScreenToWorld(screenRect.right, screenRect.top);
