@@ -4,36 +4,30 @@
 #include <cmath>
 
 namespace korvo {
+namespace {
 
-bool ClipSegmentToBox(const Point& a, const Point& b, const Point& low, const Point& high,
-                      double& t0, double& t1) {
-  if (!std::isfinite(a.x) || !std::isfinite(a.y) || !std::isfinite(b.x) || !std::isfinite(b.y))
-    return false;
-  t0 = 0;
-  t1 = 1;
-  const double d[2] = {b.x - a.x, b.y - a.y};
-  const double start[2] = {a.x, a.y};
+// Narrows [t0, t1] to the parameters at which start + step·t lies in the box
+// (Liang-Barsky); false when nothing is left.
+bool NarrowToBox(const Point& start, const Point& step, const Point& low, const Point& high,
+                 double& t0, double& t1) {
+  const double from[2] = {start.x, start.y};
+  const double along[2] = {step.x, step.y};
   const double lows[2] = {low.x, low.y};
   const double highs[2] = {high.x, high.y};
   for (int axis = 0; axis < 2; ++axis) {
-    if (d[axis] == 0) {
-      if (start[axis] < lows[axis] || start[axis] > highs[axis]) return false;
+    if (along[axis] == 0) {
+      if (from[axis] < lows[axis] || from[axis] > highs[axis]) return false;
       continue;
     }
-    double enter = (lows[axis] - start[axis]) / d[axis];
-    double leave = (highs[axis] - start[axis]) / d[axis];
+    double enter = (lows[axis] - from[axis]) / along[axis];
+    double leave = (highs[axis] - from[axis]) / along[axis];
     if (enter > leave) std::swap(enter, leave);
-    if (enter > t0) t0 = enter;
-    if (leave < t1) t1 = leave;
+    t0 = std::max(t0, enter);
+    t1 = std::min(t1, leave);
     if (t0 > t1) return false;
   }
   return true;
 }
-
-}  // namespace korvo
-
-namespace korvo {
-namespace {
 
 bool Finite(const Point& p) {
   return std::isfinite(p.x) && std::isfinite(p.y);
@@ -78,22 +72,7 @@ bool ClipScaled(Point& a, Point& b, const Point& low, const Point& high) {
   if (!Finite(anchor)) return false;
   const double ta = Dot(u, a - anchor), tb = Dot(u, b - anchor);
   double t0 = ta, t1 = tb;
-  const double start[2] = {anchor.x, anchor.y};
-  const double step[2] = {u.x, u.y};
-  const double lows[2] = {low.x, low.y};
-  const double highs[2] = {high.x, high.y};
-  for (int axis = 0; axis < 2; ++axis) {
-    if (step[axis] == 0) {
-      if (start[axis] < lows[axis] || start[axis] > highs[axis]) return false;
-      continue;
-    }
-    double enter = (lows[axis] - start[axis]) / step[axis];
-    double leave = (highs[axis] - start[axis]) / step[axis];
-    if (enter > leave) std::swap(enter, leave);
-    t0 = std::max(t0, enter);
-    t1 = std::min(t1, leave);
-  }
-  if (t0 > t1) return false;
+  if (!NarrowToBox(anchor, u, low, high, t0, t1)) return false;
   // Ends inside stay exactly where they were; the others land on the border, pulled in
   // where rounding left them a hair outside.
   const auto onBorder = [&](double t) {
@@ -106,6 +85,15 @@ bool ClipScaled(Point& a, Point& b, const Point& low, const Point& high) {
 }
 
 }  // namespace
+
+bool ClipSegmentToBox(const Point& a, const Point& b, const Point& low, const Point& high,
+                      double& t0, double& t1) {
+  if (!std::isfinite(a.x) || !std::isfinite(a.y) || !std::isfinite(b.x) || !std::isfinite(b.y))
+    return false;
+  t0 = 0;
+  t1 = 1;
+  return NarrowToBox(a, b - a, low, high, t0, t1);
+}
 
 bool ClipSegmentEnds(Point& a, Point& b, const Point& low, const Point& high) {
   if (!Finite(a) || !Finite(b)) return false;
