@@ -167,7 +167,7 @@ TEST(RasterPolygonTest, PatternBrushTakesTextAndBackgroundColors) {
 
 // An ellipse once came out lopsided: only its right side was sampled where the curve is
 // vertical, so a small circle's left side sat a pixel in.
-TEST(RasterPolygonTest, EllipseStaysInItsBoxAndMirrorsAboutBothCentreLines) {
+TEST(RasterPolygonTest, EllipseStaysInItsBoxAndMirrorsAboutBothCenterLines) {
   struct Case {
     const char* name;
     int left, top, right, bottom;  // right and bottom one past the last pixel
