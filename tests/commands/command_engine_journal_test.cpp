@@ -6,6 +6,8 @@
 #include "commands/command_id.h"
 #include "commands/point_input.h"
 #include "commands/string_table.h"
+#include "core/line_entity.h"
+#include "platform/command_bar.h"
 #include "platform/command_menus.h"
 #include "tests/commands/journal_harness.h"
 
@@ -125,6 +127,36 @@ TEST(CommandEngineJournal, BeginAndEndShowTheCommand) {
   ASSERT_FALSE(run.session->commandBar().Entries().empty());
   EXPECT_EQ(run.session->commandBar().Entries().front().name, u"ZOOMWIN");
   EXPECT_EQ(run.session->engine().ActiveCommandMenu(), 0);
+}
+
+TEST(CommandEngineJournal, ButtonStatesUpdateTheCommandBar) {
+  struct Case {
+    const char* name;
+    bool withLine;
+  } cases[] = {{"empty drawing", false}, {"one line", true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    JournalHarness run("command ZOOMWIN\nexpect-prompt \"First corner? <0, 0>\"\n",
+                       [&c](Drawing& d) {
+                         JournalHarness::OneUnitAPixel(d);
+                         if (c.withLine)
+                           d.entities.AddTail(new LineEntity(Point(1, 1), Point(5, 5), d.settings));
+                       });
+    CommandBar& bar = run.session->commandBar();
+    bar.MoveToFront(u"modify_MOVE");
+    bool pressedWhileWaiting = false;
+    run.session->promptLine().AddListener([&](std::u16string_view text) {
+      if (text == u"First corner? <0, 0>")
+        pressedWhileWaiting = bar.Find(u"ZOOMWIN") && bar.Find(u"ZOOMWIN")->checked &&
+                              run.session->frame().IsButtonPressed(CommandId::ZoomWindow);
+    });
+    EXPECT_EQ(run.Run().status, JournalStatus::Ran) << run.outcome.message;
+    EXPECT_TRUE(pressedWhileWaiting);
+    EXPECT_FALSE(bar.Find(u"ZOOMWIN")->checked);
+    EXPECT_EQ(bar.Find(u"modify_MOVE")->enabled, c.withLine);
+    EXPECT_FALSE(bar.Find(u"UNDO")->enabled);
+    EXPECT_FALSE(bar.Find(u"REDO")->enabled);
+  }
 }
 
 TEST(CommandEngineJournal, CommandStatesFollowTheInput) {
