@@ -3,7 +3,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "commands/command_engine.h"
 #include "commands/command_id.h"
+#include "platform/message_box.h"
 #include "tests/commands/journal_harness.h"
 #include "tests/support/scratch_folder.h"
 
@@ -83,6 +85,59 @@ TEST(JournalPlayer, TranscriptListsPromptChanges) {
             "prompt: Opposite corner? <100, 100>\n"
             "prompt:  60.00,  40.00\n"
             "prompt: \n");
+}
+
+// A command on the identifier of "modify_ERASE" that asks a Yes/No question.
+void AskQuestion(JournalHarness& run, std::vector<MessageAnswer>& answers) {
+  run.session->engine().RegisterCommand(CommandId::Erase, [&answers](CommandEngine& engine, int) {
+    answers.push_back(
+        engine.messageBox().Show(u"Delete it?", MessageButtons::YesNo, MessageIcon::Question));
+  });
+}
+
+TEST(JournalPlayer, MessageBoxesTakeTheNextLine) {
+  struct Case {
+    const char* name;
+    const char* journal;
+    JournalStatus status;
+    std::size_t eventLine;
+    std::vector<MessageAnswer> answers;
+  } cases[] = {
+      {"answered",
+       "command modify_ERASE\nanswer no\nexpect-message \"Delete it?\"\n",
+       JournalStatus::Ran,
+       0,
+       {MessageAnswer::No}},
+      {"not answered",
+       "command modify_ERASE\ncommand ZOOMALL\n",
+       JournalStatus::SyntaxError,
+       2,
+       {}},
+      {"not answered at the end", "command modify_ERASE\n", JournalStatus::SyntaxError, 1, {}},
+      {"a button the box does not have",
+       "command modify_ERASE\nanswer ok\n",
+       JournalStatus::SyntaxError,
+       2,
+       {}},
+      {"another message expected",
+       "command modify_ERASE\nanswer yes\nexpect-message \"Keep it?\"\n",
+       JournalStatus::ExpectationFailed,
+       3,
+       {MessageAnswer::Yes}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::vector<MessageAnswer> answers;
+    JournalHarness run(c.journal);
+    AskQuestion(run, answers);
+    const JournalOutcome outcome = run.Run();
+    EXPECT_EQ(outcome.status, c.status) << outcome.message;
+    if (c.status != JournalStatus::Ran) {
+      EXPECT_EQ(outcome.line, JournalHarness::LineOfEvent(c.eventLine));
+    }
+    EXPECT_EQ(answers, c.answers);
+    EXPECT_NE(run.transcript.str().find("message: Delete it?\n"), std::string::npos);
+  }
 }
 
 TEST(JournalPlayer, SavesAndScreenshots) {
