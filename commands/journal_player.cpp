@@ -1,5 +1,7 @@
 #include "commands/journal_player.h"
 
+#include <algorithm>
+
 #include "commands/command_id.h"
 #include "commands/command_table.h"
 #include "exchange/bitmap_file.h"
@@ -23,7 +25,7 @@ JournalPlayer::JournalPlayer(Journal journal, std::ostream* transcript)
       messageBox_([this](std::u16string_view text, MessageButtons buttons) {
         return AnswerMessageBox(text, buttons);
       }),
-      inputDialog_([this](const InputDialogModel&) { return AnswerDialog(); }) {}
+      inputDialog_([this](const InputDialogModel& model) { return AnswerDialog(model); }) {}
 
 EditorSessionOptions JournalPlayer::SessionOptions(Profile* profile) {
   EditorSessionOptions options;
@@ -213,16 +215,29 @@ std::optional<MessageAnswer> JournalPlayer::AnswerMessageBox(std::u16string_view
   return answer.answer;
 }
 
-std::optional<ScriptedDialogAnswer> JournalPlayer::AnswerDialog() {
+std::optional<ScriptedDialogAnswer> JournalPlayer::AnswerDialog(const InputDialogModel& model) {
+  std::optional<ScriptedDialogAnswer> answer;
+  std::size_t line = 0;
   if (typed_) {
-    std::optional<ScriptedDialogAnswer> answer = std::move(typed_);
+    answer = std::move(typed_);
+    line = typedLine_;
     typed_.reset();
-    return answer;
+  } else {
+    if (next_ >= journal_.events.size() || journal_.events[next_].kind != JournalEventKind::Dialog)
+      throw JournalFailure(JournalStatus::SyntaxError, NextLine(),
+                           "the input dialog is open but not answered on this line");
+    line = journal_.events[next_].line;
+    answer = DialogAnswerFromJournal(journal_.events[next_++]);
   }
-  if (next_ >= journal_.events.size() || journal_.events[next_].kind != JournalEventKind::Dialog)
-    throw JournalFailure(JournalStatus::SyntaxError, NextLine(),
-                         "the input dialog is open but not answered on this line");
-  return DialogAnswerFromJournal(journal_.events[next_++]);
+  // The dialog would cancel silently; a journal that asks for what it does not offer is wrong.
+  if (answer && answer->mode) {
+    const auto& modes = model.Modes();
+    if (std::find(modes.begin(), modes.end(), *answer->mode) == modes.end())
+      throw JournalFailure(JournalStatus::SyntaxError, line,
+                           "the input dialog offers no " +
+                               Utf16ToUtf8(InputDialogModel::ModeLabel(*answer->mode)) + " mode");
+  }
+  return answer;
 }
 
 void JournalPlayer::Save(const JournalEvent& event) {

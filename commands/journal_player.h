@@ -67,7 +67,7 @@ class JournalPlayer : public EventSource {
   void Check(const JournalEvent& event);
   ScreenPoint ScreenOf(const JournalEvent& event) const;
   std::optional<MessageAnswer> AnswerMessageBox(std::u16string_view text, MessageButtons buttons);
-  std::optional<ScriptedDialogAnswer> AnswerDialog();
+  std::optional<ScriptedDialogAnswer> AnswerDialog(const InputDialogModel& model);
   std::size_t NextLine() const;
   void Save(const JournalEvent& event);
   void Screenshot(const JournalEvent& event);

@@ -27,6 +27,8 @@ TEST(JournalPlayer, BadJournalsStopAtTheirLine) {
        JournalStatus::SyntaxError, 1},
       {"prompt differs", "command ZOOMWIN\nexpect-prompt \"Second corner?\"\n",
        JournalStatus::ExpectationFailed, 2},
+      {"relative answer to a question without base", "command ZOOMWIN\nrelative 1 2\n",
+       JournalStatus::SyntaxError, 2},
       {"no message shown", "expect-message \"Hello\"\n", JournalStatus::ExpectationFailed, 1},
       {"save to a folder that does not exist", "save /nonexistent/folder/x.KorvoDWG\n",
        JournalStatus::FileError, 1},
