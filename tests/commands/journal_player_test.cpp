@@ -5,6 +5,7 @@
 
 #include "commands/command_engine.h"
 #include "commands/command_id.h"
+#include "platform/file_io.h"
 #include "platform/message_box.h"
 #include "tests/commands/journal_harness.h"
 #include "tests/support/scratch_folder.h"
@@ -152,6 +153,29 @@ TEST(JournalPlayer, SavesAndScreenshots) {
   EXPECT_TRUE(std::filesystem::exists(drawing));
   // 24-bit rows of 101 pixels padded to 304 bytes, after the 54 bytes of headers.
   EXPECT_EQ(std::filesystem::file_size(picture), 54u + 304u * 101u);
+}
+
+TEST(JournalPlayer, ScreenshotShowsTheCursorAndTheRubberFrame) {
+  ScratchFolder folder;
+  const std::filesystem::path picture = folder.path() / "frame.bmp";
+  JournalHarness run("command ZOOMWIN\ntap 10 10\npress 50 50\nscreenshot \"" + picture.string() +
+                     "\"\n");
+  EXPECT_EQ(run.Run().status, JournalStatus::Ran) << run.outcome.message;
+  const auto bytes = ReadFileBytes(picture);
+  ASSERT_TRUE(bytes.has_value());
+  ASSERT_EQ(bytes->size(), 54u + 304u * 101u);
+  // Rows are stored bottom-up, so file row y holds world y here; three bytes a pixel. The
+  // background is black, and XOR with white shows white.
+  auto pixel = [&](int x, int y) {
+    const std::size_t at = 54 + static_cast<std::size_t>(y) * 304 + 3 * x;
+    return (*bytes)[at] == 0xFF && (*bytes)[at + 1] == 0xFF && (*bytes)[at + 2] == 0xFF;
+  };
+  EXPECT_TRUE(pixel(0, 50)) << "crosshair row at world y 50";
+  EXPECT_TRUE(pixel(50, 0)) << "crosshair column at world x 50";
+  EXPECT_TRUE(pixel(10, 30)) << "left edge of the frame from (10, 10)";
+  EXPECT_TRUE(pixel(30, 10)) << "bottom edge of the frame";
+  EXPECT_FALSE(pixel(30, 50)) << "the frame's top edge and the crosshair row cancel out";
+  EXPECT_FALSE(pixel(30, 30)) << "inside the frame";
 }
 
 }  // namespace
