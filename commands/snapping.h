@@ -2,8 +2,8 @@
 
 #include <functional>
 
-#include "commands/cursor_style.h"
 #include "geometry/point.h"
+#include "view/view.h"
 
 namespace korvo {
 
