@@ -1,5 +1,6 @@
 #include "commands/progressive_draw.h"
 
+#include "commands/borrowed_list.h"
 #include "core/entity.h"
 #include "core/entity_list.h"
 #include "view/render_context.h"
@@ -32,19 +33,6 @@ int CountingFilter(const Entity&, void* arg1, void*) {
   }
   return kDraw;
 }
-
-// Lends a single entity to the list form of the view's XOR drawing; the list never owns it.
-class BorrowedList {
- public:
-  explicit BorrowedList(Entity& entity) { list_.AddTail(&entity); }
-  ~BorrowedList() { list_.RemoveAll(); }
-  BorrowedList(const BorrowedList&) = delete;
-  BorrowedList& operator=(const BorrowedList&) = delete;
-  const EntityList& list() const { return list_; }
-
- private:
-  EntityList list_;
-};
 
 }  // namespace
 
