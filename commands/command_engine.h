@@ -34,6 +34,9 @@ struct EditorServices {
   Profile& profile;
 };
 
+// Whether the drawing has an entity that is not erased: the editing commands need one.
+bool HasEntities(const Drawing& drawing);
+
 // The command engine of the view: starts and ends host commands, runs the waiting loop that
 // every question of a command is built on, keeps the prompt line and the input flags, and
 // executes the commands the view handles itself (input control, mode toggles, zooms, undo).

@@ -1,0 +1,53 @@
+#include "commands/editor_session.h"
+
+#include "core/drawing_settings.h"
+
+namespace korvo {
+namespace {
+
+template <typename Service, typename Own>
+Service* Choose(Service* given, std::unique_ptr<Own>& own) {
+  if (given != nullptr) return given;
+  own = std::make_unique<Own>();
+  return own.get();
+}
+
+}  // namespace
+
+EditorSession::EditorSession(const EditorSessionOptions& options)
+    : profile_(Choose<Profile>(options.profile, ownProfile_)),
+      inputDialog_(Choose<InputDialogService>(options.inputDialog, ownInputDialog_)),
+      messageBox_(Choose<MessageBoxService>(options.messageBox, ownMessageBox_)),
+      view_((drawing_.New(), drawing_), *profile_),
+      engine_(
+          queue_, drawing_, view_,
+          EditorServices{promptLine_, commandBar_, menus_, *inputDialog_, *messageBox_, *profile_}),
+      frame_(queue_, engine_, commandBar_, viewWindow_),
+      viewWindow_(queue_, &frame_, view_, engine_) {
+  engine_.AttachWindows(&frame_, &viewWindow_);
+  commandBar_.MoveToFront(u"REDO");
+  commandBar_.MoveToFront(u"UNDO");
+  viewWindow_.SetClientSize(options.width, options.height);
+  view_.Resize(options.width, options.height);
+}
+
+EditorSession::~EditorSession() {
+  engine_.AttachWindows(nullptr, nullptr);
+}
+
+void EditorSession::DrawingLoaded() {
+  view_.InvalidatePicture(PictureBitmap::Delete);
+  engine_.SendModeStates();
+}
+
+int EditorSession::Run() {
+  while (queue_.PumpMessage()) {
+  }
+  return queue_.ExitCode();
+}
+
+void EditorSession::PostCommand(int id) {
+  frame_.Post(CommandMessage(&frame_, static_cast<uint32_t>(id)));
+}
+
+}  // namespace korvo

@@ -1,0 +1,227 @@
+#include "commands/journal_player.h"
+
+#include "commands/command_id.h"
+#include "commands/command_table.h"
+#include "exchange/bitmap_file.h"
+#include "exchange/save_as.h"
+#include "platform/journal_dialog_answer.h"
+#include "platform/message_queue.h"
+#include "platform/utf16.h"
+
+namespace korvo {
+namespace {
+
+std::string Quoted(std::u16string_view text) {
+  return "\"" + Utf16ToUtf8(text) + "\"";
+}
+
+}  // namespace
+
+JournalPlayer::JournalPlayer(Journal journal, std::ostream* transcript)
+    : journal_(std::move(journal)),
+      transcript_(transcript),
+      messageBox_([this](std::u16string_view text, MessageButtons buttons) {
+        return AnswerMessageBox(text, buttons);
+      }),
+      inputDialog_([this](const InputDialogModel&) { return AnswerDialog(); }) {}
+
+EditorSessionOptions JournalPlayer::SessionOptions(Profile* profile) {
+  EditorSessionOptions options;
+  options.width = journal_.width;
+  options.height = journal_.height;
+  options.inputDialog = &inputDialog_;
+  options.messageBox = &messageBox_;
+  options.profile = profile;
+  return options;
+}
+
+JournalOutcome JournalPlayer::Play(EditorSession& session) {
+  session_ = &session;
+  std::size_t token = 0;
+  if (transcript_ != nullptr) {
+    auto last = std::make_shared<std::u16string>(session.promptLine().Text());
+    token = session.promptLine().AddListener([this, last](std::u16string_view text) {
+      if (text == *last) return;
+      *last = std::u16string(text);
+      *transcript_ << "prompt: " << Utf16ToUtf8(text) << '\n';
+    });
+  }
+  session.queue().SetEventSource(this);
+  JournalOutcome outcome;
+  try {
+    session.Run();
+  } catch (const JournalFailure& failure) {
+    outcome = {failure.status, failure.line, failure.what()};
+  }
+  session.queue().SetEventSource(nullptr);
+  if (token != 0) session.promptLine().RemoveListener(token);
+  session_ = nullptr;
+  return outcome;
+}
+
+std::size_t JournalPlayer::NextLine() const {
+  if (next_ < journal_.events.size()) return journal_.events[next_].line;
+  return journal_.events.empty() ? 0 : journal_.events.back().line;
+}
+
+bool JournalPlayer::Supply(MessageQueue&) {
+  if (session_ == nullptr) return false;
+  if (typed_) {
+    throw JournalFailure(JournalStatus::SyntaxError, typedLine_,
+                         "the typed value was not taken: no prompt offered the input dialog");
+  }
+  while (next_ < journal_.events.size()) {
+    const JournalEvent& event = journal_.events[next_++];
+    if (PlayEvent(event)) return true;
+  }
+  if (!ended_) {
+    ended_ = true;
+    CommandEngine& engine = session_->engine();
+    // A command still waiting is cancelled as by "Stop", so that it ends the way it ends
+    // for the user; the queue quits once that has unwound.
+    if (engine.inputState != InputState::None || engine.CurrentCommandId() != 0) {
+      session_->PostCommand(CommandId::Stop);
+      return true;
+    }
+  }
+  return false;
+}
+
+ScreenPoint JournalPlayer::ScreenOf(const JournalEvent& event) const {
+  switch (event.kind) {
+    case JournalEventKind::TapScreen:
+    case JournalEventKind::PressScreen:
+    case JournalEventKind::MoveScreen:
+    case JournalEventKind::ReleaseScreen:
+      return {event.screenX, event.screenY};
+    default:
+      // World points go through the mapping in force when the line is played.
+      return session_->view().WorldToScreen(Point(event.x, event.y));
+  }
+}
+
+void JournalPlayer::PostPen(MessageKind kind, const ScreenPoint& p, bool penDown) {
+  ViewWindow& view = session_->viewWindow();
+  view.Post(PenMessage(kind, &view, p.x, p.y, penDown));
+}
+
+bool JournalPlayer::PlayEvent(const JournalEvent& event) {
+  switch (event.kind) {
+    case JournalEventKind::Command: {
+      const int id =
+          event.commandId != 0 ? static_cast<int>(event.commandId) : CommandTable::IdOf(event.text);
+      if (id == 0)
+        throw JournalFailure(JournalStatus::SyntaxError, event.line,
+                             "unknown command " + Quoted(event.text));
+      session_->PostCommand(id);
+      return true;
+    }
+    case JournalEventKind::Tap:
+    case JournalEventKind::TapScreen: {
+      const ScreenPoint p = ScreenOf(event);
+      PostPen(MessageKind::PenDown, p, true);
+      PostPen(MessageKind::PenUp, p, false);
+      return true;
+    }
+    case JournalEventKind::Press:
+    case JournalEventKind::PressScreen:
+      PostPen(MessageKind::PenDown, ScreenOf(event), true);
+      return true;
+    case JournalEventKind::Move:
+    case JournalEventKind::MoveScreen:
+      PostPen(MessageKind::PenMove, ScreenOf(event), true);
+      return true;
+    case JournalEventKind::Release:
+    case JournalEventKind::ReleaseScreen:
+      PostPen(MessageKind::PenUp, ScreenOf(event), false);
+      return true;
+    case JournalEventKind::Key:
+      session_->viewWindow().Post(KeyMessage(&session_->viewWindow(), event.key));
+      return true;
+    case JournalEventKind::Point:
+    case JournalEventKind::Relative:
+    case JournalEventKind::Polar:
+    case JournalEventKind::Value:
+      typed_ = DialogAnswerFromJournal(event);
+      typedLine_ = event.line;
+      session_->PostCommand(CommandId::DialogInput);
+      return true;
+    case JournalEventKind::Default:
+      session_->PostCommand(CommandId::EnterDefault);
+      return true;
+    case JournalEventKind::Answer:
+      throw JournalFailure(JournalStatus::SyntaxError, event.line, "no message box is open");
+    case JournalEventKind::Dialog:
+      throw JournalFailure(JournalStatus::SyntaxError, event.line, "no dialog is open");
+    case JournalEventKind::ExpectPrompt: {
+      const std::u16string& shown = session_->promptLine().Text();
+      if (shown != event.text)
+        throw JournalFailure(JournalStatus::ExpectationFailed, event.line,
+                             "the prompt is " + Quoted(shown) + ", expected " + Quoted(event.text));
+      return false;
+    }
+    case JournalEventKind::ExpectMessage: {
+      const auto& messages = messageBox_.Messages();
+      const std::u16string last = messages.empty() ? u"" : messages.back().text;
+      if (messages.empty() || last != event.text)
+        throw JournalFailure(JournalStatus::ExpectationFailed, event.line,
+                             (messages.empty() ? std::string("no message was shown")
+                                               : "the last message is " + Quoted(last)) +
+                                 ", expected " + Quoted(event.text));
+      return false;
+    }
+    case JournalEventKind::Save:
+      Save(event);
+      return false;
+    case JournalEventKind::Screenshot:
+      Screenshot(event);
+      return false;
+  }
+  return false;
+}
+
+std::optional<MessageAnswer> JournalPlayer::AnswerMessageBox(std::u16string_view text,
+                                                             MessageButtons buttons) {
+  if (transcript_ != nullptr) *transcript_ << "message: " << Utf16ToUtf8(text) << '\n';
+  if (next_ >= journal_.events.size() || journal_.events[next_].kind != JournalEventKind::Answer)
+    throw JournalFailure(JournalStatus::SyntaxError, NextLine(),
+                         "the message box " + Quoted(text) + " is not answered on this line");
+  const JournalEvent& answer = journal_.events[next_++];
+  if (!IsButtonOf(buttons, answer.answer))
+    throw JournalFailure(JournalStatus::SyntaxError, answer.line,
+                         "the message box " + Quoted(text) + " has no such button");
+  return answer.answer;
+}
+
+std::optional<ScriptedDialogAnswer> JournalPlayer::AnswerDialog() {
+  if (typed_) {
+    std::optional<ScriptedDialogAnswer> answer = std::move(typed_);
+    typed_.reset();
+    return answer;
+  }
+  if (next_ >= journal_.events.size() || journal_.events[next_].kind != JournalEventKind::Dialog)
+    throw JournalFailure(JournalStatus::SyntaxError, NextLine(),
+                         "the input dialog is open but not answered on this line");
+  return DialogAnswerFromJournal(journal_.events[next_++]);
+}
+
+void JournalPlayer::Save(const JournalEvent& event) {
+  RecordingMessageBox messages;
+  const std::filesystem::path path(Utf16ToUtf8(event.text));
+  if (!SaveDrawingAs(session_->drawing(), path, SaveAsOptions{}, messages)) {
+    const auto texts = messages.Texts();
+    throw JournalFailure(JournalStatus::FileError, event.line,
+                         "could not save " + Quoted(event.text) +
+                             (texts.empty() ? std::string() : ": " + Utf16ToUtf8(texts.front())));
+  }
+}
+
+void JournalPlayer::Screenshot(const JournalEvent& event) {
+  View& view = session_->view();
+  if (view.needsRegen() || view.windowInvalid()) view.Paint();
+  if (!WriteTrueColorBitmap(std::filesystem::path(Utf16ToUtf8(event.text)), view.window()))
+    throw JournalFailure(JournalStatus::FileError, event.line,
+                         "could not write " + Quoted(event.text));
+}
+
+}  // namespace korvo

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <ostream>
+#include <stdexcept>
+#include <string>
+
+#include "commands/editor_session.h"
+#include "platform/event_source.h"
+#include "platform/headless_input_dialog.h"
+#include "platform/journal.h"
+#include "platform/message_box.h"
+
+namespace korvo {
+
+// How a journal run ended; the numbers are the command line's exit statuses.
+enum class JournalStatus : int {
+  Ran = 0,
+  FileError = 1,          // a file could not be read or written
+  SyntaxError = 2,        // a line that cannot be played here (or a usage error)
+  ExpectationFailed = 3,  // an expect-prompt or expect-message did not hold
+};
+
+struct JournalOutcome {
+  JournalStatus status = JournalStatus::Ran;
+  std::size_t line = 0;  // the journal line that ended the run; 0 when it ran through
+  std::string message;   // English, for the command line
+};
+
+// Thrown by the player to leave every nested loop at once when a line cannot go on.
+class JournalFailure : public std::runtime_error {
+ public:
+  JournalFailure(JournalStatus failureStatus, std::size_t failureLine, const std::string& message)
+      : std::runtime_error(message), status(failureStatus), line(failureLine) {}
+  JournalStatus status;
+  std::size_t line;
+};
+
+// Plays a journal into an editor session as the user's input: each time the queue runs dry
+// it posts the messages of the next line (a command to the frame, pen and key messages to
+// the view window; typed values post "DialogInput" and wait for the input dialog).
+// Message boxes and input dialogs that open take their answers from the journal's next line
+// at once; checks, saves and screenshots happen when their line is reached. When the journal
+// ends while a command waits, the command is stopped, and then the session quits.
+class JournalPlayer : public EventSource {
+ public:
+  // `transcript` (optional) receives "prompt: TEXT" for each change of the prompt line and
+  // "message: TEXT" for each message box, one per line.
+  explicit JournalPlayer(Journal journal, std::ostream* transcript = nullptr);
+
+  // A session for this player: the journal's client size, the player's message box and
+  // input dialog; `profile` as given.
+  EditorSessionOptions SessionOptions(Profile* profile = nullptr);
+  // Runs the session until the journal is played out (or a line fails).
+  JournalOutcome Play(EditorSession& session);
+
+  bool Supply(MessageQueue& queue) override;
+
+  const CallbackMessageBox& messageBox() const { return messageBox_; }
+
+ private:
+  // True when the event posted a message.
+  bool PlayEvent(const JournalEvent& event);
+  void PostPen(MessageKind kind, const ScreenPoint& p, bool penDown);
+  ScreenPoint ScreenOf(const JournalEvent& event) const;
+  std::optional<MessageAnswer> AnswerMessageBox(std::u16string_view text, MessageButtons buttons);
+  std::optional<ScriptedDialogAnswer> AnswerDialog();
+  std::size_t NextLine() const;
+  void Save(const JournalEvent& event);
+  void Screenshot(const JournalEvent& event);
+
+  Journal journal_;
+  std::ostream* transcript_;
+  CallbackMessageBox messageBox_;
+  HeadlessInputDialog inputDialog_;
+  EditorSession* session_ = nullptr;
+  std::size_t next_ = 0;
+  bool ended_ = false;
+  // The answer of a typed value, waiting for the input dialog it opens.
+  std::optional<ScriptedDialogAnswer> typed_;
+  std::size_t typedLine_ = 0;
+};
+
+}  // namespace korvo

@@ -1,0 +1,148 @@
+#include "commands/point_input.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "commands/command_engine.h"
+#include "commands/snapping.h"
+#include "core/drawing.h"
+#include "geometry/geometry.h"
+#include "platform/input_dialog.h"
+
+namespace korvo {
+namespace {
+
+bool Has(uint32_t flags, uint32_t bit) {
+  return (flags & bit) != 0;
+}
+
+bool IsEdgeScroll(int state) {
+  return state >= InputState::ScrollLeft && state <= InputState::ScrollDown;
+}
+
+// One question: its inputs, and what the prompt line shows for a cursor point.
+struct Question {
+  CommandEngine& engine;
+  const Point& base;
+  const Point& defaultPoint;
+  uint32_t flags;
+
+  bool HasBase() const { return !Has(flags, kPointNoBase); }
+
+  PromptValue LiveValue(const Point& cursor) const {
+    if (HasBase() && Has(flags, kPointShowAngle)) {
+      double degrees = std::atan2(cursor.y - base.y, cursor.x - base.x) * 180.0 / std::numbers::pi;
+      if (degrees == 0 && Has(flags, kPointZeroAs360)) degrees = 360;
+      return degrees;
+    }
+    if (HasBase() && Has(flags, kPointShowDistance)) return Distance(base, cursor);
+    return defaultPoint;
+  }
+
+  Point WithOrtho(const Point& p) const {
+    if (engine.drawing().settings.orthoSnap != 0 && HasBase() && !Has(flags, kPointNoOrtho))
+      return ApplyOrtho(base, p);
+    return p;
+  }
+
+  // A final answer: the cursor goes, the input flags are cleared.
+  InputResult Finish(InputResult result) const {
+    engine.view().HideCursor();
+    engine.ReleasePen();
+    engine.ResetInput();
+    return result;
+  }
+
+  InputDialogAnswer RunDialog() const {
+    InputDialogRequest request;
+    request.hasBase = HasBase();
+    request.base = {base.x, base.y};
+    request.defaultPoint = {defaultPoint.x, defaultPoint.y};
+    request.flags = flags;
+    request.description = engine.PromptDescription();
+    return engine.inputDialog().Run(request);
+  }
+};
+
+}  // namespace
+
+InputResult GetPoint(CommandEngine& engine, const Point& base, const Point& defaultPoint,
+                     Point& out, int promptId, int descriptionId, uint32_t flags) {
+  const Question question{engine, base, defaultPoint, flags};
+  View& view = engine.view();
+  if (Has(flags, kPointFinishAtOnce)) return question.Finish(InputResult::Default);
+
+  engine.defaultAllowed = !Has(flags, kPointNoDefault) || Has(flags, kPointDefaultAnyway);
+  engine.dialogAllowed = !Has(flags, kPointNoDialog);
+  if (engine.inputState == InputState::None || Has(flags, kPointKeepWaiting)) {
+    engine.SetPrompt(promptId, descriptionId, question.LiveValue(view.cursorWorld()));
+    if (Has(flags, kPointDialogAtOnce)) engine.inputState = InputState::Dialog;
+  }
+
+  const Point cursorAtStart = view.cursorWorld();
+  int previous = engine.inputState;
+  for (;;) {
+    const int state = engine.WaitForInput();
+    const int before = previous;
+    previous = state;
+    switch (state) {
+      case InputState::Cancel:
+        return question.Finish(InputResult::Cancel);
+      case InputState::PenMoved:
+      case InputState::ScrollLeft:
+      case InputState::ScrollRight:
+      case InputState::ScrollUp:
+      case InputState::ScrollDown:
+        if (IsEdgeScroll(state)) view.HideCursor();
+        engine.RefreshPrompt(question.LiveValue(view.cursorWorld()));
+        if (Has(flags, kPointKeepWaiting) || before == InputState::PenMoved) continue;
+        return InputResult::PenMoved;
+      case InputState::Dialog: {
+        engine.ReleasePen();
+        const InputDialogAnswer answer = question.RunDialog();
+        if (answer.result == InputDialogResult::Ok) {
+          out = Point(answer.point.x, answer.point.y);
+          return question.Finish(InputResult::Picked);
+        }
+        if (answer.result == InputDialogResult::Cancel) return question.Finish(InputResult::Cancel);
+        // "On-screen": back to the pen.
+        if (Has(flags, kPointKeepWaiting)) {
+          engine.inputState = InputState::Waiting;
+          previous = InputState::Waiting;
+          continue;
+        }
+        engine.inputState = InputState::PenMoved;
+        return InputResult::PenMoved;
+      }
+      case InputState::CursorMoved: {
+        out = question.WithOrtho(view.cursorWorld());
+        engine.ShowCoordinates(out);
+        const bool fromScroll = IsEdgeScroll(before);
+        if (Has(flags, kPointKeepWaiting) || (!fromScroll && view.cursorWorld() == cursorAtStart))
+          continue;
+        return InputResult::CursorMoved;
+      }
+      case InputState::Enter:
+        return question.Finish(InputResult::Enter);
+      case InputState::Picked:
+        out = question.WithOrtho(view.cursorWorld());
+        return question.Finish(InputResult::Picked);
+      case InputState::Default:
+        out = defaultPoint;
+        return question.Finish(InputResult::Default);
+      default:
+        // No handler leaves another state behind; should one, the question ends rather than
+        // spin.
+        return question.Finish(InputResult::Cancel);
+    }
+  }
+}
+
+InputResult GetPoint(CommandEngine& engine, Point& out, int promptId, int descriptionId,
+                     uint32_t flags) {
+  const Point none;
+  return GetPoint(engine, none, none, out, promptId, descriptionId,
+                  flags | kPointNoBase | kPointNoDefault);
+}
+
+}  // namespace korvo
