@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "cli/drawing_dump.h"
+#include "cli/journal_run.h"
 #include "core/drawing.h"
 #include "core/drawing_file.h"
 #include "exchange/save_as.h"
@@ -112,6 +113,16 @@ std::string CliHelp() {
          "      replaced only when the whole file was written. An OUT ending in .bmp\n"
          "      gets the drawing's view window as an 8-bit bitmap of W x H pixels\n"
          "      (640 x 480 unless given) on a black background, or white with --white.\n"
+         "  korvocad-cli run JOURNAL [DRAWING] [--size WxH] [--save OUT] [--transcript]\n"
+         "      Plays the input journal JOURNAL (see README: the journal format) against\n"
+         "      the drawing DRAWING, or a new drawing, in a view of W x H pixels (the\n"
+         "      journal's size line, else 480 x 640), then saves the drawing as OUT (by\n"
+         "      extension, as convert). A command still waiting when the journal ends is\n"
+         "      cancelled. --transcript prints \"prompt: TEXT\" for each change of the\n"
+         "      prompt line and \"message: TEXT\" for each message box. Exit status: 0 ran,\n"
+         "      1 a file could not be read or saved, 2 usage error or a journal line that\n"
+         "      cannot be played, 3 an expect-prompt or expect-message failed; errors name\n"
+         "      the journal line.\n"
          "  korvocad-cli --help\n"
          "      Shows this text.\n"
          "Messages shown while opening or saving go to standard error, one per line, in\n"
@@ -129,6 +140,7 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
     if (!ParseConvertOptions(args.subspan(3), options)) return Usage(err);
     return Convert(args[1], args[2], options, err);
   }
+  if (!args.empty() && args[0] == "run") return RunJournalCommand(args.subspan(1), out, err);
   return Usage(err);
 }
 

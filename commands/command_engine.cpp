@@ -68,6 +68,8 @@ void CommandEngine::BeginCommand(int id, int menuId) {
   if (!IsNeverRecordedCommand(id) && name != CommandTable::kNoCommandName)
     commandBar().MoveToFront(name);
   view_.currentCommandId = id;
+  // A question a previous command left unanswered must not answer this command's first one.
+  inputState = InputState::None;
   SendButtonState(id, true, false);
   activeCommandMenu_ = menuId != 0 ? menuId : kCommandMenuBar;
   menus().Show(activeCommandMenu_);

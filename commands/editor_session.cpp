@@ -18,12 +18,13 @@ EditorSession::EditorSession(const EditorSessionOptions& options)
     : profile_(Choose<Profile>(options.profile, ownProfile_)),
       inputDialog_(Choose<InputDialogService>(options.inputDialog, ownInputDialog_)),
       messageBox_(Choose<MessageBoxService>(options.messageBox, ownMessageBox_)),
-      view_((drawing_.New(), drawing_), *profile_),
+      view_(drawing_, *profile_),
       engine_(
           queue_, drawing_, view_,
           EditorServices{promptLine_, commandBar_, menus_, *inputDialog_, *messageBox_, *profile_}),
       frame_(queue_, engine_, commandBar_, viewWindow_),
       viewWindow_(queue_, &frame_, view_, engine_) {
+  drawing_.New();
   engine_.AttachWindows(&frame_, &viewWindow_);
   commandBar_.MoveToFront(u"REDO");
   commandBar_.MoveToFront(u"UNDO");

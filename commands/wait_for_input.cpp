@@ -56,10 +56,11 @@ int CommandEngine::WaitForInput() {
 bool CommandEngine::HandleInputCommand(int id) {
   switch (id) {
     case CommandId::Ok:
-      // The repeated OK stands for the dialog's own OK after the command; headless there is
-      // nothing left for it to do, and it must not answer the next prompt as well.
+      // The repeat reaches whatever asks next, so OK runs through the command's remaining
+      // questions until the command has ended; then it has nothing left to do.
       if (CurrentCommandId() != 0 || inputState == InputState::Waiting) {
         inputState = InputState::Enter;
+        if (frame_ != nullptr) frame_->Post(CommandMessage(frame_, CommandId::Ok));
       }
       return true;
     case CommandId::Exit:

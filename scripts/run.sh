@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the program's main job on the sample drawing:
 # prints it as JSON and converts it into a new native drawing file; then exports the showcase
-# drawing as DXF and as a bitmap.
+# drawing as DXF and as a bitmap; finally edits the sample drawing through an input journal.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -19,3 +19,5 @@ build/bin/korvocad-cli convert samples/showcase.KorvoDWG "$out/showcase.dxf"
 echo "Exported samples/showcase.KorvoDWG as DXF to $out/showcase.dxf ($(wc -c < "$out/showcase.dxf") bytes)."
 build/bin/korvocad-cli convert samples/showcase.KorvoDWG "$out/showcase.bmp" --width 1200 --height 800
 echo "Rendered samples/showcase.KorvoDWG to $out/showcase.bmp (1200 x 800, 8-bit; compare docs/showcase.png)."
+build/bin/korvocad-cli run samples/edit_sample.journal samples/sample.KorvoDWG --save "$out/sample-edited.KorvoDWG" --transcript
+echo "Edited samples/sample.KorvoDWG by samples/edit_sample.journal into $out/sample-edited.KorvoDWG (view in $out/sample-edited.bmp)."

@@ -1,0 +1,98 @@
+#include "cli/journal_run.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/drawing.h"
+#include "core/drawing_file.h"
+#include "platform/message_box.h"
+#include "tests/support/scratch_folder.h"
+
+namespace korvo {
+namespace {
+
+const std::filesystem::path kSample =
+    std::filesystem::path(KORVOCAD_SOURCE_DIR) / "samples" / "sample.KorvoDWG";
+
+struct RunResult {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+RunResult RunArgs(const std::vector<std::string>& args) {
+  std::ostringstream out, err;
+  const int status = RunJournalCommand(args, out, err);
+  return {status, out.str(), err.str()};
+}
+
+std::filesystem::path WriteJournal(const testing::ScratchFolder& folder, const std::string& text) {
+  const std::filesystem::path path = folder.path() / "test.journal";
+  std::ofstream(path, std::ios::binary) << text;
+  return path;
+}
+
+TEST(JournalRunCli, ExitStatusSaysHowTheRunEnded) {
+  struct Case {
+    const char* name;
+    const char* journal;
+    std::vector<std::string> extra;
+    int status;
+    const char* errContains;
+  } cases[] = {
+      {"ran", "command ZOOMALL\n", {}, 0, ""},
+      {"drawing cannot be read", "command ZOOMALL\n", {"/nonexistent/drawing.KorvoDWG"}, 1, ""},
+      {"unknown command",
+       "size 100 100\ncommand ZOOMALL\ncommand NOSUCH\n",
+       {},
+       2,
+       "test.journal:3: unknown command"},
+      {"line that does not parse", "tap 1\n", {}, 2, "test.journal:1:"},
+      {"usage", "command ZOOMALL\n", {"--size", "0x5"}, 2, "usage"},
+      {"expectation",
+       "command ZOOMWIN\nexpect-prompt \"Nope\"\n",
+       {},
+       3,
+       "test.journal:2: the prompt is \"First corner? <0, 0>\""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    testing::ScratchFolder folder;
+    std::vector<std::string> args = {WriteJournal(folder, c.journal).string()};
+    args.insert(args.end(), c.extra.begin(), c.extra.end());
+    const RunResult run = RunArgs(args);
+    EXPECT_EQ(run.status, c.status) << run.err;
+    EXPECT_NE(run.err.find(c.errContains), std::string::npos) << run.err;
+  }
+}
+
+TEST(JournalRunCli, EditsTheDrawingAndSavesIt) {
+  testing::ScratchFolder folder;
+  const std::filesystem::path saved = folder.path() / "edited.KorvoDWG";
+  const RunResult run =
+      RunArgs({WriteJournal(folder, "command ZOOMWIN\ntap 10 20\ntap 100 120\n").string(),
+               kSample.string(), "--save", saved.string(), "--transcript"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out.rfind("prompt: First corner? <", 0), 0u) << run.out;
+  RecordingMessageBox messages;
+  Drawing drawing;
+  ASSERT_TRUE(OpenDrawing(saved, drawing, messages).opened);
+  EXPECT_NEAR(drawing.settings.viewOrigin.x, 10, 1);
+  EXPECT_NEAR(drawing.settings.viewOrigin.y, 20, 1);
+}
+
+TEST(JournalRunCli, SaveThatFailsExitsWithOne) {
+  testing::ScratchFolder folder;
+  const RunResult run = RunArgs({WriteJournal(folder, "command ZOOMALL\n").string(), "--save",
+                                 (folder.path() / "missing" / "x.KorvoDWG").string()});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_FALSE(run.err.empty());
+}
+
+}  // namespace
+}  // namespace korvo

@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include "tests/commands/journal_harness.h"
+
+namespace korvo::testing {
+namespace {
+
+struct WindowCase {
+  const char* name;
+  const char* journal;
+  Point origin;
+  Size extent;
+};
+
+TEST(ZoomWindowJournal, CornersInEitherOrderGiveTheSameWindow) {
+  const WindowCase cases[] = {
+      {"lower-left first", "command ZOOMWIN\ntap 10 20\ntap 60 40\n", {10, 20}, {50, 20}},
+      {"upper-right first", "command ZOOMWIN\ntap 60 40\ntap 10 20\n", {10, 20}, {50, 20}},
+      {"upper-left first", "command ZOOMWIN\ntap 10 40\ntap 60 20\n", {10, 20}, {50, 20}},
+      {"typed corners", "command ZOOMWIN\npoint 10 20\npoint 60.5 40\n", {10, 20}, {50.5, 20}},
+  };
+  for (const WindowCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    JournalHarness run(c.journal);
+    EXPECT_EQ(run.Run().status, JournalStatus::Ran) << run.outcome.message;
+    EXPECT_EQ(run.settings().viewOrigin, c.origin);
+    EXPECT_EQ(run.settings().viewExtent.width, c.extent.width);
+    EXPECT_EQ(run.settings().viewExtent.height, c.extent.height);
+    EXPECT_EQ(run.session->engine().CurrentCommandId(), 0);
+  }
+}
+
+TEST(ZoomWindowJournal, PromptsShowTheCurrentWindowAsDefaults) {
+  JournalHarness run(
+      "command ZOOMWIN\n"
+      "expect-prompt \"First corner? <0, 0>\"\n"
+      "default\n"
+      "expect-prompt \"Opposite corner? <100, 100>\"\n"
+      "tap 50 50\n");
+  EXPECT_EQ(run.Run().status, JournalStatus::Ran) << run.outcome.message;
+  EXPECT_EQ(run.settings().viewOrigin, Point(0, 0));
+  EXPECT_EQ(run.settings().viewExtent.width, 50);
+  EXPECT_EQ(run.session->promptLine().Text(), u"");
+}
+
+TEST(ZoomAllJournal, ShowsExactlyTheLimits) {
+  JournalHarness run("command ZOOMWIN\ntap 10 10\ntap 20 20\ncommand ZOOMALL\n", [](Drawing& d) {
+    JournalHarness::OneUnitAPixel(d);
+    d.settings.limitsMax = Point(420, 297);
+  });
+  EXPECT_EQ(run.Run().status, JournalStatus::Ran) << run.outcome.message;
+  EXPECT_EQ(run.settings().viewOrigin, Point(0, 0));
+  EXPECT_EQ(run.settings().viewExtent.width, 420);
+  EXPECT_EQ(run.settings().viewExtent.height, 297);
+}
+
+TEST(UndoJournal, UndoAndRedoOfAZoomWindow) {
+  JournalHarness run(
+      "command ZOOMWIN\ntap 10 20\ntap 60 40\n"
+      "command UNDO\n");
+  EXPECT_EQ(run.Run().status, JournalStatus::Ran) << run.outcome.message;
+  EXPECT_EQ(run.settings().viewOrigin, Point(0, 0));
+  EXPECT_EQ(run.settings().viewExtent.width, 100);
+  EXPECT_TRUE(run.drawing().undo.CanRedo());
+
+  JournalHarness redo(
+      "command ZOOMWIN\ntap 10 20\ntap 60 40\n"
+      "command UNDO\ncommand REDO\n");
+  EXPECT_EQ(redo.Run().status, JournalStatus::Ran) << redo.outcome.message;
+  EXPECT_EQ(redo.settings().viewOrigin, Point(10, 20));
+  EXPECT_EQ(redo.settings().viewExtent.width, 50);
+}
+
+}  // namespace
+}  // namespace korvo::testing
