@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "commands/command_engine.h"
+#include "commands/command_id.h"
+#include "commands/editor_session.h"
 #include "core/drawing.h"
 #include "core/element_code.h"
 #include "tests/commands/journal_session.h"
@@ -291,6 +293,18 @@ TEST(MoveCommand, MovedEntitiesGetTheirOutOfViewMarkAnew) {
   const View& view = in.session().view();
   const ScreenPoint middle = view.WorldToScreen(Point(30, 100));
   EXPECT_NE(view.window().Pixel(middle.x, middle.y), view.windowBackground());
+}
+
+// The editor (shell or command line) gets the editing commands with its session.
+TEST(TransformCommands, EverySessionHasThem) {
+  EditorSession session;
+  for (const int id :
+       {CommandId::Move, CommandId::Copy, CommandId::Rotate, CommandId::Scale, CommandId::Mirror,
+        CommandId::Erase, CommandId::BringToFront, CommandId::SendToBack, CommandId::SelectWindow,
+        CommandId::SelectAll, CommandId::DeselectAll}) {
+    SCOPED_TRACE(id);
+    EXPECT_TRUE(session.engine().HasHandler(id));
+  }
 }
 
 }  // namespace
