@@ -124,7 +124,9 @@ bool Selection::HandleWindow() {
     engine_.SetCursorStyle(CursorStyle::PickBox);
     if (result == WindowResult::Single) break;
     if (result == WindowResult::Cancel) {
-      cancelled = true;
+      // A sub-command ends a corner question the way a cancel does; its request is then
+      // what the user asked for, not the end of the selection.
+      cancelled = !(requests_.selectAll || requests_.deselectAll || requests_.window);
       break;
     }
     for (Entity* entity : WindowSelectionCandidates(drawing_.entities, corner1, corner2, filter_))
@@ -162,9 +164,7 @@ InputResult Selection::Run(int promptId) {
 
   InputResult result = InputResult::Cancel;
   for (;;) {
-    Point at;
-    // No base point: a tap is where the pen was, never moved by ortho.
-    result = GetPoint(engine_, Point(), Point(), at, promptId, 0, kPointNoBase | kPointNoDialog);
+    // Requests first: a sub-command may have ended the previous question, or a window.
     if (requests_.selectAll || requests_.deselectAll) {
       highlight_.Clear(view_);
       HandleSelectAll(requests_.selectAll);
@@ -181,6 +181,10 @@ InputResult Selection::Run(int promptId) {
       }
       continue;
     }
+    Point at;
+    // No base point: a tap is where the pen was, never moved by ortho.
+    result = GetPoint(engine_, Point(), Point(), at, promptId, 0, kPointNoBase | kPointNoDialog);
+    if (requests_.selectAll || requests_.deselectAll || requests_.window) continue;
     if (result == InputResult::CursorMoved) {
       highlight_.Track(view_, CandidateAt(at), waiting_);
       continue;

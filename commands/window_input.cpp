@@ -34,9 +34,6 @@ class RubberFrame {
 };
 
 WindowResult AnswerOf(InputResult result, WindowDefault allowDefault) {
-  // A selection sub-command ended the question (input state none): leave the window to the
-  // selection loop, which handles the request.
-  if (static_cast<int>(result) == InputState::None) return WindowResult::Single;
   if (result == InputResult::Default && allowDefault == WindowDefault::Allowed)
     return WindowResult::Single;
   return WindowResult::Cancel;

@@ -204,6 +204,30 @@ TEST(ObjectSelection, TheWindowShowsTheCommandMenuAndRestoresTheSelectionMenu) {
   EXPECT_EQ(afterWindow, kSelectionMenuBar);
 }
 
+TEST(ObjectSelection, ASubCommandDuringAWindowLeavesTheWindowForIt) {
+  struct Case {
+    const char* name;
+    const char* journal;
+    std::size_t selected;
+  } cases[] = {
+      {"select all at the first corner", "command 32911\n", 2},
+      {"select all at the second corner", "tap 10 10\ncommand 32911\n", 2},
+      {"window again", "command 32888\ntap 40 40\ntap 100 80\ndefault\n", 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    JournalSession s(std::string("command 1000\ncommand 32888\n") + c.journal +
+                     "expect-prompt \"Select object? <no more>\"\ndefault\n");
+    s.AddLine({50, 50}, {60, 60});
+    s.AddLine({20, 150}, {40, 150});
+    SelectionRun run;
+    ProbeSelection(s, run, SelectionMode::Many);
+    s.Play();
+    EXPECT_EQ(run.result, InputResult::Default);
+    EXPECT_EQ(run.selection.size(), c.selected);
+  }
+}
+
 TEST(ObjectSelection, CancellingAWindowCornerCancelsTheSelection) {
   struct Case {
     const char* name;
