@@ -11,6 +11,10 @@ class View;
 // with XOR as it would look after the tap (its selected flag toggled: an unselected one
 // shows dotted, a selected one solid), so the user sees what the pick box is over. The
 // drawing is spread over pen moves (ProgressiveDraw).
+//
+// FIXME: a repaint while this is shown (a transparent command that redraws, such as the grid
+// toggle) wipes it from the window, and the next erase then draws it back as a ghost until the
+// command repaints; the view has no way yet to tell its XOR users that it painted.
 class CandidateHighlight {
  public:
   CandidateHighlight() = default;

@@ -19,6 +19,10 @@ class View;
 // rubber band from a fixed point to the cursor. Each Show takes the previous picture off
 // first; Hide (and the destructor) take it off for good, so the window is left as it was.
 // The clones yield to newer pen moves (ProgressiveDraw).
+//
+// FIXME: a repaint while this is shown (a transparent command that redraws, such as the grid
+// toggle) wipes it from the window, and the next erase then draws it back as a ghost until the
+// command repaints; the view has no way yet to tell its XOR users that it painted.
 class TransformPreview {
  public:
   // Clones `sources` (each as it stands now, selected flag included: selected objects
