@@ -65,6 +65,14 @@ class Selection {
         picked_(picked),
         filter_(filter),
         waiting_([&engine] { return engine.NewerPenMoveQueued(); }) {}
+  // However the prompt ends: no highlight left, the crosshair back, the sub-commands off.
+  ~Selection() {
+    highlight_.Clear(view_);
+    engine_.SetCursorStyle(CursorStyle::Crosshair);
+    engine_.selectingMany = false;
+  }
+  Selection(const Selection&) = delete;
+  Selection& operator=(const Selection&) = delete;
 
   InputResult Run(int promptId);
 
@@ -196,9 +204,6 @@ InputResult Selection::Run(int promptId) {
     }
     break;
   }
-  highlight_.Clear(view_);
-  engine_.SetCursorStyle(CursorStyle::Crosshair);
-  engine_.selectingMany = false;
   return result;
 }
 
