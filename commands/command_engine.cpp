@@ -91,7 +91,6 @@ void CommandEngine::ResetInput() {
 
 void CommandEngine::SetPrompt(int promptId, int descriptionId, const PromptValue& value) {
   promptId_ = promptId;
-  descriptionId_ = descriptionId;
   description_ = std::u16string(LoadHostString(descriptionId));
   promptLine().SetText(FormatPrompt(promptId, value));
 }

@@ -72,7 +72,7 @@ class CommandEngine {
 
   // Makes `id` the current command: the command bar records its name (unless it is never
   // recorded), its button is shown pressed, the menu bar `menuId` (the command menu when 0)
-  // replaces the main one.
+  // replaces the main one. The command starts with no input pending.
   void BeginCommand(int id, int menuId = 0);
   // Releases the button, restores the main menu bar and empties the prompt line.
   void EndCommand();
@@ -161,7 +161,6 @@ class CommandEngine {
   std::unordered_map<int, CommandHandler> handlers_;
   int activeCommandMenu_ = 0;
   int promptId_ = 0;
-  int descriptionId_ = 0;
   std::u16string description_;
   uint32_t buttonStateMessage_ = 0;
 };

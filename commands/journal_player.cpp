@@ -1,5 +1,7 @@
 #include "commands/journal_player.h"
 
+#include <algorithm>
+
 #include "commands/command_id.h"
 #include "commands/command_table.h"
 #include "exchange/bitmap_file.h"
@@ -23,7 +25,7 @@ JournalPlayer::JournalPlayer(Journal journal, std::ostream* transcript)
       messageBox_([this](std::u16string_view text, MessageButtons buttons) {
         return AnswerMessageBox(text, buttons);
       }),
-      inputDialog_([this](const InputDialogModel&) { return AnswerDialog(); }) {}
+      inputDialog_([this](const InputDialogModel& model) { return AnswerDialog(model); }) {}
 
 EditorSessionOptions JournalPlayer::SessionOptions(Profile* profile) {
   EditorSessionOptions options;
@@ -100,40 +102,20 @@ ScreenPoint JournalPlayer::ScreenOf(const JournalEvent& event) const {
   }
 }
 
-void JournalPlayer::PostPen(MessageKind kind, const ScreenPoint& p, bool penDown) {
-  ViewWindow& view = session_->viewWindow();
-  view.Post(PenMessage(kind, &view, p.x, p.y, penDown));
-}
-
 bool JournalPlayer::PlayEvent(const JournalEvent& event) {
   switch (event.kind) {
-    case JournalEventKind::Command: {
-      const int id =
-          event.commandId != 0 ? static_cast<int>(event.commandId) : CommandTable::IdOf(event.text);
-      if (id == 0)
-        throw JournalFailure(JournalStatus::SyntaxError, event.line,
-                             "unknown command " + Quoted(event.text));
-      session_->PostCommand(id);
+    case JournalEventKind::Command:
+      PostCommand(event);
       return true;
-    }
     case JournalEventKind::Tap:
-    case JournalEventKind::TapScreen: {
-      const ScreenPoint p = ScreenOf(event);
-      PostPen(MessageKind::PenDown, p, true);
-      PostPen(MessageKind::PenUp, p, false);
-      return true;
-    }
+    case JournalEventKind::TapScreen:
     case JournalEventKind::Press:
     case JournalEventKind::PressScreen:
-      PostPen(MessageKind::PenDown, ScreenOf(event), true);
-      return true;
     case JournalEventKind::Move:
     case JournalEventKind::MoveScreen:
-      PostPen(MessageKind::PenMove, ScreenOf(event), true);
-      return true;
     case JournalEventKind::Release:
     case JournalEventKind::ReleaseScreen:
-      PostPen(MessageKind::PenUp, ScreenOf(event), false);
+      PostPen(event);
       return true;
     case JournalEventKind::Key:
       session_->viewWindow().Post(KeyMessage(&session_->viewWindow(), event.key));
@@ -153,23 +135,10 @@ bool JournalPlayer::PlayEvent(const JournalEvent& event) {
       throw JournalFailure(JournalStatus::SyntaxError, event.line, "no message box is open");
     case JournalEventKind::Dialog:
       throw JournalFailure(JournalStatus::SyntaxError, event.line, "no dialog is open");
-    case JournalEventKind::ExpectPrompt: {
-      const std::u16string& shown = session_->promptLine().Text();
-      if (shown != event.text)
-        throw JournalFailure(JournalStatus::ExpectationFailed, event.line,
-                             "the prompt is " + Quoted(shown) + ", expected " + Quoted(event.text));
+    case JournalEventKind::ExpectPrompt:
+    case JournalEventKind::ExpectMessage:
+      Check(event);
       return false;
-    }
-    case JournalEventKind::ExpectMessage: {
-      const auto& messages = messageBox_.Messages();
-      const std::u16string last = messages.empty() ? u"" : messages.back().text;
-      if (messages.empty() || last != event.text)
-        throw JournalFailure(JournalStatus::ExpectationFailed, event.line,
-                             (messages.empty() ? std::string("no message was shown")
-                                               : "the last message is " + Quoted(last)) +
-                                 ", expected " + Quoted(event.text));
-      return false;
-    }
     case JournalEventKind::Save:
       Save(event);
       return false;
@@ -178,6 +147,59 @@ bool JournalPlayer::PlayEvent(const JournalEvent& event) {
       return false;
   }
   return false;
+}
+
+void JournalPlayer::PostCommand(const JournalEvent& event) {
+  const int id =
+      event.commandId != 0 ? static_cast<int>(event.commandId) : CommandTable::IdOf(event.text);
+  if (id == 0)
+    throw JournalFailure(JournalStatus::SyntaxError, event.line,
+                         "unknown command " + Quoted(event.text));
+  session_->PostCommand(id);
+}
+
+void JournalPlayer::PostPen(const JournalEvent& event) {
+  const ScreenPoint p = ScreenOf(event);
+  ViewWindow& view = session_->viewWindow();
+  auto post = [&](MessageKind kind, bool penDown) {
+    view.Post(PenMessage(kind, &view, p.x, p.y, penDown));
+  };
+  switch (event.kind) {
+    case JournalEventKind::Tap:
+    case JournalEventKind::TapScreen:
+      post(MessageKind::PenDown, true);
+      post(MessageKind::PenUp, false);
+      break;
+    case JournalEventKind::Press:
+    case JournalEventKind::PressScreen:
+      post(MessageKind::PenDown, true);
+      break;
+    case JournalEventKind::Move:
+    case JournalEventKind::MoveScreen:
+      post(MessageKind::PenMove, true);
+      break;
+    default:
+      post(MessageKind::PenUp, false);
+      break;
+  }
+}
+
+void JournalPlayer::Check(const JournalEvent& event) {
+  if (event.kind == JournalEventKind::ExpectPrompt) {
+    const std::u16string& shown = session_->promptLine().Text();
+    if (shown != event.text)
+      throw JournalFailure(JournalStatus::ExpectationFailed, event.line,
+                           "the prompt is " + Quoted(shown) + ", expected " + Quoted(event.text));
+    return;
+  }
+  const auto& messages = messageBox_.Messages();
+  if (messages.empty())
+    throw JournalFailure(JournalStatus::ExpectationFailed, event.line,
+                         "no message was shown, expected " + Quoted(event.text));
+  if (messages.back().text != event.text)
+    throw JournalFailure(
+        JournalStatus::ExpectationFailed, event.line,
+        "the last message is " + Quoted(messages.back().text) + ", expected " + Quoted(event.text));
 }
 
 std::optional<MessageAnswer> JournalPlayer::AnswerMessageBox(std::u16string_view text,
@@ -193,16 +215,29 @@ std::optional<MessageAnswer> JournalPlayer::AnswerMessageBox(std::u16string_view
   return answer.answer;
 }
 
-std::optional<ScriptedDialogAnswer> JournalPlayer::AnswerDialog() {
+std::optional<ScriptedDialogAnswer> JournalPlayer::AnswerDialog(const InputDialogModel& model) {
+  std::optional<ScriptedDialogAnswer> answer;
+  std::size_t line = 0;
   if (typed_) {
-    std::optional<ScriptedDialogAnswer> answer = std::move(typed_);
+    answer = std::move(typed_);
+    line = typedLine_;
     typed_.reset();
-    return answer;
+  } else {
+    if (next_ >= journal_.events.size() || journal_.events[next_].kind != JournalEventKind::Dialog)
+      throw JournalFailure(JournalStatus::SyntaxError, NextLine(),
+                           "the input dialog is open but not answered on this line");
+    line = journal_.events[next_].line;
+    answer = DialogAnswerFromJournal(journal_.events[next_++]);
   }
-  if (next_ >= journal_.events.size() || journal_.events[next_].kind != JournalEventKind::Dialog)
-    throw JournalFailure(JournalStatus::SyntaxError, NextLine(),
-                         "the input dialog is open but not answered on this line");
-  return DialogAnswerFromJournal(journal_.events[next_++]);
+  // The dialog would cancel silently; a journal that asks for what it does not offer is wrong.
+  if (answer && answer->mode) {
+    const auto& modes = model.Modes();
+    if (std::find(modes.begin(), modes.end(), *answer->mode) == modes.end())
+      throw JournalFailure(JournalStatus::SyntaxError, line,
+                           "the input dialog offers no " +
+                               Utf16ToUtf8(InputDialogModel::ModeLabel(*answer->mode)) + " mode");
+  }
+  return answer;
 }
 
 void JournalPlayer::Save(const JournalEvent& event) {

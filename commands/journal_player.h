@@ -62,10 +62,12 @@ class JournalPlayer : public EventSource {
  private:
   // True when the event posted a message.
   bool PlayEvent(const JournalEvent& event);
-  void PostPen(MessageKind kind, const ScreenPoint& p, bool penDown);
+  void PostCommand(const JournalEvent& event);
+  void PostPen(const JournalEvent& event);
+  void Check(const JournalEvent& event);
   ScreenPoint ScreenOf(const JournalEvent& event) const;
   std::optional<MessageAnswer> AnswerMessageBox(std::u16string_view text, MessageButtons buttons);
-  std::optional<ScriptedDialogAnswer> AnswerDialog();
+  std::optional<ScriptedDialogAnswer> AnswerDialog(const InputDialogModel& model);
   std::size_t NextLine() const;
   void Save(const JournalEvent& event);
   void Screenshot(const JournalEvent& event);

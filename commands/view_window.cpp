@@ -13,14 +13,14 @@ bool ViewWindow::HandleMessage(const Message& message) {
     case MessageKind::Paint:
       view_.Paint();
       return true;
-    case MessageKind::Size:
+    case MessageKind::Size: {
       view_.Resize(message.x, message.y);
-      Post([this] {
-        Message paint;
-        paint.target = this;
-        return paint;
-      }());
+      Message paint;
+      paint.kind = MessageKind::Paint;
+      paint.target = this;
+      Post(paint);
       return true;
+    }
     case MessageKind::HScroll:
     case MessageKind::VScroll: {
       if (message.scrollCode < 0 || message.scrollCode > static_cast<int>(ScrollCode::EndScroll))

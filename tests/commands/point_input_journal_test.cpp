@@ -228,5 +228,63 @@ TEST(PointInputJournal, ReleasingOutsideTheWindowPicksNothing) {
   EXPECT_EQ(answers[2].result, InputResult::Cancel);
 }
 
+TEST(PointInputJournal, DialogFlags) {
+  struct Case {
+    const char* name;
+    uint32_t flags;
+    const char* journal;
+    JournalStatus status;
+    InputResult result;
+    Point point;
+  } cases[] = {
+      {"finish at once",
+       kPointFinishAtOnce,
+       "command modify_MOVE\n",
+       JournalStatus::Ran,
+       InputResult::Default,
+       {-1, -1}},
+      {"dialog at once",
+       kPointDialogAtOnce,
+       "command modify_MOVE\ndialog ok X=5 Y=6\n",
+       JournalStatus::Ran,
+       InputResult::Picked,
+       {5, 6}},
+      {"dialog cancelled",
+       0,
+       "command modify_MOVE\ncommand DialogInput\ndialog cancel\n",
+       JournalStatus::Ran,
+       InputResult::Cancel,
+       {-1, -1}},
+      {"no dialog: a typed point is not taken",
+       kPointNoDialog,
+       "command modify_MOVE\npoint 1 2\n",
+       JournalStatus::SyntaxError,
+       InputResult::Cancel,
+       {-1, -1}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::vector<Answer> answers;
+    JournalHarness run(c.journal);
+    // One question only: the command ends after the first answer.
+    run.session->engine().RegisterCommand(
+        CommandId::Move, [&answers, flags = c.flags](CommandEngine& engine, int id) {
+          engine.BeginCommand(id);
+          Point p(-1, -1);
+          const InputResult result =
+              GetPoint(engine, Point(50, 50), Point(1, 2), p, StringId::ViewFirstCornerPrompt,
+                       StringId::ViewFirstCornerDescription, flags);
+          answers.push_back({result, p});
+          engine.EndCommand();
+        });
+    EXPECT_EQ(run.Run().status, c.status) << run.outcome.message;
+    if (c.status != JournalStatus::Ran) continue;
+    ASSERT_EQ(answers.size(), 1u);
+    EXPECT_EQ(answers[0].result, c.result);
+    EXPECT_EQ(answers[0].point, c.point);
+    EXPECT_EQ(run.session->engine().inputState, InputState::None);
+  }
+}
+
 }  // namespace
 }  // namespace korvo::testing
