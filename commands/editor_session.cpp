@@ -1,5 +1,6 @@
 #include "commands/editor_session.h"
 
+#include "commands/transform_commands.h"
 #include "core/drawing_settings.h"
 
 namespace korvo {
@@ -26,6 +27,7 @@ EditorSession::EditorSession(const EditorSessionOptions& options)
       viewWindow_(queue_, &frame_, view_, engine_) {
   drawing_.New();
   engine_.AttachWindows(&frame_, &viewWindow_);
+  RegisterEditingCommands(engine_);
   commandBar_.MoveToFront(u"REDO");
   commandBar_.MoveToFront(u"UNDO");
   viewWindow_.SetClientSize(options.width, options.height);

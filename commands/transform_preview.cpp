@@ -1,0 +1,59 @@
+#include "commands/transform_preview.h"
+
+#include "core/element_code.h"
+#include "core/entity.h"
+#include "text/line_type.h"
+#include "view/view.h"
+
+namespace korvo {
+
+namespace {
+constexpr int kBandColorIndex = 7;
+}  // namespace
+
+TransformPreview::TransformPreview(View& view, std::span<Entity* const> sources) : view_(view) {
+  for (Entity* source : sources) {
+    Entity* clone = EntityList::Clone(*source);
+    if (clone == nullptr) continue;
+    sources_.push_back(source);
+    clones_.AddTail(clone);
+  }
+  band_.layer = &bandLayer_;
+  band_.lineType = &ContinuousLineType();
+  band_.lineWeight = LineWeight::Default;
+  band_.SetColorIndex(kBandColorIndex);
+}
+
+TransformPreview::~TransformPreview() {
+  Hide();
+}
+
+void TransformPreview::Show(const std::optional<EditTransform>& transform,
+                            const PenMoveWaiting& waiting, const std::optional<Point>& bandFrom,
+                            const Point& bandTo) {
+  Hide();
+  if (bandFrom) {
+    band_.start = *bandFrom;
+    band_.end = bandTo;
+    view_.DrawXor(band_);
+    bandShown_ = true;
+  }
+  if (!transform) return;
+  // Each picture starts from the sources, so no rounding builds up over many pen moves.
+  std::size_t i = 0;
+  for (Entity* clone : clones_) {
+    clone->CopyFrom(*sources_[i++]);
+    transform->Apply(*clone);
+  }
+  objectsShown_ = true;
+  progress_.Continue(view_, clones_, waiting);
+}
+
+void TransformPreview::Hide() {
+  if (objectsShown_) progress_.Erase(view_, clones_);
+  objectsShown_ = false;
+  if (bandShown_) view_.DrawXor(band_);
+  bandShown_ = false;
+}
+
+}  // namespace korvo
