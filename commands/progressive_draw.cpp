@@ -18,20 +18,16 @@ struct Pass {
   const PenMoveWaiting* waiting = nullptr;
 };
 
-constexpr int kAbort = 0;
-constexpr int kSkip = 2;
-constexpr int kDraw = 1;
-
-int CountingFilter(const Entity&, void* arg1, void*) {
+DrawVerdict CountingFilter(const Entity&, void* arg1, void*) {
   Pass& pass = *static_cast<Pass*>(arg1);
   const int index = pass.next++;
-  if (index < pass.from) return kSkip;
-  if (pass.limit >= 0 && index >= pass.limit) return kAbort;
+  if (index < pass.from) return DrawVerdict::Skip;
+  if (pass.limit >= 0 && index >= pass.limit) return DrawVerdict::Abort;
   if (pass.waiting != nullptr && *pass.waiting && (*pass.waiting)()) {
     pass.stoppedAt = index;
-    return kAbort;
+    return DrawVerdict::Abort;
   }
-  return kDraw;
+  return DrawVerdict::Draw;
 }
 
 }  // namespace
