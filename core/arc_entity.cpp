@@ -13,13 +13,6 @@
 namespace korvo {
 namespace {
 
-// How far from one turn the span of a stored full curve may come through rounding.
-constexpr double kFullTurnTolerance = 1e-12;
-
-bool IsFullTurn(double start, double end) {
-  return std::fabs(end - start - kTwoPi) <= kFullTurnTolerance;
-}
-
 // Angles this near 0 are 0; −0 becomes +0, so that an arc has one stored form.
 double SnapToZero(double angle) {
   return AreNear(angle, 0) ? 0.0 : angle + 0.0;
@@ -145,6 +138,7 @@ void ArcEntity::Scale(const Scaling& scaling) {
     return;
   }
   const CurveFrame old = Frame();
+  const bool fullTurn = IsFullTurn(startAngle, endAngle);
   const Point start = scaling.Apply(old.PointAt(startAngle));
   const Point end = scaling.Apply(old.PointAt(endAngle));
   SetFrame(ScaleCurveNonUniform(old, scaling));
@@ -154,6 +148,9 @@ void ArcEntity::Scale(const Scaling& scaling) {
   // A mirror reverses the direction of travel: exchange the ends so that the arc still
   // runs counter-clockwise over the same points.
   if (scaling.Mirrors()) std::swap(startAngle, endAngle);
+  // The two ends of a full turn are one point; its images can come out a rounding step
+  // apart in either order, which would leave a sliver.
+  if (fullTurn) endAngle = startAngle + kTwoPi;
   NormalizeArc();
 }
 
