@@ -66,6 +66,12 @@ void PolylineEntity::Scale(const Scaling& scaling) {
   RebuildSegments();
 }
 
+void PolylineEntity::ScaleSegments(const Scaling& scaling) {
+  if (!segmentsValid) RebuildSegments();
+  vertexList.Scale(scaling);
+  segmentList.Scale(scaling);
+}
+
 bool PolylineEntity::GetTypeProperty(int code, PropertyValue& out) const {
   switch (code) {
     case 70:
