@@ -120,12 +120,14 @@ void ArcEntity::Translate(const Point& offset) {
 }
 
 void ArcEntity::Rotate(const Rotation& turn) {
+  if (!turn.IsRegular()) return;
   center.Rotate(turn);
   rotation += turn.angle;
   NormalizeArc();
 }
 
 void ArcEntity::Scale(const Scaling& scaling) {
+  if (!scaling.IsRegular()) return;
   if (scaling.IsUniform()) {
     const Point axisEnd = scaling.Apply(Frame().PointAt(0));
     center = scaling.Apply(center);

@@ -78,11 +78,13 @@ void CircleEntity::Translate(const Point& offset) {
 }
 
 void CircleEntity::Rotate(const Rotation& turn) {
+  if (!turn.IsRegular()) return;
   center.Rotate(turn);
   rotation += turn.angle;
 }
 
 void CircleEntity::Scale(const Scaling& scaling) {
+  if (!scaling.IsRegular()) return;
   if (!scaling.IsUniform()) {
     SetFrame(ScaleCurveNonUniform(Frame(), scaling));
     return;

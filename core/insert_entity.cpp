@@ -69,12 +69,14 @@ void InsertEntity::Translate(const Point& offset) {
 }
 
 void InsertEntity::Rotate(const Rotation& turn) {
+  if (!turn.IsRegular()) return;
   insertionPoint.Rotate(turn);
   rotation += turn.angle;
   ForEachPart([&](Entity& part) { part.Rotate(turn); });
 }
 
 void InsertEntity::Scale(const Scaling& scaling) {
+  if (!scaling.IsRegular()) return;
   xScale *= scaling.sx;
   yScale *= scaling.sy;
   insertionPoint.Scale(scaling);

@@ -39,11 +39,13 @@ void LineEntity::Translate(const Point& offset) {
 }
 
 void LineEntity::Rotate(const Rotation& rotation) {
+  if (!rotation.IsRegular()) return;
   start.Rotate(rotation);
   end.Rotate(rotation);
 }
 
 void LineEntity::Scale(const Scaling& scaling) {
+  if (!scaling.IsRegular()) return;
   start.Scale(scaling);
   end.Scale(scaling);
 }

@@ -51,11 +51,13 @@ void PolylineEntity::Translate(const Point& offset) {
 }
 
 void PolylineEntity::Rotate(const Rotation& turn) {
+  if (!turn.IsRegular()) return;
   segmentList.Rotate(turn);
   vertexList.Rotate(turn);
 }
 
 void PolylineEntity::Scale(const Scaling& scaling) {
+  if (!scaling.IsRegular()) return;
   vertexList.Scale(scaling);
   if (scaling.IsUniform()) {
     segmentList.Scale(scaling);
@@ -67,6 +69,7 @@ void PolylineEntity::Scale(const Scaling& scaling) {
 }
 
 void PolylineEntity::ScaleSegments(const Scaling& scaling) {
+  if (!scaling.IsRegular()) return;
   if (!segmentsValid) RebuildSegments();
   vertexList.Scale(scaling);
   segmentList.Scale(scaling);

@@ -70,10 +70,12 @@ void SolidEntity::Translate(const Point& offset) {
 }
 
 void SolidEntity::Rotate(const Rotation& rotation) {
+  if (!rotation.IsRegular()) return;
   for (Point& corner : corners) corner.Rotate(rotation);
 }
 
 void SolidEntity::Scale(const Scaling& scaling) {
+  if (!scaling.IsRegular()) return;
   for (Point& corner : corners) corner.Scale(scaling);
 }
 

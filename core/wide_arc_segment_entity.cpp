@@ -74,6 +74,7 @@ Entity& WideArcSegmentEntity::CopyFrom(const Entity& other) {
 }
 
 void WideArcSegmentEntity::Scale(const Scaling& scaling) {
+  if (!scaling.IsRegular()) return;
   if (scaling.IsUniform()) {
     ArcEntity::Scale(scaling);
     startWidth *= std::fabs(scaling.sx);

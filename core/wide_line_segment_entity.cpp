@@ -98,11 +98,13 @@ void WideLineSegmentEntity::Translate(const Point& offset) {
 }
 
 void WideLineSegmentEntity::Rotate(const Rotation& rotation) {
+  if (!rotation.IsRegular()) return;
   LineEntity::Rotate(rotation);
   for (Point& corner : outlineCorners) corner.Rotate(rotation);
 }
 
 void WideLineSegmentEntity::Scale(const Scaling& scaling) {
+  if (!scaling.IsRegular()) return;
   LineEntity::Scale(scaling);
   // A width is a size: a mirroring factor must not make it negative.
   startWidth *= std::fabs(scaling.sx);
