@@ -9,6 +9,7 @@
 #include "core/line_entity.h"
 #include "core/point_entity.h"
 #include "geometry/geometry.h"
+#include "geometry/rect_crossing.h"
 
 namespace korvo {
 namespace {
@@ -233,6 +234,11 @@ int ArcEntity::IntersectWithPoint(const PointEntity& point, PointList& out) cons
 
 int ArcEntity::IntersectWith(const Entity& other, PointList& out) const {
   return other.IntersectWithArc(*this, out);
+}
+
+bool ArcEntity::CrossesRect(double x1, double y1, double x2, double y2) const {
+  const ParameterRange range = ParameterRange::Of(startAngle, endAngle);
+  return CurveTouchesRect(Frame(), &range, {x1, y1, x2, y2});
 }
 
 bool ArcEntity::GetTypeProperty(int code, PropertyValue& out) const {

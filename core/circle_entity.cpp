@@ -10,6 +10,7 @@
 #include "core/point_entity.h"
 #include "geometry/curve_intersection.h"
 #include "geometry/geometry.h"
+#include "geometry/rect_crossing.h"
 
 namespace korvo {
 namespace {
@@ -166,6 +167,10 @@ bool CircleEntity::GetTypeProperty(int code, PropertyValue& out) const {
 bool CircleEntity::SetTypeProperty(int code, const PropertyValue& in) {
   if (code == 40) return GetDouble(in, radius);
   return SetCoordinate(center, CenterCode(code), in);
+}
+
+bool CircleEntity::CrossesRect(double x1, double y1, double x2, double y2) const {
+  return CurveTouchesRect(Frame(), nullptr, {x1, y1, x2, y2});
 }
 
 }  // namespace korvo

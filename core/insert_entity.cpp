@@ -85,6 +85,15 @@ void InsertEntity::Scale(const Scaling& scaling) {
   for (Entity* part : attached) part->Scale(scaling);
 }
 
+bool InsertEntity::CrossesRect(double x1, double y1, double x2, double y2) const {
+  if (expanded.empty() && attached.empty())
+    return insertionPoint.x >= x1 && insertionPoint.x <= x2 && insertionPoint.y >= y1 &&
+           insertionPoint.y <= y2;
+  bool crosses = false;
+  ForEachPart([&](const Entity& part) { crosses = crosses || part.CrossesRect(x1, y1, x2, y2); });
+  return crosses;
+}
+
 double InsertEntity::NearestPoint(const Point& p, Point& out, int mode) const {
   if (!expanded.empty()) return expanded.NearestPoint(p, out, mode);
   out = insertionPoint;

@@ -8,6 +8,7 @@
 #include "core/coordinate_property.h"
 #include "core/point_entity.h"
 #include "geometry/geometry.h"
+#include "geometry/rect_crossing.h"
 
 namespace korvo {
 namespace {
@@ -115,12 +116,7 @@ int LineEntity::IntersectWith(const Entity& other, PointList& out) const {
 }
 
 bool LineEntity::CrossesRect(double x1, double y1, double x2, double y2) const {
-  if (Inside(start, x1, y1, x2, y2) || Inside(end, x1, y1, x2, y2)) return true;
-  if ((start.x < x1 && end.x < x1) || (start.x > x2 && end.x > x2) ||
-      (start.y < y1 && end.y < y1) || (start.y > y2 && end.y > y2)) {
-    return false;
-  }
-  return Entity::CrossesRect(x1, y1, x2, y2);
+  return SegmentTouchesRect(start, end, {x1, y1, x2, y2});
 }
 
 bool LineEntity::GetTypeProperty(int code, PropertyValue& out) const {
