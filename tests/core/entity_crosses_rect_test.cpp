@@ -98,6 +98,7 @@ TEST_F(CrossesRectMissedRealCrossings, CircleArcAndEllipse) {
                                {"thin rectangle through the top", {-0.1, 1.9, 0.1, 2.1}, true},
                                {"the bottom half is not drawn", {-0.1, -2.1, 0.1, -1.9}, false},
                                {"inside, clear of the curve", {-1, 0.5, 1, 1}, false},
+                               {"containing it", {-5, -3, 5, 3}, true},
                            });
 }
 
@@ -109,6 +110,7 @@ TEST_F(CrossesRectMissedRealCrossings, BlockReferenceAndPolyline) {
                               {"through an expanded part", {4.9, -0.1, 5.1, 0.1}, true},
                               {"through an attached part", {25, -0.1, 25.1, 0.1}, true},
                               {"between the parts", {10, -1, 11, 1}, false},
+                              {"containing every part", {-6, -6, 31, 6}, true},
                           });
   const InsertEntity empty(u"B", Point(3, 3), 1, 1, 0, settings);
   ExpectCrossings(empty, {{"on its insertion point", {2, 2, 4, 4}, true},
@@ -123,6 +125,7 @@ TEST_F(CrossesRectMissedRealCrossings, BlockReferenceAndPolyline) {
                                 {"across the straight part", {5, -0.1, 5.1, 0.1}, true},
                                 {"across the bulge", {11.9, 1.9, 12.1, 2.1}, true},
                                 {"inside the bulge, clear of it", {10.5, 1.5, 11, 2.5}, false},
+                                {"containing it", {-1, -1, 13, 5}, true},
                             });
 }
 
@@ -132,6 +135,7 @@ TEST_F(CrossesRectMissedRealCrossings, WideSegments) {
                            {"inside the band, off the centre line", {4, 0.5, 5, 0.9}, true},
                            {"thin rectangle across the band", {5, -3, 5.01, 3}, true},
                            {"beside the band", {4, 1.1, 5, 2}, false},
+                           {"containing it", {-1, -2, 11, 2}, true},
                        });
   const WideArcSegmentEntity band(Point(0, 0), Point(5, 0), Point(0, 5), 2, 2);
   ExpectCrossings(band, {
@@ -139,6 +143,7 @@ TEST_F(CrossesRectMissedRealCrossings, WideSegments) {
                             {"inside the circle, clear of the band", {1, 1, 2, 2}, false},
                             {"thin rectangle across the band", {4.5, 1, 4.51, 1.2}, true},
                             {"off the band's angles", {-3.6, -3.6, -3.5, -3.5}, false},
+                            {"containing it", {-7, -7, 7, 7}, true},
                         });
 }
 
