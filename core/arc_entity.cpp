@@ -10,16 +10,10 @@
 #include "core/line_entity.h"
 #include "core/point_entity.h"
 #include "geometry/geometry.h"
+#include "geometry/rect_crossing.h"
 
 namespace korvo {
 namespace {
-
-// How far from one turn the span of a stored full curve may come through rounding.
-constexpr double kFullTurnTolerance = 1e-12;
-
-bool IsFullTurn(double start, double end) {
-  return std::fabs(end - start - kTwoPi) <= kFullTurnTolerance;
-}
 
 // Angles this near 0 are 0; −0 becomes +0, so that an arc has one stored form.
 double SnapToZero(double angle) {
@@ -128,12 +122,14 @@ void ArcEntity::Translate(const Point& offset) {
 }
 
 void ArcEntity::Rotate(const Rotation& turn) {
+  if (!turn.IsRegular()) return;
   center.Rotate(turn);
   rotation += turn.angle;
   NormalizeArc();
 }
 
 void ArcEntity::Scale(const Scaling& scaling) {
+  if (!scaling.IsRegular()) return;
   if (scaling.IsUniform()) {
     const Point axisEnd = scaling.Apply(Frame().PointAt(0));
     center = scaling.Apply(center);
@@ -146,6 +142,7 @@ void ArcEntity::Scale(const Scaling& scaling) {
     return;
   }
   const CurveFrame old = Frame();
+  const bool fullTurn = IsFullTurn(startAngle, endAngle);
   const Point start = scaling.Apply(old.PointAt(startAngle));
   const Point end = scaling.Apply(old.PointAt(endAngle));
   SetFrame(ScaleCurveNonUniform(old, scaling));
@@ -155,6 +152,9 @@ void ArcEntity::Scale(const Scaling& scaling) {
   // A mirror reverses the direction of travel: exchange the ends so that the arc still
   // runs counter-clockwise over the same points.
   if (scaling.Mirrors()) std::swap(startAngle, endAngle);
+  // The two ends of a full turn are one point; its images can come out a rounding step
+  // apart in either order, which would leave a sliver.
+  if (fullTurn) endAngle = startAngle + kTwoPi;
   NormalizeArc();
 }
 
@@ -235,6 +235,11 @@ int ArcEntity::IntersectWithPoint(const PointEntity& point, PointList& out) cons
 
 int ArcEntity::IntersectWith(const Entity& other, PointList& out) const {
   return other.IntersectWithArc(*this, out);
+}
+
+bool ArcEntity::CrossesRect(double x1, double y1, double x2, double y2) const {
+  const ParameterRange range = ParameterRange::Of(startAngle, endAngle);
+  return CurveTouchesRect(Frame(), &range, {x1, y1, x2, y2});
 }
 
 bool ArcEntity::GetTypeProperty(int code, PropertyValue& out) const {

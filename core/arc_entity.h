@@ -43,6 +43,8 @@ class ArcEntity : public Entity {
   int IntersectWithLine(const LineEntity& line, PointList& out) const override;
   int IntersectWithPoint(const PointEntity& point, PointList& out) const override;
   int IntersectWith(const Entity& other, PointList& out) const override;
+  // The arc itself, not the rest of its curve.
+  bool CrossesRect(double x1, double y1, double x2, double y2) const override;
   ArcEntity* AsArc() override { return this; }
   const ArcEntity* AsArc() const override { return this; }
   // 10, 20 centre x, y; 40 radius; 50, 51 start and end angle (radians); the pairs

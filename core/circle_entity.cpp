@@ -11,6 +11,7 @@
 #include "core/point_entity.h"
 #include "geometry/curve_intersection.h"
 #include "geometry/geometry.h"
+#include "geometry/rect_crossing.h"
 
 namespace korvo {
 namespace {
@@ -79,11 +80,13 @@ void CircleEntity::Translate(const Point& offset) {
 }
 
 void CircleEntity::Rotate(const Rotation& turn) {
+  if (!turn.IsRegular()) return;
   center.Rotate(turn);
   rotation += turn.angle;
 }
 
 void CircleEntity::Scale(const Scaling& scaling) {
+  if (!scaling.IsRegular()) return;
   if (!scaling.IsUniform()) {
     SetFrame(ScaleCurveNonUniform(Frame(), scaling));
     return;
@@ -165,6 +168,10 @@ bool CircleEntity::GetTypeProperty(int code, PropertyValue& out) const {
 bool CircleEntity::SetTypeProperty(int code, const PropertyValue& in) {
   if (code == DxfGroup::Radius) return GetDouble(in, radius);
   return SetCoordinate(center, CenterCode(code), in);
+}
+
+bool CircleEntity::CrossesRect(double x1, double y1, double x2, double y2) const {
+  return CurveTouchesRect(Frame(), nullptr, {x1, y1, x2, y2});
 }
 
 }  // namespace korvo

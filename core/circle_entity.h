@@ -40,6 +40,8 @@ class CircleEntity : public Entity {
   // A point is a segment of length zero.
   int IntersectWithPoint(const PointEntity& point, PointList& out) const override;
   int IntersectWith(const Entity& other, PointList& out) const override;
+  // The curve itself: a window inside a circle, clear of its edge, does not cross it.
+  bool CrossesRect(double x1, double y1, double x2, double y2) const override;
   CircleEntity* AsCircle() override { return this; }
   const CircleEntity* AsCircle() const override { return this; }
   // 10, 20 centre x, y; 40 radius; the pairs (10,20) and (20,10) the centre.

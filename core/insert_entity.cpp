@@ -3,9 +3,24 @@
 #include "core/block_definition.h"
 #include "core/coordinate_property.h"
 #include "core/dxf_group_codes.h"
+#include "core/polyline_entity.h"
 #include "geometry/geometry.h"
 
 namespace korvo {
+namespace {
+
+// The parts a reference expands from its block are never saved: a polyline among them is
+// scaled segment by segment instead of being rebuilt from its scaled vertices, so that it
+// stretches as the block's other parts do.
+void ScaleExpandedPart(Entity& part, const Scaling& scaling) {
+  if (PolylineEntity* polyline = part.AsPolyline()) {
+    polyline->ScaleSegments(scaling);
+  } else {
+    part.Scale(scaling);
+  }
+}
+
+}  // namespace
 
 InsertEntity::InsertEntity(std::u16string name, const Point& insertion, double scaleX,
                            double scaleY, double angle, const DrawingSettings& settings)
@@ -20,7 +35,8 @@ void InsertEntity::SetBlock(const BlockDefinition& block) {
   // Scale and rotate about the base point while the parts are still in block coordinates,
   // then carry the base point onto the insertion point.
   expanded.CopyFrom(block);
-  expanded.Scale(Scaling{block.basePoint, xScale, yScale});
+  const Scaling scaling{block.basePoint, xScale, yScale};
+  for (Entity* part : expanded) ScaleExpandedPart(*part, scaling);
   expanded.Rotate(Rotation::About(block.basePoint, rotation));
   expanded.Translate(insertionPoint);
   expanded.TranslateToOrigin(block.basePoint);
@@ -54,16 +70,29 @@ void InsertEntity::Translate(const Point& offset) {
 }
 
 void InsertEntity::Rotate(const Rotation& turn) {
+  if (!turn.IsRegular()) return;
   insertionPoint.Rotate(turn);
   rotation += turn.angle;
   ForEachPart([&](Entity& part) { part.Rotate(turn); });
 }
 
 void InsertEntity::Scale(const Scaling& scaling) {
+  if (!scaling.IsRegular()) return;
   xScale *= scaling.sx;
   yScale *= scaling.sy;
   insertionPoint.Scale(scaling);
-  ForEachPart([&](Entity& part) { part.Scale(scaling); });
+  for (Entity* part : expanded) ScaleExpandedPart(*part, scaling);
+  // Attached parts are saved with the reference: they scale as they would on their own.
+  for (Entity* part : attached) part->Scale(scaling);
+}
+
+bool InsertEntity::CrossesRect(double x1, double y1, double x2, double y2) const {
+  if (expanded.empty() && attached.empty())
+    return insertionPoint.x >= x1 && insertionPoint.x <= x2 && insertionPoint.y >= y1 &&
+           insertionPoint.y <= y2;
+  bool crosses = false;
+  ForEachPart([&](const Entity& part) { crosses = crosses || part.CrossesRect(x1, y1, x2, y2); });
+  return crosses;
 }
 
 double InsertEntity::NearestPoint(const Point& p, Point& out, int mode) const {

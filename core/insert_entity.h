@@ -61,6 +61,8 @@ class InsertEntity : public Entity {
   // Among the visible parts: each part with itself, with every later expanded part and
   // with every attached part.
   int IntersectSelf(PointList& out) const override;
+  // Any part of either list; a reference without parts, its insertion point.
+  bool CrossesRect(double x1, double y1, double x2, double y2) const override;
 
   InsertEntity* AsInsert() override { return this; }
   const InsertEntity* AsInsert() const override { return this; }

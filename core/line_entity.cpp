@@ -9,6 +9,7 @@
 #include "core/dxf_group_codes.h"
 #include "core/point_entity.h"
 #include "geometry/geometry.h"
+#include "geometry/rect_crossing.h"
 
 namespace korvo {
 namespace {
@@ -40,11 +41,13 @@ void LineEntity::Translate(const Point& offset) {
 }
 
 void LineEntity::Rotate(const Rotation& rotation) {
+  if (!rotation.IsRegular()) return;
   start.Rotate(rotation);
   end.Rotate(rotation);
 }
 
 void LineEntity::Scale(const Scaling& scaling) {
+  if (!scaling.IsRegular()) return;
   start.Scale(scaling);
   end.Scale(scaling);
 }
@@ -114,12 +117,7 @@ int LineEntity::IntersectWith(const Entity& other, PointList& out) const {
 }
 
 bool LineEntity::CrossesRect(double x1, double y1, double x2, double y2) const {
-  if (Inside(start, x1, y1, x2, y2) || Inside(end, x1, y1, x2, y2)) return true;
-  if ((start.x < x1 && end.x < x1) || (start.x > x2 && end.x > x2) ||
-      (start.y < y1 && end.y < y1) || (start.y > y2 && end.y > y2)) {
-    return false;
-  }
-  return Entity::CrossesRect(x1, y1, x2, y2);
+  return SegmentTouchesRect(start, end, {x1, y1, x2, y2});
 }
 
 bool LineEntity::GetTypeProperty(int code, PropertyValue& out) const {

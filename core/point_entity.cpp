@@ -64,9 +64,11 @@ void PointEntity::Translate(const Point& offset) {
   position.Translate(offset);
 }
 void PointEntity::Rotate(const Rotation& rotation) {
+  if (!rotation.IsRegular()) return;
   position.Rotate(rotation);
 }
 void PointEntity::Scale(const Scaling& scaling) {
+  if (!scaling.IsRegular()) return;
   position.Scale(scaling);
 }
 

@@ -52,11 +52,13 @@ void PolylineEntity::Translate(const Point& offset) {
 }
 
 void PolylineEntity::Rotate(const Rotation& turn) {
+  if (!turn.IsRegular()) return;
   segmentList.Rotate(turn);
   vertexList.Rotate(turn);
 }
 
 void PolylineEntity::Scale(const Scaling& scaling) {
+  if (!scaling.IsRegular()) return;
   vertexList.Scale(scaling);
   if (scaling.IsUniform()) {
     segmentList.Scale(scaling);
@@ -65,6 +67,13 @@ void PolylineEntity::Scale(const Scaling& scaling) {
   // Unequal factors would turn arc segments into elliptic arcs that no vertex describes;
   // the polyline stays what its vertices (which are saved) say.
   RebuildSegments();
+}
+
+void PolylineEntity::ScaleSegments(const Scaling& scaling) {
+  if (!scaling.IsRegular()) return;
+  if (!segmentsValid) RebuildSegments();
+  vertexList.Scale(scaling);
+  segmentList.Scale(scaling);
 }
 
 bool PolylineEntity::GetTypeProperty(int code, PropertyValue& out) const {

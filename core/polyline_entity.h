@@ -86,6 +86,11 @@ class PolylineEntity : public InsertEntity {
   void RemoveLastVertex();
   // Generates the segments from the vertices (nothing for an invalid polyline).
   void RebuildSegments();
+  // Scaling as a part of a block reference: the vertices and each segment scale by their own
+  // rules and nothing is rebuilt. Unequal factors make arc segments elliptic and keep a
+  // band's thickness across the stretch, which no vertex can describe; a reference's parts
+  // are never saved, so they need not match. Stale segments are built first.
+  void ScaleSegments(const Scaling& scaling);
   // Replaces the fit vertices by a B-spline fitted to the vertices, which become control
   // points: `curveType` Quadratic or Cubic, `segmentsPerPatch` evaluation steps per patch.
   // Sets the spline-fit bit and the curve type and rebuilds. False (nothing changed) for

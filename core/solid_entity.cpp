@@ -11,6 +11,7 @@
 #include "core/line_entity.h"
 #include "core/point_entity.h"
 #include "geometry/geometry.h"
+#include "geometry/rect_crossing.h"
 
 namespace korvo {
 namespace {
@@ -76,10 +77,12 @@ void SolidEntity::Translate(const Point& offset) {
 }
 
 void SolidEntity::Rotate(const Rotation& rotation) {
+  if (!rotation.IsRegular()) return;
   for (Point& corner : corners) corner.Rotate(rotation);
 }
 
 void SolidEntity::Scale(const Scaling& scaling) {
+  if (!scaling.IsRegular()) return;
   for (Point& corner : corners) corner.Scale(scaling);
 }
 
@@ -143,28 +146,8 @@ int SolidEntity::IntersectWith(const Entity& other, PointList& out) const {
 }
 
 bool SolidEntity::CrossesRect(double x1, double y1, double x2, double y2) const {
-  // Outcodes of whole edges: an edge not entirely beyond one side may cross, and an outline
-  // that passes the rectangle on all four sides surrounds it.
-  unsigned seen = 0;
-  for (int i = 0; i < 4; ++i) {
-    const Point& a = corners[i];
-    const Point& b = corners[(i + 1) % 4];
-    unsigned code = 0;
-    if (a.x < x1 && b.x < x1) {
-      code |= 1;
-    } else if (a.x > x2 && b.x > x2) {
-      code |= 2;
-    }
-    if (a.y < y1 && b.y < y1) {
-      code |= 8;
-    } else if (a.y > y2 && b.y > y2) {
-      code |= 4;
-    }
-    if (code == 0) return true;
-    seen |= code;
-    if (seen == 15) return true;
-  }
-  return false;
+  // The filled area counts, not only its outline: a window inside a solid selects it.
+  return FilledPolygonTouchesRect(corners, {x1, y1, x2, y2});
 }
 
 bool SolidEntity::GetTypeProperty(int code, PropertyValue& out) const {

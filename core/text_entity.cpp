@@ -110,11 +110,13 @@ void TextEntity::Translate(const Point& offset) {
 }
 
 void TextEntity::Rotate(const Rotation& turn) {
+  if (!turn.IsRegular()) return;
   insertionPoint.Rotate(turn);
   rotation += turn.angle;
 }
 
 void TextEntity::Scale(const Scaling& scaling) {
+  if (!scaling.IsRegular()) return;
   // The mirroring bits of the text and its style turn the text within its own frame, which
   // does not commute with a non-uniform scaling of a turned text: the frame vectors are
   // taken as drawn, bits included, and the bits are kept.

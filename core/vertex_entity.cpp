@@ -31,6 +31,7 @@ Entity& VertexEntity::CopyFrom(const Entity& other) {
 }
 
 void VertexEntity::Scale(const Scaling& scaling) {
+  if (!scaling.IsRegular()) return;
   position.Scale(scaling);
   startWidth *= std::fabs(scaling.sx);
   endWidth *= std::fabs(scaling.sx);

@@ -34,6 +34,8 @@ class WideArcSegmentEntity : public ArcEntity {
   void DrawShape(RenderContext& rc) override;
   // On the arc, and when wide on the band's outline.
   double NearestPoint(const Point& p, Point& out, int mode = 0) const override;
+  // When wide, the band between its inner and outer edge; otherwise the arc.
+  bool CrossesRect(double x1, double y1, double x2, double y2) const override;
 
   WideArcSegmentEntity* AsWideArcSegment() override { return this; }
   const WideArcSegmentEntity* AsWideArcSegment() const override { return this; }

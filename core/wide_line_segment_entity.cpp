@@ -6,13 +6,10 @@
 
 #include "core/archive.h"
 #include "geometry/geometry.h"
+#include "geometry/rect_crossing.h"
 
 namespace korvo {
 namespace {
-
-bool Inside(const Point& p, double x1, double y1, double x2, double y2) {
-  return p.x >= x1 && p.x <= x2 && p.y >= y1 && p.y <= y2;
-}
 
 void Consider(const Point& a, const Point& b, const Point& p, double& best, Point& out) {
   Point candidate;
@@ -98,11 +95,13 @@ void WideLineSegmentEntity::Translate(const Point& offset) {
 }
 
 void WideLineSegmentEntity::Rotate(const Rotation& rotation) {
+  if (!rotation.IsRegular()) return;
   LineEntity::Rotate(rotation);
   for (Point& corner : outlineCorners) corner.Rotate(rotation);
 }
 
 void WideLineSegmentEntity::Scale(const Scaling& scaling) {
+  if (!scaling.IsRegular()) return;
   LineEntity::Scale(scaling);
   // A width is a size: a mirroring factor must not make it negative.
   startWidth *= std::fabs(scaling.sx);
@@ -140,10 +139,8 @@ double WideLineSegmentEntity::NearestPoint(const Point& p, Point& out, int mode)
 
 bool WideLineSegmentEntity::CrossesRect(double x1, double y1, double x2, double y2) const {
   if (!IsFilled(0)) return LineEntity::CrossesRect(x1, y1, x2, y2);
-  for (const Point& corner : outlineCorners) {
-    if (Inside(corner, x1, y1, x2, y2)) return true;
-  }
-  return Entity::CrossesRect(x1, y1, x2, y2);
+  // The band is drawn filled from its outline.
+  return FilledPolygonTouchesRect(outlineCorners, {x1, y1, x2, y2});
 }
 
 }  // namespace korvo

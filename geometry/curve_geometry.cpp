@@ -49,9 +49,25 @@ void NormalizeAngles(double& start, double& end) {
   }
 }
 
+namespace {
+
+// How far from one turn the span of a full curve may come through rounding.
+constexpr double kFullTurnTolerance = 1e-12;
+
+}  // namespace
+
+bool IsFullTurn(double start, double end) {
+  return std::fabs(end - start - kTwoPi) <= kFullTurnTolerance;
+}
+
 ParameterRange ParameterRange::Of(double start, double end) {
   ParameterRange range;
   range.s = NormalizeAngle(start);
+  // Reducing both ends of a full turn separately can leave them a rounding step apart.
+  if (IsFullTurn(start, end)) {
+    range.e = range.s + kTwoPi;
+    return range;
+  }
   range.e = NormalizeAngle(end);
   if (range.e <= range.s) range.e += kTwoPi;
   return range;

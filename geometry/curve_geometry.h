@@ -26,13 +26,19 @@ struct CurveFrame {
 // most one turn between them. fmod keeps the sign, so a negative start can stay below −π.
 void NormalizeAngles(double& start, double& end);
 
+// Whether an arc from `start` to `end` is a whole turn: its span is one turn up to the
+// rounding of adding a turn to the start (rotating a full arc leaves start + 2π, which is not
+// exactly one turn from the start).
+bool IsFullTurn(double start, double end);
+
 // A parameter range reduced into one turn: s in [0, 2π), s < e <= s + 2π.
 struct ParameterRange {
   double s = 0;
   double e = 6.283185307179586;
 
   static ParameterRange Full() { return {}; }
-  // The range of an arc running counter-clockwise from `start` to `end`.
+  // The range of an arc running counter-clockwise from `start` to `end`; a full turn is the
+  // whole range from the reduced start.
   static ParameterRange Of(double start, double end);
   // True when the direction `a` lies in [s, e], or within `tolerance` of either end
   // measured around the circle (so that an end just below 0 still counts as 0).

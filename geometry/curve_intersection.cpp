@@ -1,6 +1,7 @@
 #include "geometry/curve_intersection.h"
 
 #include <cmath>
+#include <utility>
 
 #include "geometry/geometry.h"
 
@@ -87,11 +88,13 @@ bool WithinCurve(const CurveOperand& curve, const Point& p) {
 // Concentric curves meet only where two arcs of equal radius touch end to start.
 int TouchingEnds(const CurveOperand& first, const CurveOperand& second, PointList& out) {
   if (!first.isArc || !second.isArc || first.frame.radius != second.frame.radius) return 0;
+  // A full curve overlaps everything.
+  if (IsFullTurn(first.start, first.end) || IsFullTurn(second.start, second.end)) return 0;
   const double s1 = NormalizeAngle(first.start + first.frame.rotation);
   const double e1 = NormalizeAngle(first.end + first.frame.rotation);
   const double s2 = NormalizeAngle(second.start + second.frame.rotation);
   const double e2 = NormalizeAngle(second.end + second.frame.rotation);
-  if (s1 == e1 || s2 == e2) return 0;  // a full curve overlaps everything
+  if (s1 == e1 || s2 == e2) return 0;
   const bool firstThenSecond = e1 == s2;
   const bool secondThenFirst = e2 == s1;
   if (firstThenSecond && secondThenFirst) {
@@ -119,7 +122,7 @@ int IntersectCurves(const CurveOperand& first, const CurveOperand& second, Point
   const double r2 = second.frame.radius;
   // The chord is solved as y = k·x + m, relative to the first centre. Its slope must stay
   // finite and small, so x and y are exchanged when the centres lie more side by side than
-  // one above the other (always when they share y).
+  // one above the other (always when they share y); the points are put back in order below.
   Point d = c2 - c1;
   const bool exchange = std::fabs(d.y) < std::fabs(d.x);
   if (exchange) d = Point(d.y, d.x);
@@ -140,6 +143,11 @@ int IntersectCurves(const CurveOperand& first, const CurveOperand& second, Point
     xs[1] = (b - root) / a;
     count = 2;
   }
+  // The order is that of the chord solved as y = k·x + m in the curves' own frame, exchanged
+  // only when the centres share y: the point of larger x first, or of larger y when they
+  // share y. Solved exchanged, the larger own-frame x is the larger exchanged y, which
+  // grows with the exchanged x when the exchanged slope is positive.
+  if (count == 2 && exchange && k < 0) std::swap(xs[0], xs[1]);
   int appended = 0;
   for (int i = 0; i < count; ++i) {
     const double x = xs[i];

@@ -2,14 +2,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace korvo {
 namespace {
 
-// Directions whose cross product is no larger than this are parallel. It bounds an area
-// (the two lengths times the sine between them), not a distance or an angle, so it is not
-// the geometry tolerance though the number is the same.
-constexpr double kParallelCross = 1e-6;
+// The cross product of two differences of doubles is exact up to a few rounding steps of
+// the product of their lengths; an orientation within this many of those is zero.
+constexpr double kOrientationSlack = 16 * std::numeric_limits<double>::epsilon();
 
 // Three points whose two sides from the first make an angle with a sine below this are
 // collinear: the bound is relative, so it holds at any size.
@@ -52,38 +52,48 @@ bool IsBetween(const Point& a, const Point& b, const Point& p) {
   return AreNear(difference, 0);
 }
 
-bool IntersectSegments(const Point& a1, const Point& a2, const Point& b1, const Point& b2,
-                       Point& out, SegmentMode mode) {
+namespace {
+
+// The side of the line through `from` along `direction` that p lies on: +1 left, −1 right,
+// 0 on the line up to the rounding of the cross product.
+int Side(const Point& from, const Point& direction, const Point& p) {
+  const Point offset = p - from;
+  const double cross = Cross(direction, offset);
+  if (std::fabs(cross) <= kOrientationSlack * Length(direction) * Length(offset)) return 0;
+  return cross > 0 ? 1 : -1;
+}
+
+// The crossing of the two infinite lines, by the formula whose rounding snaps and trims have
+// always seen.
+Point LineCrossing(const Point& a1, const Point& d1, const Point& b1, const Point& d2) {
+  double y;
+  if (d2.y == 0) {
+    y = b1.y;
+  } else if (d1.y == 0) {
+    y = a1.y;
+  } else {
+    y = (b1.y * d2.x * d1.y + a1.x * d2.y * d1.y - a1.y * d2.y * d1.x - b1.x * d2.y * d1.y) /
+        Cross(d2, d1);
+  }
+  double x;
+  if (d1.x == 0) {
+    x = a1.x;
+  } else if (d2.x == 0) {
+    x = b1.x;
+  } else if (std::fabs(d2.y) > std::fabs(d1.y)) {
+    x = (y - b1.y) / d2.y * d2.x + b1.x;
+  } else {
+    x = (y - a1.y) / d1.y * d1.x + a1.x;
+  }
+  return {x, y};
+}
+
+// Parallel segments meet only where one is a point on the other or where they share exactly
+// one end.
+bool ParallelMeeting(const Point& a1, const Point& a2, const Point& b1, const Point& b2,
+                     Point& out) {
   const Point d1 = a2 - a1;
   const Point d2 = b2 - b1;
-  if (std::fabs(Cross(d1, d2)) > kParallelCross) {
-    double y;
-    if (d2.y == 0) {
-      y = b1.y;
-    } else if (d1.y == 0) {
-      y = a1.y;
-    } else {
-      y = (b1.y * d2.x * d1.y + a1.x * d2.y * d1.y - a1.y * d2.y * d1.x - b1.x * d2.y * d1.y) /
-          Cross(d2, d1);
-    }
-    double x;
-    if (d1.x == 0) {
-      x = a1.x;
-    } else if (d2.x == 0) {
-      x = b1.x;
-    } else if (std::fabs(d2.y) > std::fabs(d1.y)) {
-      x = (y - b1.y) / d2.y * d2.x + b1.x;
-    } else {
-      x = (y - a1.y) / d1.y * d1.x + a1.x;
-    }
-    const Point crossing(x, y);
-    if (mode == SegmentMode::Segments &&
-        !(IsBetween(a1, a2, crossing) && IsBetween(b1, b2, crossing)))
-      return false;
-    out = crossing;
-    return true;
-  }
-  // Parallel: only degenerate segments and shared end points meet.
   const bool aDegenerate = a1 == a2;
   const bool bDegenerate = b1 == b2;
   const auto onLine = [](const Point& p, const Point& s, const Point& d) {
@@ -99,6 +109,40 @@ bool IntersectSegments(const Point& a1, const Point& a2, const Point& b1, const 
   if (a2 == b1 && a1 != b2) return out = a2, true;
   if (a2 == b2 && a1 != b1) return out = a2, true;
   return false;
+}
+
+}  // namespace
+
+bool IntersectSegments(const Point& a1, const Point& a2, const Point& b1, const Point& b2,
+                       Point& out, SegmentMode mode) {
+  const Point d1 = a2 - a1;
+  const Point d2 = b2 - b1;
+  // Parallel when the sine of the angle between the directions is within the tolerance: the
+  // test is relative, so short segments are not parallel merely for being short.
+  if (!(std::fabs(Cross(d1, d2)) > kTolerance * Length(d1) * Length(d2)))
+    return ParallelMeeting(a1, a2, b1, b2, out);
+  // Crossing lines that share an end meet there and nowhere else; the formula below could
+  // put the point a rounding step beyond it.
+  if (a1 == b1 || a1 == b2) return out = a1, true;
+  if (a2 == b1 || a2 == b2) return out = a2, true;
+  if (mode == SegmentMode::Segments) {
+    // Each segment's ends must lie on both sides of the other's line, or on it. The test is
+    // on the ends themselves, so a crossing at an end is not lost to the rounding of the
+    // computed point, and that end is the answer.
+    const int sideB1 = Side(a1, d1, b1);
+    const int sideB2 = Side(a1, d1, b2);
+    const int sideA1 = Side(b1, d2, a1);
+    const int sideA2 = Side(b1, d2, a2);
+    if (sideB1 * sideB2 > 0 || sideA1 * sideA2 > 0) return false;
+    if (sideA1 == 0) return out = a1, true;
+    if (sideA2 == 0) return out = a2, true;
+    if (sideB1 == 0) return out = b1, true;
+    if (sideB2 == 0) return out = b2, true;
+  }
+  const Point crossing = LineCrossing(a1, d1, b1, d2);
+  if (!std::isfinite(crossing.x) || !std::isfinite(crossing.y)) return false;
+  out = crossing;
+  return true;
 }
 
 double NearestOnSegment(const Point& a, const Point& b, const Point& p, Point& out) {

@@ -8,6 +8,22 @@ Rotation Rotation::About(const Point& center, double angle) {
   return Rotation{center, angle, std::cos(angle), std::sin(angle)};
 }
 
+namespace {
+
+bool IsFinite(const Point& p) {
+  return std::isfinite(p.x) && std::isfinite(p.y);
+}
+
+}  // namespace
+
+bool Rotation::IsRegular() const {
+  return IsFinite(center) && std::isfinite(angle) && std::isfinite(cos) && std::isfinite(sin);
+}
+
+bool Scaling::IsRegular() const {
+  return IsFinite(base) && std::isfinite(sx) && std::isfinite(sy) && sx != 0 && sy != 0;
+}
+
 Point Rotation::Apply(const Point& p) const {
   const double dx = p.x - center.x;
   const double dy = p.y - center.y;

@@ -12,6 +12,9 @@ struct Rotation {
   double sin = 0;
 
   static Rotation About(const Point& center, double angle);
+  // Whether the rotation has an image: centre, angle, cosine and sine all finite.
+  // Entities refuse any other rotation rather than take coordinates that are no numbers.
+  bool IsRegular() const;
   Point Apply(const Point& p) const;
 };
 
@@ -22,6 +25,10 @@ struct Scaling {
   double sy = 1;
 
   bool IsUniform() const { return sx == sy; }
+  // Whether the scaling has an image worth keeping: a finite base and finite factors other
+  // than zero. A zero factor flattens curves into what has no frame (its zoom window or
+  // mirror line had no size); entities refuse it rather than keep degenerate geometry.
+  bool IsRegular() const;
   // True when the scaling mirrors: the factors have opposite signs.
   bool Mirrors() const { return (sx < 0 && sy > 0) || (sy < 0 && sx > 0); }
   Point Apply(const Point& p) const {

@@ -390,6 +390,29 @@ TEST(ArcEntity, ScaleOfEllipticArcsKeepsTheirEnds) {
   }
 }
 
+// The two ends of a full turn are one point; mirrored or stretched, their images came out a
+// rounding step apart and the full curve collapsed to a sliver that was then saved.
+TEST(ArcEntity, FullTurnCollapsedToASliverByScaling) {
+  std::mt19937 random(1210);
+  std::uniform_real_distribution<double> unit(-1, 1);
+  for (int trial = 0; trial < 2000; ++trial) {
+    const double start = 3 * unit(random);
+    const Point center(10 * unit(random), 10 * unit(random));
+    const double radius = 1 + 4 * std::fabs(unit(random));
+    std::unique_ptr<ArcEntity> arc =
+        trial % 2 == 0 ? Arc(center, radius, start, start)
+                       : Elliptic(center, radius, 0.2 + 0.7 * std::fabs(unit(random)),
+                                  3 * unit(random), start, start);
+    // Factors apart from each other and from zero, either sign: mirrors and stretches.
+    const double sx = (trial % 3 == 0 ? -1 : 1) * (0.2 + 3 * std::fabs(unit(random)));
+    const double sy = (trial % 4 == 1 ? -1 : 1) * (0.2 + 3 * std::fabs(unit(random)));
+    SCOPED_TRACE(::testing::Message()
+                 << "trial " << trial << ": start " << start << ", " << sx << " x " << sy);
+    arc->Scale({{unit(random), unit(random)}, sx, sy});
+    ASSERT_NEAR(arc->endAngle - arc->startAngle, kTwoPi, 1e-12);
+  }
+}
+
 TEST(ArcEntity, NearestPoint) {
   const double h = std::sqrt(0.5);
   struct Case {

@@ -1,16 +1,20 @@
 #include "core/insert_entity.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
 #include <gtest/gtest.h>
 
+#include "core/arc_entity.h"
 #include "core/block_definition.h"
 #include "core/circle_entity.h"
 #include "core/drawing_settings.h"
 #include "core/layer.h"
 #include "core/line_entity.h"
 #include "core/point_entity.h"
+#include "core/polyline_entity.h"
+#include "core/wide_line_segment_entity.h"
 #include "geometry/geometry.h"
 #include "tests/core/entity_test_support.h"
 
@@ -120,6 +124,71 @@ TEST(InsertEntity, RotateAndScaleCarryTheFieldsAndBothLists) {
   ExpectPointNear(insert.insertionPoint, {0, 4});
   ExpectPointNear(LineAt(insert.expanded, 0).end, {0, 8});
   ExpectPointNear(LineAt(insert.attached, 0).end, {4, 0});
+}
+
+// A polyline in a block reference used to be rebuilt from its scaled vertices: a bar of
+// width 1 came out 3 thick under an x scale of 3, and a ring of two half circles stayed a
+// circle where a circle of the same block became an ellipse. Its segments are scaled as each
+// segment scales, whether the reference is expanded so or scaled afterwards.
+TEST(InsertEntity, PolylinePartRebuiltFromScaledVertices) {
+  Fixture f;
+  BlockDefinition block(u"B");
+  auto* bar = new PolylineEntity(f.settings);
+  bar->AppendVertex(Point(0, 0), 1, 1, 0, 0, 0);
+  bar->AppendVertex(Point(10, 0), 1, 1, 0, 0, 0);
+  bar->RebuildSegments();
+  block.AddTail(bar);
+  auto* ring = new PolylineEntity(f.settings);
+  ring->AppendVertex(Point(-1, 5), 0, 0, 1, 0, 0);
+  ring->AppendVertex(Point(1, 5), 0, 0, 1, 0, 0);
+  ring->SetClosed(true);
+  ring->RebuildSegments();
+  block.AddTail(ring);
+  block.AddTail(new CircleEntity(Point(0, 5), 1, f.settings));
+
+  const auto check = [](const InsertEntity& insert, double sx, double sy) {
+    auto it = insert.expanded.begin();
+    const PolylineEntity& scaledBar = *(*it++)->AsPolyline();
+    const PolylineEntity& scaledRing = *(*it++)->AsPolyline();
+    const CircleEntity& circle = *(*it)->AsCircle();
+    ASSERT_EQ(scaledBar.segmentList.size(), 1u);
+    const auto& corners = scaledBar.segmentList.Head()->AsWideLineSegment()->outlineCorners;
+    // The band runs along x: its thickness is the y factor times 1.
+    EXPECT_NEAR(std::fabs(corners[Corner::StartLeft].y - corners[Corner::StartRight].y),
+                std::fabs(sy), 1e-9);
+    ASSERT_EQ(scaledRing.segmentList.size(), 2u);
+    for (const Entity* segment : scaledRing.segmentList) {
+      const ArcEntity& arc = *segment->AsArc();
+      EXPECT_NEAR(arc.ratio, circle.ratio, 1e-6);
+      EXPECT_NEAR(arc.radius, circle.radius, 1e-6);
+      // The arc's points lie on the circle's image.
+      for (double t : {arc.startAngle, (arc.startAngle + arc.endAngle) / 2, arc.endAngle}) {
+        Point unused;
+        EXPECT_LT(circle.NearestPoint(arc.Frame().PointAt(t), unused), 1e-6);
+      }
+    }
+    EXPECT_NEAR(std::max(circle.radius * circle.ratio, circle.radius),
+                std::max(std::fabs(sx), std::fabs(sy)), 1e-6);
+  };
+  {
+    SCOPED_TRACE("expanded with x scale 3");
+    InsertEntity insert(u"B", {0, 0}, 3, 1, 0, f.settings);
+    insert.SetBlock(block);
+    check(insert, 3, 1);
+  }
+  {
+    SCOPED_TRACE("scaled by (3, 1) after expanding");
+    InsertEntity insert(u"B", {0, 0}, 1, 1, 0, f.settings);
+    insert.SetBlock(block);
+    insert.Scale(Scaling{{0, 0}, 3, 1});
+    check(insert, 3, 1);
+  }
+  {
+    SCOPED_TRACE("mirrored and stretched");
+    InsertEntity insert(u"B", {0, 0}, -2, 0.5, 0, f.settings);
+    insert.SetBlock(block);
+    check(insert, -2, 0.5);
+  }
 }
 
 TEST(InsertEntity, CopyFromClonesBothListsAndOnlyAcceptsReferences) {

@@ -206,8 +206,8 @@ TEST(SolidEntity, CrossesRect) {
       {"entirely above and right", {{11, 11}, {11, 12}, {12, 12}, {12, 11}}, false},
       {"overlapping one side", {{8, 2}, {8, 4}, {12, 4}, {12, 2}}, true},
       {"a band across, ends outside", {{-5, 4}, {-5, 6}, {15, 6}, {15, 4}}, true},
-      // The edge test is coarse: an edge that is not wholly beyond one side counts.
-      {"edge beside a corner counts", {{-3, 9}, {-3, 14}, {-2, 14}, {1, 13}}, true},
+      // An edge that passes beside a corner, outside the rectangle, does not touch it.
+      {"edge beside a corner", {{-3, 9}, {-3, 14}, {-2, 14}, {1, 13}}, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -236,7 +236,8 @@ TEST_F(TextEntityTest, ScaleOfADegenerateTextKeepsItsValues) {
   } cases[] = {
       // Nothing to divide by: the slant and the width factor stay.
       {"no height", 0, 1, 2, 2, 0, 1, 0.5},
-      {"flattened to no height", 1, 1, 1, 0, 0, 1, 0},
+      // A zero factor is refused: the text stays as it was.
+      {"flattened to no height", 1, 1, 1, 0, 1, 1, 0},
       // The baseline direction survives a text without width.
       {"no width", 1, 0, 2, 2, 2, 0, 0.5},
   };

@@ -73,5 +73,60 @@ TEST(IntersectCurveWithSegment, RotatedEllipseAlongItsAxes) {
   }
 }
 
+// Rotating a full arc leaves it running from its start to one turn later; reducing both
+// ends into one turn used to leave a range a few rounding steps long.
+TEST(IntersectCurves, FullTurnWithNonZeroStartLostItsRange) {
+  const CurveFrame unit{{0, 0}, 1, 1, 0};
+  const CurveOperand fullTurn{unit, true, 0.4, 0.4 + kTwoPi};
+  PointList out;
+  EXPECT_EQ(IntersectCurveWithSegment(unit, nullptr, {-2, 0}, {2, 0}, out), 2);
+  const ParameterRange range = ParameterRange::Of(fullTurn.start, fullTurn.end);
+  out.clear();
+  EXPECT_EQ(IntersectCurveWithSegment(unit, &range, {-2, 0}, {2, 0}, out), 2);
+  // The circle about (1, 1) crosses the full arc at (1, 0) and (0, 1).
+  out.clear();
+  EXPECT_EQ(IntersectCurves(fullTurn, {{{1, 1}, 1, 1, 0}}, out), 2);
+  // A concentric arc of the same radius lies on the full turn: no single point.
+  for (double start : {0.4, 0.4 + kTwoPi, 2.0, -1.0}) {
+    SCOPED_TRACE(start);
+    out.clear();
+    EXPECT_EQ(IntersectCurves(fullTurn, {unit, true, start, start + 1}, out), 0);
+    EXPECT_EQ(IntersectCurves({unit, true, start - 1, start}, fullTurn, out), 0);
+    EXPECT_TRUE(out.empty());
+  }
+}
+
+// The two points of a circle pair come in one order: when the centres differ in y, the
+// point of larger x first; when they share y, the point of larger y first. Exchanging x and
+// y whenever the centres lay more side by side than one above the other reversed it.
+TEST(IntersectCurves, CircleCircleOrderReversedByExchange) {
+  struct Case {
+    const char* name;
+    Point c2;
+    double r2;
+  } cases[] = {
+      {"side by side, second a little higher", {8, 1}, 5},
+      {"side by side, second a little lower", {8, -1}, 5},
+      {"second to the left, a little higher", {-8, 1}, 5},
+      {"one above the other", {1, 8}, 5},
+      {"one below the other", {-1, -8}, 5},
+      {"barely apart in y", {8, 1e-9}, 5},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    PointList out;
+    ASSERT_EQ(IntersectCurves({{{0, 0}, 5, 1, 0}}, {{c.c2, c.r2, 1, 0}}, out), 2);
+    EXPECT_GT(out[0].x, out[1].x);
+    for (const Point& p : out) {
+      EXPECT_NEAR(Distance(p, Point(0, 0)), 5, 1e-6);
+      EXPECT_NEAR(Distance(p, c.c2), c.r2, 1e-6);
+    }
+  }
+  PointList level;
+  ASSERT_EQ(IntersectCurves({{{0, 0}, 5, 1, 0}}, {{{8, 0}, 5, 1, 0}}, level), 2);
+  EXPECT_EQ(level[0], Point(4, 3));
+  EXPECT_EQ(level[1], Point(4, -3));
+}
+
 }  // namespace
 }  // namespace korvo

@@ -1,6 +1,7 @@
 #include "geometry/geometry.h"
 
 #include <cmath>
+#include <random>
 
 #include <gtest/gtest.h>
 
@@ -114,6 +115,90 @@ TEST(IntersectSegments, NonFiniteInputGivesNoCrossing) {
     Point out(-99, -99);
     EXPECT_FALSE(IntersectSegments(c.a1, c.a2, c.b1, c.b2, out));
     EXPECT_EQ(out, Point(-99, -99));
+  }
+}
+
+// The crossing computed for two segments that share an end used to land a rounding step
+// beyond it and fail the range test, depending on the order of the arguments.
+TEST(IntersectSegments, SharedEndLostToRounding) {
+  struct Case {
+    const char* name;
+    Point a1, a2, b1, b2;
+    bool meets;
+    Point at;
+  } cases[] = {
+      {"shared end, one-decimal coordinates",
+       {0, 0},
+       {0.1, 0.1},
+       {0.1, 0.1},
+       {0.3, -1.0},
+       true,
+       {0.1, 0.1}},
+      {"shared start and end, reversed",
+       {0.3, -1.0},
+       {0.1, 0.1},
+       {0.1, 0.1},
+       {0, 0},
+       true,
+       {0.1, 0.1}},
+      // An end of one that lies on the other, up to the rounding of its coordinates.
+      {"end on the other within rounding",
+       {0, 0},
+       {0.3, 0.3},
+       {0.1, 0.1},
+       {0.7, -0.2},
+       true,
+       {0.1, 0.1}},
+      {"just short of the other", {0, 0}, {0.3, 0.3}, {0.1, 0.1 - 1e-9}, {0.7, -0.2}, false, {}},
+      // Short segments are not parallel merely for being short.
+      {"short crossing", {0, 0}, {1e-4, 1e-4}, {0, 1e-4}, {1e-4, 0}, true, {5e-5, 5e-5}},
+      {"short parallel", {0, 0}, {1e-4, 0}, {0, 1e-5}, {1e-4, 1e-5}, false, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    for (bool swapped : {false, true}) {
+      SCOPED_TRACE(swapped ? "arguments exchanged" : "as given");
+      Point out(-99, -99);
+      const bool meets = swapped ? IntersectSegments(c.b1, c.b2, c.a1, c.a2, out)
+                                 : IntersectSegments(c.a1, c.a2, c.b1, c.b2, out);
+      ASSERT_EQ(meets, c.meets);
+      if (c.meets) {
+        EXPECT_NEAR(out.x, c.at.x, 1e-15);
+        EXPECT_NEAR(out.y, c.at.y, 1e-15);
+      }
+    }
+  }
+}
+
+// Every pair of segments of a one-decimal grid that shares exactly one end meets there, in
+// either order of the arguments and of each segment's ends, and reports that end exactly.
+TEST(IntersectSegments, SharedEndLostToRoundingOnAOneDecimalGrid) {
+  std::mt19937 random(20261210);
+  std::uniform_int_distribution<int> tenth(-20, 20);
+  const auto gridPoint = [&] { return Point(tenth(random) / 10.0, tenth(random) / 10.0); };
+  int checked = 0;
+  while (checked < 5000) {
+    const Point shared = gridPoint();
+    const Point a = gridPoint();
+    const Point b = gridPoint();
+    // The same segment twice shares both ends. Collinear pairs stay: sharing one end, they
+    // meet there whether they overlap or not.
+    if (a == b) continue;
+    ++checked;
+    const Point segments[][2] = {{shared, a}, {a, shared}};
+    const Point others[][2] = {{shared, b}, {b, shared}};
+    for (const auto& s : segments) {
+      for (const auto& t : others) {
+        Point out(-99, -99);
+        ASSERT_TRUE(IntersectSegments(s[0], s[1], t[0], t[1], out))
+            << s[0].x << "," << s[0].y << " " << s[1].x << "," << s[1].y << " with " << t[0].x
+            << "," << t[0].y << " " << t[1].x << "," << t[1].y;
+        EXPECT_EQ(out, shared);
+        out = Point(-99, -99);
+        ASSERT_TRUE(IntersectSegments(t[0], t[1], s[0], s[1], out));
+        EXPECT_EQ(out, shared);
+      }
+    }
   }
 }
 
