@@ -22,9 +22,11 @@ void KeepInside(double& origin, double& extent, double low, double high) {
 }  // namespace
 
 bool View::ApplyWindow(const Point& origin, const Size& extent, bool takeRecord) {
-  // An empty or broken window would map the whole drawing onto nothing.
-  if (!IsFinite(origin) || !(extent.width > 0) || !(extent.height > 0) ||
-      !std::isfinite(extent.width) || !std::isfinite(extent.height))
+  // An empty or broken window would map the whole drawing onto nothing. One side of zero is
+  // fine: the mapping fits the other.
+  if (!IsFinite(origin) || !(extent.width >= 0) || !(extent.height >= 0) ||
+      !std::isfinite(extent.width) || !std::isfinite(extent.height) ||
+      (extent.width == 0 && extent.height == 0))
     return false;
   DrawingSettings& settings = drawing_.settings;
   if (settings.viewOrigin == origin && settings.viewExtent == extent) return false;

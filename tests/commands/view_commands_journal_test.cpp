@@ -18,6 +18,9 @@ TEST(ZoomWindowJournal, CornersInEitherOrderGiveTheSameWindow) {
       {"upper-right first", "command ZOOMWIN\ntap 60 40\ntap 10 20\n", {10, 20}, {50, 20}},
       {"upper-left first", "command ZOOMWIN\ntap 10 40\ntap 60 20\n", {10, 20}, {50, 20}},
       {"typed corners", "command ZOOMWIN\npoint 10 20\npoint 60.5 40\n", {10, 20}, {50.5, 20}},
+      // Corners that differ in one coordinate only still give a window: the other ratio fits.
+      {"a flat window", "command ZOOMWIN\ntap 10 20\ntap 60 20\n", {10, 20}, {50, 0}},
+      {"an upright window", "command ZOOMWIN\ntap 30 60\ntap 30 20\n", {30, 20}, {0, 40}},
   };
   for (const WindowCase& c : cases) {
     SCOPED_TRACE(c.name);
