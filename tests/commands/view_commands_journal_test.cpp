@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "tests/commands/journal_harness.h"
+#include "tests/commands/journal_session.h"
 
 namespace korvo::testing {
 namespace {
@@ -69,6 +72,39 @@ TEST(UndoJournal, UndoAndRedoOfAZoomWindow) {
   EXPECT_EQ(redo.Run().status, JournalStatus::Ran) << redo.outcome.message;
   EXPECT_EQ(redo.settings().viewOrigin, Point(10, 20));
   EXPECT_EQ(redo.settings().viewExtent.width, 50);
+}
+
+}  // namespace
+}  // namespace korvo::testing
+
+namespace korvo::testing {
+namespace {
+
+// Regression: an entity brought back by undo kept the out-of-view mark of wherever the
+// window was when it left, so after a pan it stayed invisible and could not be picked.
+TEST(UndoJournal, ObjectsBroughtBackAfterAPanCanBePicked) {
+  struct Case {
+    const char* name;
+    const char* edit;
+  } cases[] = {
+      {"erase", "command modify_ERASE\ncommand 32911\ndefault\n"},
+      {"move", "command modify_MOVE\ncommand 32911\ndefault\ntap 150 100\ntap 50 100\ndefault\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    // Four pans bring world x 600 to 799 into view; then undo, and tap where it was.
+    std::string pans;
+    for (int i = 0; i < 4; ++i)
+      pans += "press-screen 180 100\nmove-screen 30 100\nrelease-screen 30 100\n";
+    JournalSession s(std::string(c.edit) + pans +
+                     "command UNDO\ncommand modify_ERASE\ntap 730 40\ndefault\n");
+    s.AddLine({20, 40}, {180, 40});
+    // Beyond the first picture, which reaches one window past each side of the view.
+    LineEntity* outside = s.AddLine({700, 40}, {760, 40});
+    s.Play();
+    EXPECT_EQ(s.drawing().settings.viewOrigin, Point(600, 0));
+    EXPECT_TRUE(outside->IsErased());
+  }
 }
 
 }  // namespace
