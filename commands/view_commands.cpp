@@ -7,6 +7,7 @@
 #include "commands/string_table.h"
 #include "core/drawing.h"
 #include "platform/command_bar.h"
+#include "view/picture.h"
 
 namespace korvo {
 namespace {
@@ -16,6 +17,11 @@ void UndoOrRedo(CommandEngine& engine, int id) {
   Drawing& drawing = engine.drawing();
   const bool changed = id == CommandId::Undo ? drawing.undo.Undo() : drawing.undo.Redo();
   if (changed) {
+    // The marks of the last picture skip erased entities and travel with saved copies, so
+    // what undo or redo brings back may carry the mark of another window: take them anew.
+    const Point& upperRight = drawing.settings.lastPoints[0];
+    const Point& origin = drawing.settings.lastPoints[1];
+    if (!(upperRight == origin)) MarkOutOfView(drawing.entities, origin, upperRight);
     drawing.SetModifiedFlag(true);
     engine.RepaintNow();
   }

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "tests/commands/journal_harness.h"
+#include "tests/commands/journal_session.h"
 
 namespace korvo::testing {
 namespace {
@@ -72,6 +75,48 @@ TEST(UndoJournal, UndoAndRedoOfAZoomWindow) {
   EXPECT_EQ(redo.Run().status, JournalStatus::Ran) << redo.outcome.message;
   EXPECT_EQ(redo.settings().viewOrigin, Point(10, 20));
   EXPECT_EQ(redo.settings().viewExtent.width, 50);
+}
+
+}  // namespace
+}  // namespace korvo::testing
+
+namespace korvo::testing {
+namespace {
+
+// Regression: an entity brought back by undo or redo kept the out-of-view mark of wherever
+// the window was when it left, so after a pan it stayed invisible and could not be picked.
+TEST(UndoJournal, ObjectsBroughtBackAfterAPanCanBePicked) {
+  struct Case {
+    const char* name;
+    const char* edit;
+    const char* back;  // undo or redo after the pans
+    double tapX;       // on the object brought back, clear of the others
+  } cases[] = {
+      {"erase, undo", "command modify_ERASE\ncommand 32911\ndefault\n", "command UNDO\n", 730},
+      {"move, undo",
+       "command modify_MOVE\ncommand 32911\ndefault\ntap 150 100\ntap 50 100\ndefault\n",
+       "command UNDO\n", 730},
+      {"copy, undo, redo",
+       "command draw_COPY\ncommand 32911\ndefault\ntap 150 100\ntap 190 100\ndefault\ndefault\n"
+       "command UNDO\n",
+       "command REDO\n", 790},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    // Four pans bring world x 600 to 799 into view.
+    std::string pans;
+    for (int i = 0; i < 4; ++i)
+      pans += "press-screen 180 100\nmove-screen 30 100\nrelease-screen 30 100\n";
+    JournalSession s(std::string(c.edit) + pans + c.back + "command modify_ERASE\ntap " +
+                     std::to_string(c.tapX) + " 40\ndefault\n");
+    s.AddLine({20, 40}, {180, 40});
+    // Beyond the first picture, which reaches one window past each side of the view.
+    s.AddLine({700, 40}, {760, 40});
+    s.Play();
+    EXPECT_EQ(s.drawing().settings.viewOrigin, Point(600, 0));
+    // The far line, or its copy: the last entity of the list.
+    EXPECT_TRUE(s.drawing().entities.GetAt(s.drawing().entities.TailPosition())->IsErased());
+  }
 }
 
 }  // namespace
