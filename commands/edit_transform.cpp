@@ -43,7 +43,9 @@ void EditTransform::Apply(Entity& entity) const {
       entity.Rotate(rotation_);
       break;
     case Kind::Scale:
-      entity.Scale(scaling_);
+      // A factor of 1 leaves the objects as they are; scaling by it anyway would let the
+      // entities' own arithmetic move their last bits.
+      if (scaling_.sx != 1.0 || scaling_.sy != 1.0) entity.Scale(scaling_);
       break;
     case Kind::Mirror:
       entity.Rotate(inverse_);

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "core/drawing_settings.h"
+#include "core/ellipse_entity.h"
 #include "core/line_entity.h"
 #include "geometry/geometry.h"
 #include "tests/support/point_near.h"
@@ -14,6 +15,23 @@ namespace korvo {
 namespace {
 
 using testing::ExpectPointNear;
+
+// Scaling with the point on the base changes nothing, not even the last bits of a rotated
+// ellipse's radius, which a scale by 1 through its axis arithmetic would move.
+TEST(EditTransform, FactorOneLeavesARotatedEllipseExactlyAsItWas) {
+  const DrawingSettings settings;
+  EllipseEntity ellipse(settings, Point(105, 100), 10, 0.5, 0.6, 0, 2 * std::acos(-1.0));
+  const Point center = ellipse.center;
+  const double radius = ellipse.radius, ratio = ellipse.ratio, rotation = ellipse.rotation;
+  const double start = ellipse.startAngle, end = ellipse.endAngle;
+  ScaleTransform({20, 20}, {20, 20}).Apply(ellipse);
+  EXPECT_EQ(ellipse.center, center);
+  EXPECT_EQ(ellipse.radius, radius);
+  EXPECT_EQ(ellipse.ratio, ratio);
+  EXPECT_EQ(ellipse.rotation, rotation);
+  EXPECT_EQ(ellipse.startAngle, start);
+  EXPECT_EQ(ellipse.endAngle, end);
+}
 
 TEST(EditTransform, TakesPointsWhereTheUserPutThem) {
   struct Case {
