@@ -83,28 +83,28 @@ std::optional<ParsedNumber> ParseNumber(std::u16string_view text) {
 namespace {
 
 // The printf conversion that starts at format[at], the '%' itself: flags, width, precision
-// and length are copied into `spec` (length dropped, widths bounded); returns the index of
+// and length are copied into `conversion` (length dropped, widths bounded); returns the index of
 // the type character, or format.size() when the text ends first.
-std::size_t CollectConversion(std::u16string_view format, std::size_t at, std::string& spec) {
-  spec = "%";
+std::size_t CollectConversion(std::u16string_view format, std::size_t at, std::string& conversion) {
+  conversion = "%";
   std::size_t j = at + 1;
   while (j < format.size() &&
          std::u16string_view(u"-+ #0").find(format[j]) != std::u16string_view::npos)
-    spec.push_back(static_cast<char>(format[j++]));
-  while (j < format.size() && format[j] >= u'0' && format[j] <= u'9' && spec.size() < 12)
-    spec.push_back(static_cast<char>(format[j++]));
+    conversion.push_back(static_cast<char>(format[j++]));
+  while (j < format.size() && format[j] >= u'0' && format[j] <= u'9' && conversion.size() < 12)
+    conversion.push_back(static_cast<char>(format[j++]));
   if (j < format.size() && format[j] == u'.') {
-    spec.push_back('.');
+    conversion.push_back('.');
     ++j;
-    while (j < format.size() && format[j] >= u'0' && format[j] <= u'9' && spec.size() < 20)
-      spec.push_back(static_cast<char>(format[j++]));
+    while (j < format.size() && format[j] >= u'0' && format[j] <= u'9' && conversion.size() < 20)
+      conversion.push_back(static_cast<char>(format[j++]));
   }
   while (j < format.size() && (format[j] == u'l' || format[j] == u'h')) ++j;
   return j;
 }
 
 // An integer conversion (d, i, u, x, X); nothing when the argument is no number.
-std::optional<std::string> FormatInteger(const std::string& spec, char16_t type,
+std::optional<std::string> FormatInteger(const std::string& conversion, char16_t type,
                                          const FormatArg& arg) {
   long long integer = 0;
   if (auto* s = std::get_if<int64_t>(&arg)) {
@@ -117,8 +117,8 @@ std::optional<std::string> FormatInteger(const std::string& spec, char16_t type,
     return std::nullopt;
   }
   char buffer[512] = {};
-  const char conversion = type == u'i' ? 'd' : static_cast<char>(type);
-  const std::string full = spec + "ll" + conversion;
+  const char letter = type == u'i' ? 'd' : static_cast<char>(type);
+  const std::string full = conversion + "ll" + letter;
   if (type == u'd' || type == u'i') {
     std::snprintf(buffer, sizeof buffer, full.c_str(), integer);
   } else {
@@ -128,7 +128,7 @@ std::optional<std::string> FormatInteger(const std::string& spec, char16_t type,
 }
 
 // A floating conversion (f, F, g, G, e, E); nothing when the argument is no number.
-std::optional<std::string> FormatReal(const std::string& spec, char16_t type,
+std::optional<std::string> FormatReal(const std::string& conversion, char16_t type,
                                       const FormatArg& arg) {
   double real = 0;
   if (auto* d = std::get_if<double>(&arg)) {
@@ -143,7 +143,7 @@ std::optional<std::string> FormatReal(const std::string& spec, char16_t type,
   // snprintf follows LC_NUMERIC; the "C" formatting of to_chars does not, so format through
   // snprintf and mend the decimal separator, which is the only locale effect.
   char buffer[512] = {};
-  const std::string full = spec + static_cast<char>(type);
+  const std::string full = conversion + static_cast<char>(type);
   const int length = std::snprintf(buffer, sizeof buffer, full.c_str(), real);
   for (int k = 0; k < length && k < static_cast<int>(sizeof buffer); ++k) {
     if (buffer[k] == ',') buffer[k] = '.';
@@ -152,7 +152,8 @@ std::optional<std::string> FormatReal(const std::string& spec, char16_t type,
 }
 
 // One conversion of `type` with its argument, as the characters it adds to the message.
-std::u16string FormatConversion(const std::string& spec, char16_t type, const FormatArg& arg) {
+std::u16string FormatConversion(const std::string& conversion, char16_t type,
+                                const FormatArg& arg) {
   std::optional<std::string> text;
   switch (type) {
     case u'd':
@@ -160,7 +161,7 @@ std::u16string FormatConversion(const std::string& spec, char16_t type, const Fo
     case u'u':
     case u'x':
     case u'X':
-      text = FormatInteger(spec, type, arg);
+      text = FormatInteger(conversion, type, arg);
       break;
     case u'f':
     case u'F':
@@ -168,7 +169,7 @@ std::u16string FormatConversion(const std::string& spec, char16_t type, const Fo
     case u'G':
     case u'e':
     case u'E':
-      text = FormatReal(spec, type, arg);
+      text = FormatReal(conversion, type, arg);
       break;
     case u's':
     case u'S':
@@ -200,11 +201,11 @@ std::u16string FormatMessage(std::u16string_view format, const std::vector<Forma
       ++i;
       continue;
     }
-    std::string spec;
-    const std::size_t type = CollectConversion(format, i, spec);
+    std::string conversion;
+    const std::size_t type = CollectConversion(format, i, conversion);
     if (type >= format.size()) break;
     i = type;
-    if (next < args.size()) out += FormatConversion(spec, format[type], args[next]);
+    if (next < args.size()) out += FormatConversion(conversion, format[type], args[next]);
     ++next;
   }
   return out;
