@@ -5,6 +5,7 @@
 
 #include "cli/drawing_dump.h"
 #include "cli/journal_run.h"
+#include "cli/stream_message_box.h"
 #include "core/drawing.h"
 #include "core/drawing_file.h"
 #include "exchange/save_as.h"
@@ -13,22 +14,6 @@
 
 namespace korvo {
 namespace {
-
-// Shows each message as one line on the error stream, at once, and counts them.
-class StreamMessageBox : public MessageBoxService {
- public:
-  explicit StreamMessageBox(std::ostream& err) : err_(err) {}
-  MessageAnswer Show(std::u16string_view text, MessageButtons, MessageIcon) override {
-    err_ << Utf16ToUtf8(text) << '\n';
-    ++count_;
-    return MessageAnswer::Ok;
-  }
-  int count() const { return count_; }
-
- private:
-  std::ostream& err_;
-  int count_ = 0;
-};
 
 // Paths are taken byte for byte, as the system gives them.
 std::filesystem::path PathOf(const std::string& argument) {

@@ -1,4 +1,5 @@
 #include "cli/journal_run.h"
+#include "cli/stream_message_box.h"
 
 #include <filesystem>
 #include <optional>
@@ -65,22 +66,6 @@ bool ParseRunArguments(std::span<const std::string> args, RunArguments& run) {
   return journal;
 }
 
-// Messages of opening and saving: one line each on the error stream.
-class StreamMessages : public MessageBoxService {
- public:
-  explicit StreamMessages(std::ostream& err) : err_(err) {}
-  MessageAnswer Show(std::u16string_view text, MessageButtons, MessageIcon) override {
-    err_ << Utf16ToUtf8(text) << '\n';
-    ++count_;
-    return MessageAnswer::Ok;
-  }
-  int count() const { return count_; }
-
- private:
-  std::ostream& err_;
-  int count_ = 0;
-};
-
 }  // namespace
 
 int RunJournalCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
@@ -109,7 +94,7 @@ int RunJournalCommand(std::span<const std::string> args, std::ostream& out, std:
   // A headless run keeps the user's stored settings out of it.
   MemoryProfile profile;
   EditorSession session(player.SessionOptions(&profile));
-  StreamMessages messages(err);
+  StreamMessageBox messages(err);
   if (run.drawing) {
     const OpenResult opened =
         OpenDrawing(std::filesystem::path(*run.drawing), session.drawing(), messages);
