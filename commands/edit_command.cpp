@@ -101,12 +101,8 @@ std::vector<Entity*> AddTransformedClones(Drawing& drawing, std::span<Entity* co
 }
 
 void RemarkOutOfView(Drawing& drawing, std::span<Entity* const> entities) {
-  // The last full picture keeps its window as (upper right, origin).
-  const Point& upperRight = drawing.settings.lastPoints[0];
-  const Point& origin = drawing.settings.lastPoints[1];
-  if (upperRight == origin) return;
   BorrowedList borrowed(entities);
-  MarkOutOfView(borrowed.list(), origin, upperRight);
+  MarkOutOfViewOfLastPicture(borrowed.list(), drawing.settings);
 }
 
 SourceChoice AskDeleteSources(CommandEngine& engine, int questionId) {

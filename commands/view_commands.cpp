@@ -19,9 +19,7 @@ void UndoOrRedo(CommandEngine& engine, int id) {
   if (changed) {
     // The marks of the last picture skip erased entities and travel with saved copies, so
     // what undo or redo brings back may carry the mark of another window: take them anew.
-    const Point& upperRight = drawing.settings.lastPoints[0];
-    const Point& origin = drawing.settings.lastPoints[1];
-    if (!(upperRight == origin)) MarkOutOfView(drawing.entities, origin, upperRight);
+    MarkOutOfViewOfLastPicture(drawing.entities, drawing.settings);
     drawing.SetModifiedFlag(true);
     engine.RepaintNow();
   }

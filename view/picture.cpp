@@ -34,6 +34,13 @@ void MarkOutOfView(const EntityList& list, const Point& low, const Point& high) 
   }
 }
 
+void MarkOutOfViewOfLastPicture(const EntityList& list, const DrawingSettings& settings) {
+  const Point& upperRight = settings.lastPoints[0];
+  const Point& origin = settings.lastPoints[1];
+  if (upperRight == origin) return;
+  MarkOutOfView(list, origin, upperRight);
+}
+
 bool DrawPicture(Drawing& drawing, RenderContext& rc) {
   PublishPointDisplay(drawing.settings);
   if (drawing.settings.SetLastPoints(rc.upperRight, rc.origin))

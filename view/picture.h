@@ -7,6 +7,7 @@
 namespace korvo {
 
 class Drawing;
+class DrawingSettings;
 class EntityList;
 class RenderContext;
 
@@ -14,6 +15,9 @@ class RenderContext;
 // [low, high], and clears the mark otherwise; entities carried by block references are
 // visited too. Entities without extents are always in view.
 void MarkOutOfView(const EntityList& list, const Point& low, const Point& high);
+// The same against the window of the last full picture, which the drawing keeps in its last
+// points as (upper right, origin); nothing before the first picture.
+void MarkOutOfViewOfLastPicture(const EntityList& list, const DrawingSettings& settings);
 
 // The view's full pass over a drawing with `rc`: publishes the point display values,
 // recomputes the out-of-view marks when the world window differs from the last full pass
