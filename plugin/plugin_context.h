@@ -1,0 +1,113 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+#include "core/entity_list.h"
+#include "geometry/point.h"
+#include "plugin/plugin_api.h"
+
+namespace korvo {
+
+class BlockDefinition;
+class CommandEngine;
+class Drawing;
+class Entity;
+class Layer;
+class LineType;
+class PropertySheetModel;
+class TextStyle;
+class View;
+class Window;
+
+// What a plug-in command runs in: built by RunPluginCommand for one command, handed to the
+// module as an opaque pointer whose first word is the service table, destroyed when the
+// module's entry point returns. The services keep their state here; nothing survives the
+// command.
+//
+// Pointers the plug-in hands back (entities, layers, blocks, line types, text styles,
+// dialogs) are never dereferenced before the context has checked that it issued them and
+// that they still belong to its drawing: a stale or foreign pointer is refused.
+class PluginContext {
+ public:
+  // `engine` may be null: the context is then not live and every service refuses.
+  PluginContext(CommandEngine* engine, std::u16string arguments);
+  // Deletes the temporary entities still held, destroys the dialogs still open and
+  // refreshes the references to blocks still pending.
+  ~PluginContext();
+  PluginContext(const PluginContext&) = delete;
+  PluginContext& operator=(const PluginContext&) = delete;
+
+  // A view with a drawing: the services may act.
+  bool IsLive() const { return engine != nullptr && view != nullptr && drawing != nullptr; }
+
+  // --- objects crossing the boundary
+  // The entity behind a plug-in pointer: one this context handed out that is still in the
+  // drawing's entity list, in a block definition of the drawing, in a polyline of either, or
+  // among the temporary entities; null otherwise (the pointer is never dereferenced then).
+  Entity* CheckEntity(PluginEntity* entity) const;
+  PluginEntity* Issue(Entity* entity);
+  Layer* CheckLayer(PluginLayer* layer) const;
+  PluginLayer* Issue(Layer* layer);
+  BlockDefinition* CheckBlock(PluginBlock* block) const;
+  PluginBlock* Issue(BlockDefinition* block);
+  LineType* CheckLineType(PluginLineType* lineType) const;
+  PluginLineType* Issue(LineType* lineType);
+  TextStyle* CheckTextStyle(PluginTextStyle* style) const;
+  PluginTextStyle* Issue(TextStyle* style);
+  PropertySheetModel* CheckDialog(PluginDialog* dialog) const;
+
+  // The 32-bit handles of the settings record; 0 for null. The same object always gets the
+  // same handle within a context.
+  PluginHandle HandleOf(const void* object);
+  LineType* LineTypeOfHandle(PluginHandle handle) const;
+  Layer* LayerOfHandle(PluginHandle handle) const;
+  TextStyle* TextStyleOfHandle(PluginHandle handle) const;
+
+  // --- the fields of the context, in the system's order
+  const PluginServiceTable* serviceTable;  // first word: what the plug-in calls through
+  void* moduleHandle = nullptr;
+  View* view = nullptr;
+  std::vector<Point> queuedPoints;
+  std::vector<int16_t> queuedCodes;
+  std::vector<std::unique_ptr<LineType>> libraryLineTypes;
+  std::u16string arguments;
+  std::u16string documentPath;
+  std::u16string documentTitle;
+  std::map<const Entity*, ListPosition> childCursors;  // null key: the drawing
+  std::size_t selectionCursor = 0;
+  std::size_t layerCursor = 0;
+  std::size_t textStyleCursor = 0;
+  std::size_t blockCursor = 0;
+  std::size_t lineTypeCursor = 0;
+  bool lineTypeCursorInDrawing = true;
+  std::unordered_map<Entity*, std::unique_ptr<Entity>> temporaryEntities;
+  std::unordered_map<PropertySheetModel*, std::unique_ptr<PropertySheetModel>> dialogs;
+  std::unordered_set<const Entity*> changedEntities;
+  std::map<BlockDefinition*, bool> changedBlocks;  // true: references still to refresh
+  std::unordered_set<const Layer*> changedLayers;
+  bool lineTypeLibraryLoaded = false;
+  Window* mainWindow = nullptr;
+  uintptr_t reserved = 0;
+
+  // --- what the host needs besides
+  CommandEngine* engine = nullptr;
+  Drawing* drawing = nullptr;
+  // The name CreatePropertyDialog uses instead of the one it is given (a scripted command).
+  std::u16string dialogNameOverride;
+  // Memory handed to the plug-in (Intersect), released by FreeMemory or with the context.
+  std::unordered_map<void*, std::unique_ptr<PluginPoint[]>> allocations;
+
+ private:
+  std::unordered_set<const void*> issued_;
+  std::unordered_map<const void*, PluginHandle> handles_;
+  std::vector<const void*> handleObjects_;  // handle - 1 -> object
+};
+
+}  // namespace korvo
