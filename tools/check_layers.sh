@@ -18,7 +18,8 @@ for dir in "${layers[@]}"; do
     inc=$(printf '%s' "$line" | sed -E 's/.*#include *"([^"]+)".*/\1/')
     case "$file" in
       plugin/commandset/*)
-        [ "$inc" = "plugin/plugin_api.h" ] || [ "${inc%%/*}" = "$inc" ] || {
+        [ "$inc" = "plugin/plugin_api.h" ] || [ "${inc#plugin/commandset/}" != "$inc" ] ||
+          [ "${inc%%/*}" = "$inc" ] || {
           echo "$file: the plug-in module includes only the plug-in header, not $inc"; status=1; }
         continue;;
     esac
