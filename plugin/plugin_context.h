@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -101,6 +102,8 @@ class PluginContext {
   Drawing* drawing = nullptr;
   // The name CreatePropertyDialog uses instead of the one it is given (a scripted command).
   std::u16string dialogNameOverride;
+  // The loaded module's string resource `id` (empty when it has none); set by the loader.
+  std::function<std::u16string(int32_t id)> moduleString;
   // Memory handed to the plug-in (Intersect), released by FreeMemory or with the context.
   std::unordered_map<void*, std::unique_ptr<PluginPoint[]>> allocations;
 
