@@ -1,0 +1,223 @@
+#include "exchange/dxf_group_reader.h"
+
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <type_traits>
+
+#include "exchange/dxf_read_error.h"
+
+namespace korvo {
+namespace {
+
+std::string_view Trimmed(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  return text;
+}
+
+// Whole text as a number; a leading '+' is allowed, as C's readers allow it.
+bool ParseReal(std::string_view text, double& value) {
+  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (result.ec == std::errc::result_out_of_range) {
+    // Too large or too small for a double: the sign of infinity or zero, so that the
+    // entity that holds it is dropped or flattened rather than the whole file refused.
+    value = text.find_first_of("eE") != std::string_view::npos &&
+                    text.find("e-") == std::string_view::npos &&
+                    text.find("E-") == std::string_view::npos
+                ? (text.front() == '-' ? -HUGE_VAL : HUGE_VAL)
+                : 0.0;
+    return result.ptr == text.data() + text.size();
+  }
+  return result.ec == std::errc() && result.ptr == text.data() + text.size();
+}
+
+bool ParseInteger(std::string_view text, int64_t& value) {
+  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (result.ec == std::errc() && result.ptr == text.data() + text.size()) return true;
+  // Some writers put integers as reals ("1.0"); a finite real is taken truncated.
+  double real = 0;
+  if (!ParseReal(text, real) || !std::isfinite(real)) return false;
+  constexpr double kLimit = 9.2e18;
+  value = static_cast<int64_t>(std::fmax(-kLimit, std::fmin(kLimit, real)));
+  return true;
+}
+
+// Binary files are little-endian whatever the machine.
+template <class T>
+T LoadLittle(const uint8_t* at) {
+  uint64_t bits = 0;
+  for (std::size_t i = sizeof(T); i-- > 0;) bits = (bits << 8) | at[i];
+  if constexpr (std::is_floating_point_v<T>) {
+    return std::bit_cast<T>(bits);
+  } else {
+    using Unsigned = std::make_unsigned_t<T>;
+    return static_cast<T>(static_cast<Unsigned>(bits));
+  }
+}
+
+}  // namespace
+
+DxfGroupReader::DxfGroupReader(std::span<const uint8_t> bytes) : bytes_(bytes) {
+  if (bytes_.size() >= sizeof kDxfBinarySentinel &&
+      std::memcmp(bytes_.data(), kDxfBinarySentinel, sizeof kDxfBinarySentinel) == 0) {
+    binary_ = true;
+    offset_ = sizeof kDxfBinarySentinel;
+    // The first group is 0 "SECTION": a one-byte code puts the 'S' right after the zero.
+    shortCodes_ = bytes_.size() > offset_ + 1 && bytes_[offset_ + 1] != 0;
+  } else if (bytes_.size() >= 3 && bytes_[0] == 0xEF && bytes_[1] == 0xBB && bytes_[2] == 0xBF) {
+    offset_ = 3;  // a UTF-8 byte order mark
+  }
+}
+
+std::string DxfGroupReader::Where(uint64_t position) const {
+  return (binary_ ? "byte offset " : "line ") + std::to_string(position);
+}
+
+void DxfGroupReader::Fail(uint64_t position, const std::string& what) const {
+  throw DxfReadError(Where(position) + ": " + what);
+}
+
+bool DxfGroupReader::Next(DxfGroup& group) {
+  return binary_ ? NextBinary(group) : NextAscii(group);
+}
+
+bool DxfGroupReader::ReadLine(std::string_view& line) {
+  if (offset_ >= bytes_.size()) return false;
+  const char* data = reinterpret_cast<const char*>(bytes_.data());
+  const std::size_t size = bytes_.size();
+  std::size_t end = offset_;
+  while (end < size && data[end] != '\n' && data[end] != '\r') ++end;
+  line = std::string_view(data + offset_, end - offset_);
+  // LF, CR LF or a lone CR ends the line.
+  if (end < size && data[end] == '\r') ++end;
+  if (end < size && data[end] == '\n') ++end;
+  offset_ = end;
+  ++line_;
+  return true;
+}
+
+bool DxfGroupReader::NextAscii(DxfGroup& group) {
+  std::string_view codeLine;
+  do {
+    if (!ReadLine(codeLine)) return false;
+    // Blank lines between groups (as at the end of a file) are passed over.
+  } while (Trimmed(codeLine).empty() && offset_ < bytes_.size());
+  const uint64_t codeLineNumber = line_;
+  const std::string_view codeText = Trimmed(codeLine);
+  if (codeText.empty()) return false;
+  int code = 0;
+  const auto parsed = std::from_chars(codeText.data(), codeText.data() + codeText.size(), code);
+  if (parsed.ec != std::errc() || parsed.ptr != codeText.data() + codeText.size() || code < -9999 ||
+      code > 9999) {
+    Fail(codeLineNumber,
+         "a group code was expected, not \"" + std::string(codeText.substr(0, 40)) + "\"");
+  }
+  std::string_view value;
+  if (!ReadLine(value))
+    Fail(codeLineNumber, "the file ends before the value of group " + std::to_string(code));
+  group.code = code;
+  group.position = codeLineNumber;
+  ParseAsciiValue(group, value, line_);
+  return true;
+}
+
+void DxfGroupReader::ParseAsciiValue(DxfGroup& group, std::string_view value, uint64_t line) const {
+  group.text = value;
+  group.real = 0;
+  group.integer = 0;
+  const DxfValueKind kind = KindOfGroup(group.code);
+  if (kind == DxfValueKind::Text || kind == DxfValueKind::Chunk) return;
+  const std::string_view number = Trimmed(value);
+  // An empty number reads as zero, as lenient readers take it.
+  if (number.empty()) return;
+  const bool ok = kind == DxfValueKind::Real ? ParseReal(number, group.real)
+                                             : ParseInteger(number, group.integer);
+  if (!ok) {
+    Fail(line, "\"" + std::string(number.substr(0, 40)) + "\" is not a number (group " +
+                   std::to_string(group.code) + ")");
+  }
+  if (kind == DxfValueKind::Real) {
+    group.integer = 0;
+  } else {
+    group.real = static_cast<double>(group.integer);
+  }
+}
+
+bool DxfGroupReader::NextBinary(DxfGroup& group) {
+  const std::size_t size = bytes_.size();
+  if (offset_ >= size) return false;
+  const uint64_t start = offset_;
+  const uint8_t* data = bytes_.data();
+  auto need = [&](std::size_t count) {
+    if (size - offset_ < count) Fail(start, "the file ends inside a group");
+  };
+  int code = 0;
+  if (shortCodes_) {
+    code = data[offset_++];
+    if (code == 0xFF) {
+      need(2);
+      code = LoadLittle<int16_t>(data + offset_);
+      offset_ += 2;
+    }
+  } else {
+    need(2);
+    code = LoadLittle<int16_t>(data + offset_);
+    offset_ += 2;
+  }
+  group.code = code;
+  group.position = start;
+  group.text = {};
+  group.real = 0;
+  group.integer = 0;
+  switch (KindOfGroup(code)) {
+    case DxfValueKind::Real:
+      need(8);
+      group.real = LoadLittle<double>(data + offset_);
+      offset_ += 8;
+      return true;
+    case DxfValueKind::Int16:
+      need(2);
+      group.integer = LoadLittle<int16_t>(data + offset_);
+      offset_ += 2;
+      break;
+    case DxfValueKind::Int32:
+      need(4);
+      group.integer = LoadLittle<int32_t>(data + offset_);
+      offset_ += 4;
+      break;
+    case DxfValueKind::Int64:
+      need(8);
+      group.integer = LoadLittle<int64_t>(data + offset_);
+      offset_ += 8;
+      break;
+    case DxfValueKind::Bool:
+      need(1);
+      group.integer = data[offset_++];
+      break;
+    case DxfValueKind::Chunk: {
+      need(1);
+      const std::size_t length = data[offset_++];
+      need(length);
+      group.text = std::string_view(reinterpret_cast<const char*>(data + offset_), length);
+      offset_ += length;
+      return true;
+    }
+    case DxfValueKind::Text: {
+      const void* nul = std::memchr(data + offset_, 0, size - offset_);
+      if (nul == nullptr) Fail(start, "a text runs past the end of the file");
+      const std::size_t length = static_cast<const uint8_t*>(nul) - (data + offset_);
+      group.text = std::string_view(reinterpret_cast<const char*>(data + offset_), length);
+      offset_ += length + 1;
+      return true;
+    }
+  }
+  group.real = static_cast<double>(group.integer);
+  return true;
+}
+
+}  // namespace korvo

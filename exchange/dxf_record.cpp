@@ -1,0 +1,68 @@
+#include "exchange/dxf_record.h"
+
+namespace korvo {
+
+const DxfGroup* DxfRecord::Find(int code) const {
+  for (const DxfGroup& group : groups) {
+    if (group.code == code) return &group;
+  }
+  return nullptr;
+}
+
+double DxfRecord::Real(int code, double fallback) const {
+  const DxfGroup* group = Find(code);
+  return group != nullptr ? group->real : fallback;
+}
+
+int64_t DxfRecord::Integer(int code, int64_t fallback) const {
+  const DxfGroup* group = Find(code);
+  return group != nullptr ? group->integer : fallback;
+}
+
+std::string_view DxfRecord::Text(int code, std::string_view fallback) const {
+  const DxfGroup* group = Find(code);
+  return group != nullptr ? group->text : fallback;
+}
+
+void DxfRecordReader::Fill() {
+  if (hasPending_ || ended_) return;
+  hasPending_ = groups_.Next(pending_);
+  if (!hasPending_) ended_ = true;
+}
+
+std::string_view DxfRecordReader::PeekKind() {
+  Fill();
+  if (!hasPending_) return {};
+  return pending_.code == 0 ? pending_.text : std::string_view();
+}
+
+bool DxfRecordReader::Next(DxfRecord& record) {
+  Fill();
+  if (!hasPending_) return false;
+  record.groups.clear();
+  record.position = pending_.position;
+  if (pending_.code == 0) {
+    record.kind = pending_.text;
+    // Kinds are compared as written; blanks around them are a writer's slip.
+    while (!record.kind.empty() && (record.kind.back() == ' ' || record.kind.back() == '\t')) {
+      record.kind.remove_suffix(1);
+    }
+    hasPending_ = false;
+  } else {
+    record.kind = {};
+  }
+  for (;;) {
+    if (!hasPending_) {
+      hasPending_ = groups_.Next(pending_);
+      if (!hasPending_) {
+        ended_ = true;
+        return true;
+      }
+    }
+    if (pending_.code == 0) return true;
+    record.groups.push_back(pending_);
+    hasPending_ = false;
+  }
+}
+
+}  // namespace korvo
