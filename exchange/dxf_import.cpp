@@ -61,6 +61,8 @@ OpenResult ImportDxfBytes(std::span<const uint8_t> bytes, Drawing& drawing,
   ScopedMessageBox scope(messages);
   drawing.Clear();
   drawing.path.clear();
+  // Names in the file find the shared built-in line types, not copies of them.
+  drawing.lineTypes.AddBuiltIns();
   OpenResult result;
   std::u16string skipped;
   try {

@@ -130,8 +130,9 @@ std::unique_ptr<Entity> BuildDxfEllipse(const DxfRecord& record, DxfImportContex
     return nullptr;
   }
   const double rotation = std::atan2(axis.y, axis.x);
+  // A whole turn, to the six decimals writers often keep, is the full ellipse.
   const double span = std::fabs(end - start);
-  if (span == 0 || std::fabs(span - kTwoPi) < 1e-9) {
+  if (span == 0 || std::fabs(span - kTwoPi) < 1e-6) {
     auto circle = std::make_unique<CircleEntity>();
     context.ApplyCommon(record, *circle);
     circle->center = center;

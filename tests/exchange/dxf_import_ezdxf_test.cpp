@@ -39,7 +39,8 @@ std::vector<std::string> Split(const std::string& line) {
   std::size_t begin = 0;
   for (;;) {
     const std::size_t tab = line.find('\t', begin);
-    fields.push_back(line.substr(begin, tab == std::string::npos ? std::string::npos : tab - begin));
+    fields.push_back(
+        line.substr(begin, tab == std::string::npos ? std::string::npos : tab - begin));
     if (tab == std::string::npos) return fields;
     begin = tab + 1;
   }
