@@ -286,6 +286,7 @@ void NormalizeList(EntityList& list) {
       if (Entity* written = CurveAsWritten(*entity)) {
         list.SetAt(at, written);
         delete entity;
+        entity = written;
       } else if (CircleEntity* circle = entity->AsCircle()) {
         circle->rotation = 0;  // a CIRCLE has no axis
       }
