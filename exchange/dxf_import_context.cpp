@@ -125,9 +125,9 @@ void DxfImportContext::ApplyCommon(const DxfRecord& record, Entity& entity) {
   }
   entity.layer = LayerNamed(layer);
   entity.lineType = LineTypeNamed(lineType);
-  // An entity's colour is 0..256; a negative one (a writer's "off") counts by its size.
-  if (color < 0) color = -color;
-  if (color > 256) color = 256;
+  // Colours beyond the palette and its two specials are damage; by layer stands in for
+  // them. Negative ones are kept, as the native file keeps them.
+  if (color < -256 || color > 256) color = 256;
   if (trueColor >= 0) color = NearestColorIndex(static_cast<uint32_t>(trueColor) & 0xFFFFFF);
   entity.SetColorIndex(static_cast<int>(color));
   entity.lineWeight = LineWeightFromDxf(weight);
