@@ -60,6 +60,19 @@ T LoadLittle(const uint8_t* at) {
   }
 }
 
+// Whether some CR is not followed by LF: only then must every line be searched for a CR.
+bool HasLoneCarriageReturn(std::span<const uint8_t> bytes) {
+  const uint8_t* at = bytes.data();
+  const uint8_t* end = bytes.data() + bytes.size();
+  while (at < end) {
+    const void* cr = std::memchr(at, '\r', static_cast<std::size_t>(end - at));
+    if (cr == nullptr) return false;
+    at = static_cast<const uint8_t*>(cr) + 1;
+    if (at == end || *at != '\n') return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 DxfGroupReader::DxfGroupReader(std::span<const uint8_t> bytes) : bytes_(bytes) {
@@ -72,6 +85,7 @@ DxfGroupReader::DxfGroupReader(std::span<const uint8_t> bytes) : bytes_(bytes) {
   } else if (bytes_.size() >= 3 && bytes_[0] == 0xEF && bytes_[1] == 0xBB && bytes_[2] == 0xBF) {
     offset_ = 3;  // a UTF-8 byte order mark
   }
+  if (!binary_) loneCarriageReturns_ = HasLoneCarriageReturn(bytes_);
 }
 
 std::string DxfGroupReader::Where(uint64_t position) const {
@@ -90,8 +104,22 @@ bool DxfGroupReader::ReadLine(std::string_view& line) {
   if (offset_ >= bytes_.size()) return false;
   const char* data = reinterpret_cast<const char*>(bytes_.data());
   const std::size_t size = bytes_.size();
-  std::size_t end = offset_;
-  while (end < size && data[end] != '\n' && data[end] != '\r') ++end;
+  // The line ends at the first LF or CR: find the LF fast, then look for a CR before it.
+  // The LF found is kept, so that a file of CR line endings is not searched to its end for
+  // every line.
+  if (nextLineFeed_ == kUnknown || nextLineFeed_ < offset_) {
+    const void* lf = std::memchr(data + offset_, '\n', size - offset_);
+    nextLineFeed_ =
+        lf != nullptr ? static_cast<std::size_t>(static_cast<const char*>(lf) - data) : size;
+  }
+  std::size_t end = nextLineFeed_;
+  if (loneCarriageReturns_) {
+    if (const void* cr = std::memchr(data + offset_, '\r', end - offset_)) {
+      end = static_cast<std::size_t>(static_cast<const char*>(cr) - data);
+    }
+  } else if (end > offset_ && data[end - 1] == '\r') {
+    --end;
+  }
   line = std::string_view(data + offset_, end - offset_);
   // LF, CR LF or a lone CR ends the line.
   if (end < size && data[end] == '\r') ++end;

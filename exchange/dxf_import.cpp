@@ -8,7 +8,7 @@
 #include "exchange/dxf_import_context.h"
 #include "exchange/dxf_read_error.h"
 #include "exchange/dxf_section_readers.h"
-#include "platform/file_io.h"
+#include "platform/file_view.h"
 #include "platform/message_box.h"
 #include "platform/utf16.h"
 
@@ -90,12 +90,12 @@ OpenResult ImportDxfBytes(std::span<const uint8_t> bytes, Drawing& drawing,
 
 OpenResult ImportDxf(const std::filesystem::path& path, Drawing& drawing,
                      MessageBoxService& messages) {
-  const std::optional<std::vector<uint8_t>> bytes = ReadFileBytes(path);
-  if (!bytes) {
+  const std::optional<FileView> file = FileView::Open(path);
+  if (!file) {
     messages.Show(kFailedToOpenDocument, MessageButtons::Ok, MessageIcon::Exclamation);
     return {};
   }
-  OpenResult result = ImportDxfBytes(*bytes, drawing, messages);
+  OpenResult result = ImportDxfBytes(file->bytes(), drawing, messages);
   if (result.opened) drawing.path = path;
   return result;
 }
