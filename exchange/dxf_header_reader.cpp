@@ -69,6 +69,19 @@ void Apply(const Variable& variable, DxfImportContext& context) {
     s.splineSegments = static_cast<uint32_t>(integer);
   } else if (name == "$TEXTSIZE" && variable.Real(40, real) && real > 0) {
     context.defaultTextHeight = real;
+  } else if (name == "$VIEWSIZE" && variable.Real(40, real) && real > 0) {
+    // The view's height; its width keeps the aspect the view has. The active viewport,
+    // read later with the tables, gives both where the file has one.
+    const double aspect = s.viewExtent.height > 0 ? s.viewExtent.width / s.viewExtent.height : 1;
+    const Point center(s.viewOrigin.x + s.viewExtent.width / 2,
+                       s.viewOrigin.y + s.viewExtent.height / 2);
+    s.viewExtent = Size(real * aspect, real);
+    s.viewOrigin = Point(center.x - real * aspect / 2, center.y - real / 2);
+  } else if (name == "$VIEWCTR") {
+    Point center;
+    if (variable.Point2(center)) {
+      s.viewOrigin = Point(center.x - s.viewExtent.width / 2, center.y - s.viewExtent.height / 2);
+    }
   }
 }
 

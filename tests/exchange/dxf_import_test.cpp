@@ -344,3 +344,41 @@ TEST(DxfImport, OpeningChoosesDxfByExtensionInAnyCase) {
 
 }  // namespace
 }  // namespace korvo
+
+namespace korvo {
+namespace {
+
+TEST(DxfImport, HeaderAndActiveViewportGiveTheSettings) {
+  const std::string header =
+      "0\nSECTION\n2\nHEADER\n9\n$INSBASE\n10\n1\n20\n2\n30\n0\n9\n$LTSCALE\n40\n2.5\n9\n"
+      "$PDMODE\n70\n35\n9\n$PDSIZE\n40\n-3\n9\n$VIEWCTR\n10\n100\n20\n50\n9\n$VIEWSIZE\n40\n297\n"
+      "0\nENDSEC\n";
+  {
+    SCOPED_TRACE("the header's view keeps the view's aspect");
+    Imported in(header + "0\nEOF\n");
+    const DrawingSettings& s = in.drawing.settings;
+    EXPECT_EQ(s.basePoint, Point(1, 2));
+    EXPECT_EQ(s.linetypeScale, 2.5);
+    EXPECT_EQ(s.pointDisplayMode, 35);
+    EXPECT_EQ(s.pointDisplaySize, -3);
+    EXPECT_EQ(s.viewExtent, Size(210, 297));
+    EXPECT_EQ(s.viewOrigin, Point(100 - 105, 50 - 148.5));
+  }
+  {
+    SCOPED_TRACE("the active viewport wins");
+    Imported in(header +
+                "0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nVPORT\n0\nVPORT\n2\n*ACTIVE\n12\n10\n22\n20\n"
+                "40\n8\n41\n1.5\n14\n0.5\n24\n0.5\n15\n2\n25\n2\n75\n0\n76\n1\n0\nENDTAB\n0\n"
+                "ENDSEC\n0\nEOF\n");
+    const DrawingSettings& s = in.drawing.settings;
+    EXPECT_EQ(s.viewExtent, Size(12, 8));
+    EXPECT_EQ(s.viewOrigin, Point(4, 16));
+    EXPECT_EQ(s.snapSpacing, 0.5);
+    EXPECT_EQ(s.gridSpacing, 2);
+    EXPECT_EQ(s.gridSnap, 0);
+    EXPECT_EQ(s.gridOn, 1);
+  }
+}
+
+}  // namespace
+}  // namespace korvo
