@@ -1,12 +1,16 @@
 // DXF files are outside data: any bytes must either be read or refused with the drawing
-// cleared and a message, and whatever was read must export and read again.
+// cleared and a message, and whatever was read must export and read again, and survive the
+// native file.
 
 #include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
 
+#include "core/archive.h"
 #include "core/drawing.h"
+#include "core/drawing_file.h"
+#include "core/native_drawing.h"
 #include "exchange/dxf_export.h"
 #include "exchange/dxf_import.h"
 #include "exchange/dxf_sink.h"
@@ -34,6 +38,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   const std::span<const uint8_t> exported(reinterpret_cast<const uint8_t*>(sink.text.data()),
                                           sink.text.size());
   if (!korvo::ImportDxfBytes(exported, reopened, quiet).opened) __builtin_trap();
+
+  // Everything read can be saved as a native drawing and read back from it.
+  korvo::ArchiveWriter writer;
+  korvo::WriteDrawing(writer, drawing);
+  korvo::Drawing native;
+  if (!korvo::OpenDrawingBytes(writer.bytes(), native, quiet).opened) __builtin_trap();
+  if (native.entities.size() != drawing.entities.size()) __builtin_trap();
 
   korvo::Point min, max;
   drawing.entities.GetExtents(min, max);
