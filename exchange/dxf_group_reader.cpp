@@ -18,8 +18,43 @@ std::string_view Trimmed(std::string_view text) {
   return text;
 }
 
+// Plain decimals ("-12.345678", as most writers put reals) without from_chars: a significand
+// below 2^53 and at most 22 decimals give exactly the double that from_chars gives, since the
+// significand and the power of ten are exact doubles and the division rounds once.
+bool ParsePlainDecimal(std::string_view text, double& value) {
+  static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                            1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                            1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  constexpr uint64_t kExactLimit = uint64_t{1} << 53;
+  if (text.empty()) return false;
+  std::size_t i = 0;
+  const bool negative = text[0] == '-';
+  if (negative || text[0] == '+') ++i;
+  uint64_t significand = 0;
+  int decimals = 0;
+  bool point = false, digits = false;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c >= '0' && c <= '9') {
+      significand = significand * 10 + static_cast<uint64_t>(c - '0');
+      if (significand >= kExactLimit) return false;
+      digits = true;
+      if (point && ++decimals > 22) return false;
+    } else if (c == '.' && !point) {
+      point = true;
+    } else {
+      return false;
+    }
+  }
+  if (!digits) return false;
+  const double magnitude = static_cast<double>(significand) / kPowersOfTen[decimals];
+  value = negative ? -magnitude : magnitude;
+  return true;
+}
+
 // Whole text as a number; a leading '+' is allowed, as C's readers allow it.
 bool ParseReal(std::string_view text, double& value) {
+  if (ParsePlainDecimal(text, value)) return true;
   if (!text.empty() && text.front() == '+') text.remove_prefix(1);
   const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
   if (result.ec == std::errc::result_out_of_range) {
@@ -58,6 +93,39 @@ T LoadLittle(const uint8_t* at) {
     using Unsigned = std::make_unsigned_t<T>;
     return static_cast<T>(static_cast<Unsigned>(bits));
   }
+}
+
+// The first LF at or after `from`, or `size`: eight bytes at a time, since most lines are
+// shorter than a call to memchr is worth.
+std::size_t FindLineFeed(const char* data, std::size_t from, std::size_t size) {
+  constexpr uint64_t kOnes = 0x0101010101010101ULL;
+  constexpr uint64_t kHighs = 0x8080808080808080ULL;
+  constexpr uint64_t kLineFeeds = kOnes * '\n';
+  std::size_t at = from;
+  while (size - at >= 8) {
+    uint64_t word;
+    std::memcpy(&word, data + at, 8);
+    const uint64_t x = word ^ kLineFeeds;
+    // A byte of x is zero where the word holds a line feed.
+    if (((x - kOnes) & ~x & kHighs) != 0) break;
+    at += 8;
+  }
+  while (at < size && data[at] != '\n') ++at;
+  return at;
+}
+
+// A group code: an optional minus and at most four digits, nothing else.
+bool ParseCode(std::string_view text, int& code) {
+  const bool negative = text.front() == '-';
+  if (negative) text.remove_prefix(1);
+  if (text.empty() || text.size() > 4) return false;
+  int value = 0;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return false;
+    value = value * 10 + (c - '0');
+  }
+  code = negative ? -value : value;
+  return true;
 }
 
 // Whether some CR is not followed by LF: only then must every line be searched for a CR.
@@ -101,24 +169,16 @@ bool DxfGroupReader::Next(DxfGroup& group) {
 }
 
 bool DxfGroupReader::ReadLine(std::string_view& line) {
-  if (offset_ >= bytes_.size()) return false;
-  const char* data = reinterpret_cast<const char*>(bytes_.data());
   const std::size_t size = bytes_.size();
-  // The line ends at the first LF or CR: find the LF fast, then look for a CR before it.
-  // The LF found is kept, so that a file of CR line endings is not searched to its end for
-  // every line.
-  if (nextLineFeed_ == kUnknown || nextLineFeed_ < offset_) {
-    const void* lf = std::memchr(data + offset_, '\n', size - offset_);
-    nextLineFeed_ =
-        lf != nullptr ? static_cast<std::size_t>(static_cast<const char*>(lf) - data) : size;
-  }
-  std::size_t end = nextLineFeed_;
+  if (offset_ >= size) return false;
+  const char* data = reinterpret_cast<const char*>(bytes_.data());
+  // Lines of DXF are short: a plain scan beats a call per line.
+  std::size_t end = offset_;
   if (loneCarriageReturns_) {
-    if (const void* cr = std::memchr(data + offset_, '\r', end - offset_)) {
-      end = static_cast<std::size_t>(static_cast<const char*>(cr) - data);
-    }
-  } else if (end > offset_ && data[end - 1] == '\r') {
-    --end;
+    while (end < size && data[end] != '\n' && data[end] != '\r') ++end;
+  } else {
+    end = FindLineFeed(data, offset_, size);
+    if (end > offset_ && data[end - 1] == '\r') --end;
   }
   line = std::string_view(data + offset_, end - offset_);
   // LF, CR LF or a lone CR ends the line.
@@ -130,18 +190,16 @@ bool DxfGroupReader::ReadLine(std::string_view& line) {
 }
 
 bool DxfGroupReader::NextAscii(DxfGroup& group) {
-  std::string_view codeLine;
+  std::string_view codeText;
   do {
-    if (!ReadLine(codeLine)) return false;
+    if (!ReadLine(codeText)) return false;
+    codeText = Trimmed(codeText);
     // Blank lines between groups (as at the end of a file) are passed over.
-  } while (Trimmed(codeLine).empty() && offset_ < bytes_.size());
+  } while (codeText.empty() && offset_ < bytes_.size());
   const uint64_t codeLineNumber = line_;
-  const std::string_view codeText = Trimmed(codeLine);
   if (codeText.empty()) return false;
   int code = 0;
-  const auto parsed = std::from_chars(codeText.data(), codeText.data() + codeText.size(), code);
-  if (parsed.ec != std::errc() || parsed.ptr != codeText.data() + codeText.size() || code < -9999 ||
-      code > 9999) {
+  if (!ParseCode(codeText, code)) {
     Fail(codeLineNumber,
          "a group code was expected, not \"" + std::string(codeText.substr(0, 40)) + "\"");
   }

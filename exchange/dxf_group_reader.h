@@ -37,8 +37,6 @@ class DxfGroupReader {
 
   std::span<const uint8_t> bytes_;
   std::size_t offset_ = 0;
-  static constexpr std::size_t kUnknown = static_cast<std::size_t>(-1);
-  std::size_t nextLineFeed_ = kUnknown;  // found by the last search
   uint64_t line_ = 0;
   bool binary_ = false;
   bool shortCodes_ = false;           // binary files before release 13 use one-byte codes

@@ -51,17 +51,25 @@ bool DxfRecordReader::Next(DxfRecord& record) {
   } else {
     record.kind = {};
   }
-  for (;;) {
-    if (!hasPending_) {
-      hasPending_ = groups_.Next(pending_);
-      if (!hasPending_) {
-        ended_ = true;
-        return true;
-      }
-    }
-    if (pending_.code == 0) return true;
+  if (hasPending_) {
     record.groups.push_back(pending_);
     hasPending_ = false;
+  }
+  // Each group is read into its place in the record; the 0 group that ends the record is
+  // taken back out and kept for the next one.
+  for (;;) {
+    DxfGroup& group = record.groups.emplace_back();
+    if (!groups_.Next(group)) {
+      record.groups.pop_back();
+      ended_ = true;
+      return true;
+    }
+    if (group.code == 0) {
+      pending_ = group;
+      hasPending_ = true;
+      record.groups.pop_back();
+      return true;
+    }
   }
 }
 
