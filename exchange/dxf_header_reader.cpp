@@ -75,7 +75,7 @@ void Apply(const Variable& variable, DxfImportContext& context) {
     const double aspect = s.viewExtent.height > 0 ? s.viewExtent.width / s.viewExtent.height : 1;
     const Point center(s.viewOrigin.x + s.viewExtent.width / 2,
                        s.viewOrigin.y + s.viewExtent.height / 2);
-    s.viewExtent = Size(real * aspect, real);
+    s.viewExtent = Size{real * aspect, real};
     s.viewOrigin = Point(center.x - real * aspect / 2, center.y - real / 2);
   } else if (name == "$VIEWCTR") {
     Point center;

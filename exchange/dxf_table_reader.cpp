@@ -87,7 +87,7 @@ void ReadViewport(const DxfRecord& record, DxfImportContext& context) {
   const Point center = record.PointAt(12);
   const double height = record.Real(40, 0), aspect = record.Real(41, 0);
   if (AllUsable({center.x, center.y, height, aspect}) && height > 0 && aspect > 0) {
-    s.viewExtent = Size(height * aspect, height);
+    s.viewExtent = Size{height * aspect, height};
     s.viewOrigin = Point(center.x - height * aspect / 2, center.y - height / 2);
   }
   const double snap = record.Real(14, 0), grid = record.Real(15, 0);

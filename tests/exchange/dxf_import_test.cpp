@@ -361,7 +361,7 @@ TEST(DxfImport, HeaderAndActiveViewportGiveTheSettings) {
     EXPECT_EQ(s.linetypeScale, 2.5);
     EXPECT_EQ(s.pointDisplayMode, 35);
     EXPECT_EQ(s.pointDisplaySize, -3);
-    EXPECT_EQ(s.viewExtent, Size(210, 297));
+    EXPECT_EQ(s.viewExtent, (Size{210, 297}));
     EXPECT_EQ(s.viewOrigin, Point(100 - 105, 50 - 148.5));
   }
   {
@@ -371,7 +371,7 @@ TEST(DxfImport, HeaderAndActiveViewportGiveTheSettings) {
                 "40\n8\n41\n1.5\n14\n0.5\n24\n0.5\n15\n2\n25\n2\n75\n0\n76\n1\n0\nENDTAB\n0\n"
                 "ENDSEC\n0\nEOF\n");
     const DrawingSettings& s = in.drawing.settings;
-    EXPECT_EQ(s.viewExtent, Size(12, 8));
+    EXPECT_EQ(s.viewExtent, (Size{12, 8}));
     EXPECT_EQ(s.viewOrigin, Point(4, 16));
     EXPECT_EQ(s.snapSpacing, 0.5);
     EXPECT_EQ(s.gridSpacing, 2);
