@@ -106,8 +106,15 @@ std::size_t FindLineFeed(const char* data, std::size_t from, std::size_t size) {
     uint64_t word;
     std::memcpy(&word, data + at, 8);
     const uint64_t x = word ^ kLineFeeds;
-    // A byte of x is zero where the word holds a line feed.
-    if (((x - kOnes) & ~x & kHighs) != 0) break;
+    // A byte of x is zero where the word holds a line feed; the lowest flagged byte is the
+    // first of them (flags above it may be false).
+    const uint64_t found = (x - kOnes) & ~x & kHighs;
+    if (found != 0) {
+      if constexpr (std::endian::native == std::endian::little) {
+        return at + static_cast<std::size_t>(std::countr_zero(found) / 8);
+      }
+      break;
+    }
     at += 8;
   }
   while (at < size && data[at] != '\n') ++at;
