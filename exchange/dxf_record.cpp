@@ -1,6 +1,16 @@
 #include "exchange/dxf_record.h"
 
 namespace korvo {
+namespace {
+
+// Kinds are compared as written; blanks around them are a writer's slip.
+std::string_view Kind(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  return text;
+}
+
+}  // namespace
 
 const DxfGroup* DxfRecord::Find(int code) const {
   for (const DxfGroup& group : groups) {
@@ -33,7 +43,7 @@ void DxfRecordReader::Fill() {
 std::string_view DxfRecordReader::PeekKind() {
   Fill();
   if (!hasPending_) return {};
-  return pending_.code == 0 ? pending_.text : std::string_view();
+  return pending_.code == 0 ? Kind(pending_.text) : std::string_view();
 }
 
 bool DxfRecordReader::Next(DxfRecord& record) {
@@ -42,11 +52,7 @@ bool DxfRecordReader::Next(DxfRecord& record) {
   record.groups.clear();
   record.position = pending_.position;
   if (pending_.code == 0) {
-    record.kind = pending_.text;
-    // Kinds are compared as written; blanks around them are a writer's slip.
-    while (!record.kind.empty() && (record.kind.back() == ' ' || record.kind.back() == '\t')) {
-      record.kind.remove_suffix(1);
-    }
+    record.kind = Kind(pending_.text);
     hasPending_ = false;
   } else {
     record.kind = {};

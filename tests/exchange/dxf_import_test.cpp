@@ -75,6 +75,9 @@ TEST(DxfImport, EveryLineEndingAndTrailingBlanksReadAlike) {
       {"blanks around codes and numbers", Entities({"  0", "LINE ", " 8", "Walls", "10 ", " 1.5\t",
                                                     "20", "-2  ", " 11 ", "3", "21", " 4e1"})},
       {"a byte order mark and blank lines at the end", "\xEF\xBB\xBF" + Entities(kLine) + "\n\n"},
+      {"blanks around record kinds",
+       "0\n SECTION\n2\nENTITIES\n0\nLINE \n8\nWalls\n10\n1.5\n20\n-2\n11\n3\n21\n4e1\n0\n"
+       "ENDSEC \n0\nEOF\t\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
