@@ -328,3 +328,29 @@ TEST_F(DxfIndependentReader, ReadsTextsReferencesAndPolylines) {
 
 }  // namespace
 }  // namespace korvo
+
+namespace korvo {
+namespace {
+
+constexpr const char* kArcScript = R"(
+import sys
+import ezdxf
+doc = ezdxf.readfile(sys.argv[1])
+for arc in doc.modelspace().query("ARC"):
+    print("arc", arc.dxf.start_angle, arc.dxf.end_angle)
+    print("span", arc.construction_tool().angle_span)
+)";
+
+// A full turn reaches an independent reader as a whole circle, not as an empty arc.
+TEST_F(DxfIndependentReader, AFullTurnArcIsReadAsTheWholeCircle) {
+  Drawing drawing;
+  drawing.New();
+  drawing.entities.AddTail(new ArcEntity(drawing.settings, Point(1, 2), 3, std::numbers::pi / 6,
+                                         std::numbers::pi / 6 + 2 * std::numbers::pi));
+  const auto lines = Read(drawing, kArcScript);
+  ExpectNumbers(Only(lines, "arc"), {30, 390});
+  ExpectNumbers(Only(lines, "span"), {360});
+}
+
+}  // namespace
+}  // namespace korvo
