@@ -1,4 +1,6 @@
 // MTEXT as one text per line.
+// FIXME: lines are broken only where the content breaks them; wrapping at the reference
+// width (group 41) needs the text's measured width word by word.
 #include <cmath>
 
 #include "core/entity_list.h"

@@ -46,6 +46,7 @@ int EscapeAt(const std::u16string& text, std::size_t i) {
 }
 
 // Escapes and caret notation, in place.
+// FIXME: "\M+nXXXX" (a character of a double-byte code page) is left as it stands.
 void Unescape(std::u16string& text) {
   std::size_t out = 0;
   for (std::size_t i = 0; i < text.size();) {
