@@ -8,6 +8,7 @@
 #include "cli/stream_message_box.h"
 #include "core/drawing.h"
 #include "core/drawing_file.h"
+#include "exchange/open_as.h"
 #include "exchange/save_as.h"
 #include "platform/message_box.h"
 #include "platform/utf16.h"
@@ -23,7 +24,7 @@ std::filesystem::path PathOf(const std::string& argument) {
 int Dump(const std::string& file, std::ostream& out, std::ostream& err) {
   StreamMessageBox messages(err);
   Drawing drawing;
-  const OpenResult result = OpenDrawing(PathOf(file), drawing, messages);
+  const OpenResult result = OpenDrawingAs(PathOf(file), drawing, messages);
   if (result.opened) out << DumpDrawing(drawing, result.version) << std::flush;
   // A full disk or a closed pipe must not pass for a dump.
   if (!out) messages.Show(u"Failed to write the output.", MessageButtons::Ok, MessageIcon::Stop);
@@ -34,7 +35,7 @@ int Convert(const std::string& input, const std::string& output, const SaveAsOpt
             std::ostream& err) {
   StreamMessageBox messages(err);
   Drawing drawing;
-  const OpenResult result = OpenDrawing(PathOf(input), drawing, messages);
+  const OpenResult result = OpenDrawingAs(PathOf(input), drawing, messages);
   // A file that could not be read is not turned into an empty drawing elsewhere.
   if (!result.opened || messages.count() != 0) return 1;
   return SaveDrawingAs(drawing, PathOf(output), options, messages) ? 0 : 1;
@@ -85,16 +86,17 @@ int Usage(std::ostream& err) {
 std::string CliHelp() {
   return "Usage:\n"
          "  korvocad-cli dump FILE\n"
-         "      Prints the drawing FILE (.KorvoDWG, any version) as one JSON document:\n"
-         "      version, settings, lineTypes, layers, textStyles, blocks and entities,\n"
-         "      in table and list order. Each entity has kind (its element code), layer,\n"
-         "      lineType, colorIndex, lineWeight and the fields of its kind. Points are\n"
-         "      [x, y]; numbers read back exactly; NaN and infinities are the strings\n"
-         "      \"NaN\", \"Infinity\" and \"-Infinity\".\n"
+         "      Prints the drawing FILE (.KorvoDWG, any version, or .dxf) as one JSON\n"
+         "      document: version (null for DXF), settings, lineTypes, layers,\n"
+         "      textStyles, blocks and entities, in table and list order. Each entity\n"
+         "      has kind (its element code), layer, lineType, colorIndex, lineWeight and\n"
+         "      the fields of its kind. Points are [x, y]; numbers read back exactly;\n"
+         "      NaN and infinities are the strings \"NaN\", \"Infinity\" and \"-Infinity\".\n"
          "  korvocad-cli convert IN OUT [--width W] [--height H] [--white]\n"
-         "      Opens the drawing IN and saves it as OUT. The extension of OUT chooses the\n"
-         "      format as Save As does; any extension the tool does not export is saved\n"
-         "      as a native drawing file (version 4) under exactly that name. OUT is\n"
+         "      Opens the drawing IN (a name ending in .dxf is imported as DXF) and\n"
+         "      saves it as OUT. The extension of OUT chooses the format as Save As\n"
+         "      does; any extension the tool does not export is saved as a native\n"
+         "      drawing file (version 4) under exactly that name. OUT is\n"
          "      replaced only when the whole file was written. An OUT ending in .bmp\n"
          "      gets the drawing's view window as an 8-bit bitmap of W x H pixels\n"
          "      (640 x 480 unless given) on a black background, or white with --white.\n"
@@ -111,7 +113,8 @@ std::string CliHelp() {
          "  korvocad-cli --help\n"
          "      Shows this text.\n"
          "Messages shown while opening or saving go to standard error, one per line, in\n"
-         "the order shown; the exit status is then 1. Usage errors exit with 2.\n";
+         "the order shown; the exit status is then 1, except for the note of what a DXF\n"
+         "import left out. Usage errors exit with 2.\n";
 }
 
 int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& err) {

@@ -7,6 +7,7 @@
 #include "commands/editor_session.h"
 #include "commands/journal_player.h"
 #include "core/drawing_file.h"
+#include "exchange/open_as.h"
 #include "exchange/save_as.h"
 #include "platform/file_io.h"
 #include "platform/journal.h"
@@ -97,7 +98,7 @@ int RunJournalCommand(std::span<const std::string> args, std::ostream& out, std:
   StreamMessageBox messages(err);
   if (run.drawing) {
     const OpenResult opened =
-        OpenDrawing(std::filesystem::path(*run.drawing), session.drawing(), messages);
+        OpenDrawingAs(std::filesystem::path(*run.drawing), session.drawing(), messages);
     if (!opened.opened || messages.count() != 0) return 1;
     session.DrawingLoaded();
   }

@@ -9,15 +9,17 @@
 namespace korvo {
 
 // Shows each message as one line on the error stream, at once, and counts them: the
-// command-line tool's messages of opening and saving.
+// command-line tool's messages of opening and saving. Information (such as what a DXF
+// import left out) is shown but is no failure.
 class StreamMessageBox : public MessageBoxService {
  public:
   explicit StreamMessageBox(std::ostream& err) : err_(err) {}
-  MessageAnswer Show(std::u16string_view text, MessageButtons, MessageIcon) override {
+  MessageAnswer Show(std::u16string_view text, MessageButtons, MessageIcon icon) override {
     err_ << Utf16ToUtf8(text) << '\n';
-    ++count_;
+    if (icon != MessageIcon::Information) ++count_;
     return MessageAnswer::Ok;
   }
+  // Messages other than information.
   int count() const { return count_; }
 
  private:

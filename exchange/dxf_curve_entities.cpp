@@ -12,6 +12,8 @@
 namespace korvo {
 namespace {
 
+constexpr double kTwoPi = 2 * std::numbers::pi;
+
 // A full ellipse runs over the whole parameter range.
 constexpr std::string_view kFullStart = "0.0\n";
 constexpr std::string_view kFullEnd = "6.283185307179586\n";
@@ -81,7 +83,11 @@ bool ArcEntity::WriteDxf(DxfWriter& writer) const {
   // angles are.
   double start = startAngle + rotation;
   double end = endAngle + rotation;
+  const bool full = IsFullTurn(startAngle, endAngle);
   NormalizeAngles(start, end);
+  // Normalising brings the end of a full turn back onto its start, which readers take as an
+  // empty arc: the whole turn is written as start and start + 360 degrees.
+  if (full) end = start + kTwoPi;
   writer.WriteEntity(DxfArcTemplate(), *this, [&](DxfField field) {
     switch (field) {
       case DxfField::XCoord1:

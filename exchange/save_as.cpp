@@ -6,6 +6,7 @@
 #include "core/drawing_file.h"
 #include "exchange/bitmap_export.h"
 #include "exchange/dxf_export.h"
+#include "exchange/open_as.h"
 
 namespace korvo {
 namespace {
@@ -43,21 +44,6 @@ constexpr SaveFormat kFormats[] = {
     {".dxf", SaveDxf},
     {".bmp", SaveBitmap},
 };
-
-// From the last "." after the last separator: unlike path::extension, a name that is only
-// an extension (".dxf") has one.
-std::string LowerCaseExtension(const std::filesystem::path& path) {
-  const std::string name = path.string();
-  const std::size_t separator = name.find_last_of("/\\");
-  const std::size_t start = separator == std::string::npos ? 0 : separator + 1;
-  const std::size_t dot = name.rfind('.');
-  std::string extension =
-      dot == std::string::npos || dot < start ? std::string() : name.substr(dot);
-  for (char& c : extension) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return extension;
-}
 
 }  // namespace
 

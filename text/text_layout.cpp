@@ -263,4 +263,20 @@ Point TextBaselineStart(const TextPlacement& text) {
   return mapping.ToWorld({alignment.offset * mapping.sx, 0});
 }
 
+std::vector<Point> TextLineStarts(const TextPlacement& text) {
+  const std::size_t lines =
+      1 + static_cast<std::size_t>(std::count(text.content.begin(), text.content.end(), u'\n'));
+  if (text.font == nullptr) return std::vector<Point>(lines, text.insertionPoint);
+  const TextAlignment alignment =
+      ComputeTextAlignment(*text.font, text.content, text.horizontalAlignment);
+  const TextMapping mapping(text);
+  std::vector<Point> starts;
+  starts.reserve(lines);
+  for (std::size_t i = 0; i < lines; ++i) {
+    const double down = static_cast<double>(i) * text.font->lineSpacingFactor * mapping.hs;
+    starts.push_back(mapping.ToWorld({alignment.offset * mapping.sx, -down}));
+  }
+  return starts;
+}
+
 }  // namespace korvo

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "geometry/point.h"
 #include "text/stroke_font.h"
@@ -84,6 +85,10 @@ bool TextFrameContains(const TextPlacement& text, const Point& p);
 // The left end of the first baseline in world coordinates: the insertion point moved along
 // the text direction by the alignment offset (the DXF first alignment point).
 Point TextBaselineStart(const TextPlacement& text);
+// Where the layout starts the pen of each line (one per line feed, plus one), in world
+// coordinates: every line starts at the alignment offset of the whole text, one line
+// spacing below the one before. Without a font, the insertion point for every line.
+std::vector<Point> TextLineStarts(const TextPlacement& text);
 
 // Segments of an arc stroke drawn as a chain of lines: about one per 1.5 pixels of its
 // radius along the baseline, from 1 to 512.

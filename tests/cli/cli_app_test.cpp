@@ -270,3 +270,47 @@ TEST_F(CliApp, ADumpThatCannotBeWrittenFails) {
 
 }  // namespace
 }  // namespace korvo
+
+namespace korvo {
+namespace {
+
+class CliDxf : public ::testing::Test {
+ protected:
+  std::filesystem::path WriteFile(const std::string& name, const std::string& bytes) {
+    const auto path = scratch.path() / name;
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+  }
+  testing::ScratchFolder scratch{"korvocad_cli_dxf"};
+};
+
+constexpr const char* kLineAndHatch =
+    "0\nSECTION\n2\nENTITIES\n0\nLINE\n10\n1\n20\n2\n11\n3\n21\n4\n0\nHATCH\n0\nENDSEC\n0\nEOF\n";
+
+// What an import left out is noted, and is no failure.
+TEST_F(CliDxf, DumpAndConvertImportDxfAndNoteWhatWasSkipped) {
+  const auto dxf = WriteFile("drawing.DXF", kLineAndHatch);
+  const CliRun dump = RunWith({"dump", dxf.string()});
+  EXPECT_EQ(dump.status, 0);
+  EXPECT_EQ(dump.err, "Skipped while reading the DXF file: 1 HATCH.\n");
+  EXPECT_NE(dump.out.find("\"version\": null"), std::string::npos);
+  EXPECT_NE(dump.out.find("\"start\": [1, 2],"), std::string::npos) << dump.out;
+
+  const auto native = scratch.path() / "drawing.KorvoDWG";
+  const CliRun convert = RunWith({"convert", dxf.string(), native.string()});
+  EXPECT_EQ(convert.status, 0) << convert.err;
+  const CliRun again = RunWith({"dump", native.string()});
+  EXPECT_EQ(again.status, 0);
+  EXPECT_NE(again.out.find("\"start\": [1, 2],"), std::string::npos);
+}
+
+TEST_F(CliDxf, AFileThatCannotBeReadFailsNamingTheLine) {
+  const auto dxf = WriteFile("bad.dxf", "0\nSECTION\n2\nENTITIES\n0\nLINE\n10\nx\n");
+  const CliRun dump = RunWith({"dump", dxf.string()});
+  EXPECT_EQ(dump.status, 1);
+  EXPECT_EQ(dump.err, "The DXF file cannot be read: line 8: \"x\" is not a number (group 10)\n");
+  EXPECT_TRUE(dump.out.empty());
+}
+
+}  // namespace
+}  // namespace korvo

@@ -34,14 +34,40 @@ class DxfCompoundRecords : public ::testing::Test {
   Drawing drawing;
 };
 
-TEST_F(DxfCompoundRecords, LeftAlignedTextKeepsSpacesAndEscapesLineFeeds) {
+// Other readers run the lines of one TEXT together: each line is a TEXT of its own. The text
+// is turned a quarter, so the second line stands one line spacing (5/3 of the height 2.5,
+// the TXT font's spacing) to the right of the first: at x = 1 + 4.166667.
+TEST_F(DxfCompoundRecords, LeftAlignedTextWritesEachLineAsATextOfItsOwn) {
   drawing.entities.AddTail(new TextEntity(Point(1, 2), 2.5, kPi / 2, 0.8, kPi / 12, 0, kAlignLeft,
                                           u"A B\nC^\u00E9\u0416", drawing.settings));
+  const std::string tail =
+      "50\n90.000000\n51\n15.000000\n7\nSTANDARD\n71\n0\n72\n0\n100\nAcDbText\n";
   EXPECT_EQ(Entities(), Head("TEXT", "702") +
                             "100\nAcDbText\n10\n1.000000\n20\n2.000000\n30\n0.0\n"
-                            "40\n2.500000\n41\n0.800000\n1\nA B^JC^ \xE9\\U+0416\n"
-                            "50\n90.000000\n51\n15.000000\n7\nSTANDARD\n71\n0\n72\n0\n"
-                            "100\nAcDbText\n");
+                            "40\n2.500000\n41\n0.800000\n1\nA B\n" +
+                            tail + Head("TEXT", "703") +
+                            "100\nAcDbText\n10\n5.166667\n20\n2.000000\n30\n0.0\n"
+                            "40\n2.500000\n41\n0.800000\n1\nC^ \xE9\\U+0416\n" +
+                            tail);
+}
+
+// Lines of an aligned text all start where the widest line starts, so each goes left-aligned
+// from there; an empty line draws nothing and writes nothing.
+TEST_F(DxfCompoundRecords, AlignedLinesStartTogetherAndEmptyLinesAreLeftOut) {
+  StrokeFont& font = *drawing.settings.currentTextStyle->font;
+  LoadGlyphs(font, u"H");
+  const Glyph* glyph = GetGlyph(font, u'H');
+  ASSERT_NE(glyph, nullptr);
+  const double width = glyph->rightExtent;  // of "H", the widest line
+  drawing.entities.AddTail(
+      new TextEntity(Point(10, 4), 2, 0, 1, 0, 0, kAlignRight, u"H\n\nH", drawing.settings));
+  const std::string text = Entities();
+  const std::string x = "10\n" + FormatFixed(10 - width * 2) + "\n";
+  // Line 3 is two line spacings down: 4 - 2 * 2 * 5/3.
+  EXPECT_NE(text.find(x + "20\n4.000000\n"), std::string::npos) << text;
+  EXPECT_NE(text.find(x + "20\n-2.666667\n"), std::string::npos) << text;
+  EXPECT_EQ(text.find("5\n704\n"), std::string::npos) << "only two records";
+  EXPECT_EQ(text.find("11\n"), std::string::npos) << "no record is aligned";
 }
 
 TEST_F(DxfCompoundRecords, MirroredTextWritesPositiveSizesAndTheMirrorBits) {

@@ -291,17 +291,23 @@ TEST_F(DxfIndependentReader, ReadsTextsReferencesAndPolylines) {
     errorTexts += error->second + "\n";
   EXPECT_EQ(Only(lines, "errors"), "0") << errorTexts;
   const std::multimap<std::string, std::string> expectedCounts = {
-      {"count", "INSERT 1"}, {"count", "LINE 2"}, {"count", "POLYLINE 1"}, {"count", "TEXT 2"}};
+      {"count", "INSERT 1"}, {"count", "LINE 2"}, {"count", "POLYLINE 1"}, {"count", "TEXT 3"}};
   const auto counts = lines.equal_range("count");
   const std::multimap<std::string, std::string> actualCounts(counts.first, counts.second);
   EXPECT_EQ(actualCounts, expectedCounts);
 
-  // The line feed stays inside the value, in caret notation.
+  // Each line of the two-line text is a TEXT of its own, the second one line spacing
+  // (5/3 of the height 2.5) below the first.
   const auto texts = lines.equal_range("text");
-  ASSERT_EQ(std::distance(texts.first, texts.second), 2);
-  EXPECT_TRUE(texts.first->second.starts_with("'A B^JC' 0 ")) << texts.first->second;
-  EXPECT_TRUE(std::next(texts.first)->second.starts_with("'H' 2 "))
-      << std::next(texts.first)->second;
+  ASSERT_EQ(std::distance(texts.first, texts.second), 3);
+  auto text = texts.first;
+  EXPECT_TRUE(text->second.starts_with("'A B' 0 ")) << text->second;
+  ExpectNumbers(text->second.substr(8, text->second.rfind(' ') - 8), {1, 2});
+  ++text;
+  EXPECT_TRUE(text->second.starts_with("'C' 0 ")) << text->second;
+  ExpectNumbers(text->second.substr(6, text->second.rfind(' ') - 6), {1, 2 - 2.5 * 1.6666666});
+  ++text;
+  EXPECT_TRUE(text->second.starts_with("'H' 2 ")) << text->second;
   ExpectNumbers(Only(lines, "align_point"), {20, 0});
 
   EXPECT_TRUE(Only(lines, "insert").starts_with("Door 1 ")) << Only(lines, "insert");
@@ -318,6 +324,32 @@ TEST_F(DxfIndependentReader, ReadsTextsReferencesAndPolylines) {
   // New objects numbered from the header's seed cannot collide with the entities' handles.
   const uint32_t seed = static_cast<uint32_t>(std::stoul(Only(lines, "handseed"), nullptr, 16));
   EXPECT_GT(seed, std::stoul(Only(lines, "max_handle")));
+}
+
+}  // namespace
+}  // namespace korvo
+
+namespace korvo {
+namespace {
+
+constexpr const char* kArcScript = R"(
+import sys
+import ezdxf
+doc = ezdxf.readfile(sys.argv[1])
+for arc in doc.modelspace().query("ARC"):
+    print("arc", arc.dxf.start_angle, arc.dxf.end_angle)
+    print("span", arc.construction_tool().angle_span)
+)";
+
+// A full turn reaches an independent reader as a whole circle, not as an empty arc.
+TEST_F(DxfIndependentReader, AFullTurnArcIsReadAsTheWholeCircle) {
+  Drawing drawing;
+  drawing.New();
+  drawing.entities.AddTail(new ArcEntity(drawing.settings, Point(1, 2), 3, std::numbers::pi / 6,
+                                         std::numbers::pi / 6 + 2 * std::numbers::pi));
+  const auto lines = Read(drawing, kArcScript);
+  ExpectNumbers(Only(lines, "arc"), {30, 390});
+  ExpectNumbers(Only(lines, "span"), {360});
 }
 
 }  // namespace
