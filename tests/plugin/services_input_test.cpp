@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "commands/command_id.h"
+#include "core/insert_entity.h"
 #include "platform/message_queue.h"
 #include "platform/prompt_line.h"
 #include "tests/plugin/plugin_session.h"
@@ -58,6 +59,19 @@ TEST(PluginInput, AQueuedCursorMoveShowsTheCursorThere) {
   Queue(context, {60, 70}, PluginInput::Picked);
   Ask(context, nullptr, nullptr, u"?", 0);
   EXPECT_FALSE(s.session().view().cursorVisible());
+}
+
+TEST(PluginInput, AQuestionFirstShowsTheBlocksChangedSoFar) {
+  PluginSession s("");
+  auto* insert = new InsertEntity(u"PART", Point(50, 50), 1, 1, 0, s.drawing().settings);
+  s.drawing().entities.AddTail(insert);
+  PluginContext context(&s.engine(), u"");
+  ASSERT_NE(AddLineService(context, {0, 0}, {5, 0}, {.target = u"PART"}), nullptr);
+  EXPECT_TRUE(insert->expanded.empty());
+  Queue(context, {1, 1}, PluginInput::Picked);
+  Ask(context, nullptr, nullptr, u"?", 0);
+  EXPECT_EQ(insert->expanded.size(), 1u);
+  EXPECT_FALSE(context.changedBlocks.begin()->second);
 }
 
 TEST(PluginInput, AnInconsistentQueueIsRefused) {
