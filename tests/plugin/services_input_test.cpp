@@ -4,6 +4,8 @@
 
 #include "commands/command_id.h"
 #include "core/insert_entity.h"
+#include "core/line_entity.h"
+#include "platform/command_menus.h"
 #include "platform/message_queue.h"
 #include "platform/prompt_line.h"
 #include "tests/plugin/plugin_session.h"
@@ -161,6 +163,28 @@ TEST(PluginInput, AQuestionShowsThePluginsPromptAndAnswersWithTheHostsCodes) {
     }
     EXPECT_EQ(shown, c.shown);
   }
+}
+
+TEST(PluginInput, ASelectionRunsWithItsMenuBarAndEndsWithNoMore) {
+  PluginSession s("command 1000\ntap 50 40\ndefault\n");
+  LineEntity* line = s.AddLine({0, 40}, {100, 40});
+  int32_t code = 0;
+  int menuDuring = 0;
+  s.AddProbe(kProbe, [&](CommandEngine& engine) {
+    engine.BeginCommand(CommandId::Erase);
+    engine.menus().SetListener([&menuDuring](int bar) {
+      if (menuDuring == 0) menuDuring = bar;
+    });
+    PluginContext context(&engine, u"");
+    code = Service<SelectObjectsFn>(context, PluginService::SelectObjects)(&context, u"Objects:");
+    engine.menus().SetListener(nullptr);
+    EXPECT_EQ(engine.menus().Shown(), kCommandMenuBar);
+    engine.EndCommand();
+  });
+  s.Play();
+  EXPECT_EQ(code, PluginInput::Default);
+  EXPECT_EQ(menuDuring, kSelectionMenuBar);
+  EXPECT_EQ(s.drawing().selection, (std::vector<Entity*>{line}));
 }
 
 TEST(PluginInput, StopCommandCancelsTheNextQuestion) {
