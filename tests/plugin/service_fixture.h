@@ -15,9 +15,11 @@ namespace korvo::testing {
 
 // A plug-in context on a new drawing in a headless session, as a command of the plug-in
 // sees it: services are fetched through GetService and called with the context. Property
-// sheets answer from `sheets`, message boxes from `boxes`, the profile is held in memory.
+// sheets answer from `sheets`, message boxes from `boxes`; the profile is `given`, else one
+// held in memory.
 struct ServiceFixture {
-  ServiceFixture() : session(Options()), context(&session.engine(), u"") {
+  explicit ServiceFixture(Profile* given = nullptr)
+      : session(Options(given)), context(&session.engine(), u"") {
     context.view = &session.view();
     context.drawing = &session.drawing();
   }
@@ -32,9 +34,9 @@ struct ServiceFixture {
 
   Drawing& drawing() { return session.drawing(); }
 
-  EditorSessionOptions Options() {
+  EditorSessionOptions Options(Profile* given) {
     EditorSessionOptions options;
-    options.profile = &profile;
+    options.profile = given != nullptr ? given : &profile;
     options.propertySheet = &sheets;
     options.messageBox = &boxes;
     return options;
