@@ -82,6 +82,9 @@ struct DrawCase {
   std::vector<std::u16string> messages = {};
 };
 
+// Esc: the Stop command, as the toolbar's Esc button gives it.
+#define KORVO_ESC "command 32819\n"
+
 // A line across the view, under the taps of every case, so that previews cross a picture.
 inline const Point kPictureStart{0, 199};
 inline const Point kPictureEnd{199, 0};

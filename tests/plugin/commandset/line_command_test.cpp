@@ -1,4 +1,4 @@
-// LINE and POINT as the user runs them from the menu: journals against a small drawing.
+// LINE as the user runs it from the menu: journals against a small drawing.
 #include <gtest/gtest.h>
 
 #include "core/layer.h"
@@ -6,9 +6,6 @@
 
 namespace korvo::testing {
 namespace {
-
-// The Stop command, as the Esc key of the toolbar gives it.
-#define ESC "command 32819\n"
 
 TEST(LineCommand, Chains) {
   const DrawCase cases[] = {
@@ -26,7 +23,7 @@ TEST(LineCommand, Chains) {
        "tap 10 10\nanswer no\nexpect-message \"Do you really want to create zero length line?\"\n"
        "expect-prompt \"End?\"\ntap 40 10\n"
        "tap 40 10\nanswer yes\n"
-       "expect-prompt \"End? <10,10 to close>\"\ntap 40 40\n" ESC,
+       "expect-prompt \"End? <10,10 to close>\"\ntap 40 40\n" KORVO_ESC,
        {"line 10,10 40,10", "line 40,10 40,10", "line 40,10 40,40"},
        {kZeroLength, kZeroLength}},
       {"Cancel in the zero-length question ends the command",
@@ -45,10 +42,10 @@ TEST(LineCommand, Chains) {
        "command draw_LINE\ntap 10 10\nkey Enter\nexpect-prompt \"End?\"\ntap 20 30\n",
        {"line 10,10 20,30"}},
       {"Esc while the preview shows leaves no trace",
-       "command draw_LINE\ntap 10 10\npress 60 60\nmove 80 30\n" ESC "expect-prompt \"\"\n",
+       "command draw_LINE\ntap 10 10\npress 60 60\nmove 80 30\n" KORVO_ESC "expect-prompt \"\"\n",
        {}},
       {"a second chain starts where the user taps",
-       "command draw_LINE\ntap 10 10\ntap 20 10\nkey Enter\n" ESC
+       "command draw_LINE\ntap 10 10\ntap 20 10\nkey Enter\n" KORVO_ESC
        "command draw_LINE\ntap 30 30\ntap 30 60\n",
        {"line 10,10 20,10", "line 30,30 30,60"}},
   };
@@ -85,22 +82,6 @@ TEST(LineCommand, LinesTakeTheCurrentProperties) {
   EXPECT_EQ(line.colorIndex, 3);
   EXPECT_EQ(line.lineWeight, 0.5);
   EXPECT_EQ(line.lineType, settings.currentLineType);
-}
-
-TEST(PointCommand, PointsUntilDone) {
-  const DrawCase cases[] = {
-      {"points until Enter",
-       "command draw_POINT\nexpect-prompt \"Point? <done>\"\ntap 20 20\n"
-       "expect-prompt \"Point? <done>\"\ntap 30 40\nkey Enter\nexpect-prompt \"\"\n",
-       {"point 20,20", "point 30,40"}},
-      {"Esc while the preview shows leaves no trace",
-       "command draw_POINT\npress 20 20\nmove 40 40\n" ESC,
-       {}},
-      {"a preview dragged to its place, then released",
-       "command draw_POINT\npress 20 20\nmove 40 40\nrelease 40 40\n",
-       {"point 40,40"}},
-  };
-  for (const DrawCase& c : cases) PlayDrawCase(c);
 }
 
 }  // namespace
