@@ -141,6 +141,8 @@ int32_t StopCommandService(PluginContext* context) {
 
 }  // namespace
 
+// FIXME: ShowMainBar (128) shows the shell's prompt bar, which a headless session does not
+// have; it is offered once the shell is there.
 void* InputService(int32_t id) {
   switch (id) {
     case PluginService::GetPoint:
