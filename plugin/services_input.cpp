@@ -89,7 +89,10 @@ int32_t GetPointService(PluginContext* context, const PluginPoint* base,
   Point answer;
   const InputResult result =
       GetPoint(engine, from, byDefault, answer, PromptText{TextOf(prompt), TextOf(help)}, flags);
-  if (out != nullptr) *out = ToPluginPoint(answer);
+  // Only these answers carry a point; the others leave the caller's point as it was.
+  const bool withPoint = result == InputResult::CursorMoved || result == InputResult::Picked ||
+                         result == InputResult::Default;
+  if (out != nullptr && withPoint) *out = ToPluginPoint(answer);
   return static_cast<int32_t>(result);
 }
 
