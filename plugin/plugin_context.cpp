@@ -136,8 +136,10 @@ PluginEntity* PluginContext::IssueAt(Entity* entity, const EntityList& list, Lis
   if (entity == nullptr || !IsLive() || !list.Holds(position, entity)) return nullptr;
   EntityPlace place{EntityPlace::In::Drawing, nullptr, position};
   if (polyline != nullptr) {
-    if (polyline->AsVertexList() != &list || CheckEntity(Issue(polyline)) == nullptr)
-      return nullptr;
+    if (polyline->AsVertexList() != &list) return nullptr;
+    // A walk over the vertices finds the polyline issued already; only the first one searches.
+    auto* issued = reinterpret_cast<PluginEntity*>(polyline);
+    if (CheckEntity(issued) == nullptr && CheckEntity(Issue(polyline)) == nullptr) return nullptr;
     place = {EntityPlace::In::Polyline, polyline, position};
   } else if (&list != &drawing->entities) {
     const BlockDefinition* owner = nullptr;
