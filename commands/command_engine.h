@@ -20,6 +20,7 @@ class InputDialogService;
 class MessageBoxService;
 class MessageQueue;
 class Profile;
+class PropertySheetService;
 class PromptLine;
 class Window;
 
@@ -32,6 +33,7 @@ struct EditorServices {
   InputDialogService& inputDialog;
   MessageBoxService& messageBox;
   Profile& profile;
+  PropertySheetService& propertySheet;
 };
 
 // Whether the drawing has an entity that is not erased: the editing commands need one.
@@ -104,6 +106,8 @@ class CommandEngine {
   // degrees or a distance) and shows it; `descriptionId` is kept as the input dialog's
   // caption.
   void SetPrompt(int promptId, int descriptionId, const PromptValue& value = {});
+  // The same with the texts themselves; PromptId() is then `promptId` (0: none of the host's).
+  void SetPrompt(const PromptText& text, const PromptValue& value, int promptId = 0);
   // The prompt shown again with a new value (the live angle, distance or default).
   void RefreshPrompt(const PromptValue& value);
   int PromptId() const { return promptId_; }
@@ -132,6 +136,7 @@ class CommandEngine {
   InputDialogService& inputDialog() { return services_.inputDialog; }
   MessageBoxService& messageBox() { return services_.messageBox; }
   Profile& profile() { return services_.profile; }
+  PropertySheetService& propertySheet() { return services_.propertySheet; }
   Window* frameWindow() const { return frame_; }
   Window* viewWindow() const { return viewWindow_; }
 
@@ -161,6 +166,7 @@ class CommandEngine {
   std::unordered_map<int, CommandHandler> handlers_;
   int activeCommandMenu_ = 0;
   int promptId_ = 0;
+  std::u16string promptFormat_;
   std::u16string description_;
   uint32_t buttonStateMessage_ = 0;
 };

@@ -1,0 +1,210 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <memory>
+
+#include "core/line_entity.h"
+#include "tests/plugin/plugin_session.h"
+
+namespace korvo::testing {
+namespace {
+
+// A pointer the plug-in might pass that the context must refuse without looking at it.
+struct StrangerCase {
+  const char* name;
+  std::function<PluginEntity*(PluginSession& mine, PluginSession& other)> make;
+};
+
+TEST(PluginEntities, PointersTheContextDidNotIssueAreRefusedByEveryService) {
+  const StrangerCase cases[] = {
+      {"never issued",
+       [](PluginSession& mine, PluginSession&) {
+         return reinterpret_cast<PluginEntity*>(mine.AddLine({0, 0}, {5, 5}));
+       }},
+      {"of another drawing",
+       [](PluginSession&, PluginSession& other) {
+         return reinterpret_cast<PluginEntity*>(other.AddLine({0, 0}, {5, 5}));
+       }},
+      {"not an entity at all",
+       [](PluginSession&, PluginSession&) {
+         static double notAnEntity[8] = {};
+         return reinterpret_cast<PluginEntity*>(notAnEntity);
+       }},
+  };
+  for (const StrangerCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    PluginSession mine(""), other("");
+    PluginContext context(&mine.engine(), u"");
+    PluginEntity* stranger = c.make(mine, other);
+    uint8_t kind = 0;
+    PluginPoint min{}, max{};
+    double value = 0;
+    const PluginPoint origin{0, 0};
+    EXPECT_EQ(Service<TranslateEntityFn>(context, PluginService::TranslateEntity)(&context,
+                                                                                  stranger, 1, 1),
+              0);
+    EXPECT_EQ(Service<RotateEntityFn>(context, PluginService::RotateEntity)(&context, stranger,
+                                                                            &origin, 1),
+              0);
+    EXPECT_EQ(Service<DrawEntityFn>(context, PluginService::DrawEntity)(&context, stranger, 1), 0);
+    EXPECT_EQ(
+        Service<GetEntityKindFn>(context, PluginService::GetEntityKind)(&context, stranger, &kind),
+        0);
+    EXPECT_EQ(Service<GetEntityPropertyFn>(context, PluginService::GetEntityProperty)(
+                  &context, stranger, 40, &value),
+              0);
+    EXPECT_EQ(Service<GetEntityExtentsFn>(context, PluginService::GetEntityExtents)(
+                  &context, stranger, &min, &max),
+              0);
+    EXPECT_EQ(Service<EraseEntityFn>(context, PluginService::EraseEntity)(&context, stranger), 0);
+    EXPECT_EQ(Service<SetSelectedFn>(context, PluginService::SetSelected)(&context, stranger, 1),
+              0);
+    EXPECT_EQ(
+        Service<DeleteTemporaryFn>(context, PluginService::DeleteTemporary)(&context, stranger), 0);
+    EXPECT_EQ(
+        Service<CopyEntityFn>(context, PluginService::CopyEntity)(&context, stranger, nullptr),
+        nullptr);
+    EXPECT_EQ(mine.drawing().undo.Top(), 0);
+    EXPECT_TRUE(mine.drawing().selection.empty());
+  }
+}
+
+TEST(PluginEntities, DrawingAPreviewTwiceWithXorLeavesTheWindowAsItWas) {
+  PluginSession s("");
+  s.session().view().RepaintNow();
+  const Bitmap before = s.session().view().window();
+  PluginContext context(&s.engine(), u"");
+  PluginEntity* preview =
+      AddLineService(context, {10, 10}, {150, 90}, {.target = PluginTemporaryTarget()});
+  const auto draw = Service<DrawEntityFn>(context, PluginService::DrawEntity);
+  ASSERT_EQ(draw(&context, preview, 1), 1);
+  EXPECT_FALSE(s.session().view().window() == before);
+  ASSERT_EQ(draw(&context, preview, 1), 1);
+  EXPECT_TRUE(s.session().view().window() == before);
+  // An erased entity is not drawn.
+  PluginEntity* line = AddLineService(context, {0, 0}, {5, 5});
+  ASSERT_EQ(Service<EraseEntityFn>(context, PluginService::EraseEntity)(&context, line), 1);
+  EXPECT_EQ(draw(&context, line, 1), 0);
+}
+
+TEST(PluginEntities, ChildrenAndSelectionAreWalkedPastErasedEntities) {
+  PluginSession s("");
+  LineEntity* a = s.AddLine({0, 0}, {1, 0});
+  LineEntity* b = s.AddLine({0, 1}, {1, 1});
+  LineEntity* c = s.AddLine({0, 2}, {1, 2});
+  b->flags |= EntityFlag::Erased;
+  s.drawing().Select(c);
+  s.drawing().Select(a);
+  PluginContext context(&s.engine(), u"");
+  const auto first = Service<ChildWalkFn>(context, PluginService::FirstChild);
+  const auto next = Service<ChildWalkFn>(context, PluginService::NextChild);
+  PluginEntity* out = nullptr;
+  std::vector<Entity*> walked;
+  for (int32_t ok = first(&context, nullptr, &out); ok != 0; ok = next(&context, nullptr, &out))
+    walked.push_back(context.CheckEntity(out));
+  EXPECT_EQ(walked, (std::vector<Entity*>{a, c}));
+  EXPECT_EQ(out, nullptr);
+  // A line has no children; a polyline's walk needs its own start.
+  PluginEntity* line = context.Issue(a);
+  EXPECT_EQ(first(&context, line, &out), 0);
+
+  const auto firstSelected = Service<SelectedWalkFn>(context, PluginService::FirstSelected);
+  const auto nextSelected = Service<SelectedWalkFn>(context, PluginService::NextSelected);
+  walked.clear();
+  for (int32_t ok = firstSelected(&context, &out); ok != 0; ok = nextSelected(&context, &out))
+    walked.push_back(context.CheckEntity(out));
+  EXPECT_EQ(walked, (std::vector<Entity*>{c, a}));
+}
+
+}  // namespace
+}  // namespace korvo::testing
+
+namespace korvo::testing {
+namespace {
+
+TEST(PluginEntities, APickedEntityIsHandedOutWithThePointAndLeftUnselected) {
+  PluginSession s("command 1000\ntap 50 40\n");
+  LineEntity* line = s.AddLine({0, 40}, {100, 40});
+  int32_t code = 0;
+  Entity* picked = nullptr;
+  PluginPoint at{};
+  std::u16string prompt;
+  s.AddProbe(PluginSession::kProbe, [&](CommandEngine& engine) {
+    PluginContext context(&engine, u"");
+    engine.promptLine().AddListener([&prompt](std::u16string_view text) {
+      if (prompt.empty()) prompt = std::u16string(text);
+    });
+    PluginEntity* out = nullptr;
+    code = Service<PickEntityFn>(context, PluginService::PickEntity)(&context, u"Pick a line:",
+                                                                     &out, &at);
+    picked = context.CheckEntity(out);
+  });
+  s.Play();
+  EXPECT_EQ(code, PluginInput::Picked);
+  EXPECT_EQ(picked, line);
+  EXPECT_EQ(at.x, 50);
+  EXPECT_EQ(at.y, 40);
+  EXPECT_EQ(prompt, u"Pick a line:");
+  EXPECT_TRUE(s.drawing().selection.empty());
+}
+
+TEST(PluginEntities, PropertiesTravelInTheBoundarysValueConventions) {
+  PluginSession s("");
+  Layer* walls = s.AddLayer(u"WALLS");
+  s.drawing().settings.currentColorIndex = 5;
+  PluginContext context(&s.engine(), u"");
+  PluginEntity* line = AddLineService(context, {0, 0}, {10, 0});
+  const auto get = Service<GetEntityPropertyFn>(context, PluginService::GetEntityProperty);
+  const auto set = Service<SetEntityPropertyFn>(context, PluginService::SetEntityProperty);
+
+  PluginPoint start{};
+  ASSERT_EQ(get(&context, line, PluginPairCode(10, 20), &start), 1);
+  EXPECT_EQ(start.x, 0);
+  const PluginPoint moved{3, 4};
+  ASSERT_EQ(set(&context, line, PluginPairCode(10, 20), &moved), 1);
+  EXPECT_EQ(context.CheckEntity(line)->AsLine()->start, Point(3, 4));
+
+  // Colour -1 takes the drawing's current colour.
+  const int32_t current = kPluginCurrentColor;
+  ASSERT_EQ(set(&context, line, 62, &current), 1);
+  int32_t color = 0;
+  ASSERT_EQ(get(&context, line, 62, &color), 1);
+  EXPECT_EQ(color, 5);
+
+  // The layer is set by a layer the context issued and read back as its name.
+  PluginLayer* layer = context.Issue(walls);
+  ASSERT_EQ(set(&context, line, 8, layer), 1);
+  char16_t name[kPluginTextCapacity];
+  ASSERT_EQ(get(&context, line, 8, name), 1);
+  EXPECT_EQ(std::u16string(name), u"WALLS");
+  // A layer never issued, and numbers the drawing cannot hold, are refused.
+  EXPECT_EQ(set(&context, line, 8, s.AddLayer(u"QUIET")), 0);
+  const double notANumber = std::nan("");
+  EXPECT_EQ(set(&context, line, 370, &notANumber), 0);
+  const PluginPoint far{std::numeric_limits<double>::infinity(), 0};
+  EXPECT_EQ(set(&context, line, PluginPairCode(11, 21), &far), 0);
+  EXPECT_EQ(context.CheckEntity(line)->AsLine()->end, Point(10, 0));
+}
+
+TEST(PluginEntities, ALongNameIsCutToTheCallersBuffer) {
+  PluginSession s("");
+  s.AddLayer(std::u16string(400, u'L'));
+  PluginContext context(&s.engine(), u"");
+  PluginEntity* line = AddLineService(context, {0, 0}, {10, 0}, {.layer = u"LLL"});
+  EXPECT_EQ(line, nullptr);
+  std::u16string longName(400, u'L');
+  line = AddLineService(context, {0, 0}, {10, 0}, {.layer = longName.c_str()});
+  ASSERT_NE(line, nullptr);
+  // One character more than the capacity is a guard the service must not touch.
+  char16_t buffer[kPluginTextCapacity + 1];
+  buffer[kPluginTextCapacity] = u'#';
+  ASSERT_EQ(Service<GetEntityPropertyFn>(context, PluginService::GetEntityProperty)(&context, line,
+                                                                                    8, buffer),
+            1);
+  EXPECT_EQ(buffer[kPluginTextCapacity], u'#');
+  EXPECT_EQ(std::u16string(buffer).size(), static_cast<std::size_t>(kPluginTextCapacity - 1));
+}
+
+}  // namespace
+}  // namespace korvo::testing
