@@ -274,6 +274,13 @@ TEST(BlockServices, BlocksAreFoundWalkedAndRebasedOnce) {
   EXPECT_EQ(setBase(&calls.context, foreign, &first), 0);
   EXPECT_EQ(getBase(&calls.context, foreign, &base), 0);
   EXPECT_EQ(getBase(&calls.context, reinterpret_cast<PluginBlock*>(window), &base), 0);
+  // One handed out and then taken out of the table.
+  PluginBlock* stale = calls.Service<FindBlockFn>(S::FindBlock)(&calls.context, u"Window");
+  ASSERT_NE(stale, nullptr);
+  ASSERT_TRUE(calls.drawing().blocks.RemoveBlock(window, TableRemoval::Keep));
+  EXPECT_EQ(getBase(&calls.context, stale, &base), 0);
+  EXPECT_EQ(setBase(&calls.context, stale, &first), 0);
+  delete window;
 }
 
 TEST(LineTypeServices, TheDrawingFirstThenTheLibraryReadOnce) {
