@@ -64,8 +64,9 @@ struct PluginHost {
 
 // Runs a plug-in command in the engine's view: marks the plug-in as running (repaints asked
 // for meanwhile are done once at the end), builds the context, calls the module, destroys
-// the context, ends any question the plug-in left open and closes the undo group when asked
-// (an empty group is dropped).
+// the context, gives the input state back as it found it (no question open, or the question
+// of the command it runs inside) and closes the undo group when asked (an empty group is
+// dropped).
 void RunPluginCommand(CommandEngine& engine, PluginHost& host, const PluginCommand& command);
 
 // Loads the module (or takes it from the cache), calls its entry point with the context and

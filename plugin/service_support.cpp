@@ -25,6 +25,10 @@ void RecordModification(PluginContext& context, Entity& entity) {
   context.drawing->undo.RecordEntityChange(UndoKind::EntityModified, target);
 }
 
+void MarkChanged(PluginContext& context, Entity& entity) {
+  if (!context.temporaryEntities.contains(&entity)) context.drawing->SetModifiedFlag();
+}
+
 bool RefreshBlocks(PluginContext& context, Repaint repaint) {
   const bool refreshed = context.RefreshPendingBlocks();
   if (refreshed) context.drawing->SetModifiedFlag();

@@ -36,6 +36,9 @@ bool IsFinite(const PluginPoint& p);
 // that passed CheckEntity.
 void RecordModification(PluginContext& context, Entity& entity);
 
+// After an entity changed: the drawing is modified unless only a preview changed.
+void MarkChanged(PluginContext& context, Entity& entity);
+
 // Re-binds the references to the blocks changed in this command and shows the view at once:
 // always, or only when a block was pending. True when one was.
 enum class Repaint { Always, WhenRefreshed };

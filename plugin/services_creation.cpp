@@ -300,7 +300,7 @@ int32_t AddPolylineVertex(PluginPtr context, const PluginPoint* position, double
   RecordModification(*context, *entity);
   entity->AsPolyline()->AppendVertex(ToPoint(*position), startWidth, endWidth, bulge, vertexFlags,
                                      tangentDirection);
-  if (!context->temporaryEntities.contains(entity)) context->drawing->SetModifiedFlag();
+  MarkChanged(*context, *entity);
   return 1;
 }
 

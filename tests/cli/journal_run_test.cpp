@@ -10,6 +10,8 @@
 
 #include "core/drawing.h"
 #include "core/drawing_file.h"
+#include "core/element_code.h"
+#include "core/entity.h"
 #include "platform/message_box.h"
 #include "tests/support/scratch_folder.h"
 
@@ -84,6 +86,25 @@ TEST(JournalRunCli, EditsTheDrawingAndSavesIt) {
   ASSERT_TRUE(OpenDrawing(saved, drawing, messages).opened);
   EXPECT_NEAR(drawing.settings.viewOrigin.x, 10, 1);
   EXPECT_NEAR(drawing.settings.viewOrigin.y, 20, 1);
+}
+
+TEST(JournalRunCli, DrawsWithTheCommandSetPlugin) {
+  testing::ScratchFolder folder;
+  const std::filesystem::path saved = folder.path() / "drawn.KorvoDWG";
+  const RunResult run = RunArgs({WriteJournal(folder,
+                                              "command ZOOMALL\ncommand draw_LINE\n"
+                                              "tap 10 20\ntap 100 120\n")
+                                     .string(),
+                                 "--save", saved.string(), "--transcript"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  // The plug-in's own prompts reach the prompt line.
+  EXPECT_NE(run.out.find("prompt: Start? <done>\n"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("prompt: End?\n"), std::string::npos) << run.out;
+  RecordingMessageBox messages;
+  Drawing drawing;
+  ASSERT_TRUE(OpenDrawing(saved, drawing, messages).opened);
+  ASSERT_EQ(drawing.entities.size(), 1u);
+  EXPECT_EQ(drawing.entities.Head()->GetElementCode(), ElementCode::Line);
 }
 
 TEST(JournalRunCli, SaveThatFailsExitsWithOne) {
