@@ -12,9 +12,21 @@
 #include "platform/journal.h"
 #include "platform/memory_profile.h"
 #include "platform/utf16.h"
+#include "plugin/plugin_commands.h"
+#include "plugin/plugin_runner.h"
 
 namespace korvo {
 namespace {
+
+// What a plug-in asks for as the program's command line: the arguments of "run".
+std::string CommandLineOf(std::span<const std::string> args) {
+  std::string line;
+  for (const std::string& arg : args) {
+    if (!line.empty()) line += ' ';
+    line += arg;
+  }
+  return line;
+}
 
 struct RunArguments {
   std::string journal;
@@ -93,7 +105,10 @@ int RunJournalCommand(std::span<const std::string> args, std::ostream& out, std:
   JournalPlayer player(std::move(read.journal), run.transcript ? &out : nullptr);
   // A headless run keeps the user's stored settings out of it.
   MemoryProfile profile;
+  PluginHost plugins;
+  plugins.commandLine = Utf8ToUtf16(CommandLineOf(args));
   EditorSession session(player.SessionOptions(&profile));
+  RegisterPluginCommands(session.engine(), plugins);
   StreamMessageBox messages(err);
   if (run.drawing) {
     const OpenResult opened =

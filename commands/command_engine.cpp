@@ -90,13 +90,18 @@ void CommandEngine::ResetInput() {
 }
 
 void CommandEngine::SetPrompt(int promptId, int descriptionId, const PromptValue& value) {
+  SetPrompt(PromptText{LoadHostString(promptId), LoadHostString(descriptionId)}, value, promptId);
+}
+
+void CommandEngine::SetPrompt(const PromptText& text, const PromptValue& value, int promptId) {
   promptId_ = promptId;
-  description_ = std::u16string(LoadHostString(descriptionId));
-  promptLine().SetText(FormatPrompt(promptId, value));
+  promptFormat_ = std::u16string(text.format);
+  description_ = std::u16string(text.description);
+  promptLine().SetText(FormatPrompt(promptFormat_, value));
 }
 
 void CommandEngine::RefreshPrompt(const PromptValue& value) {
-  promptLine().SetText(FormatPrompt(promptId_, value));
+  promptLine().SetText(FormatPrompt(promptFormat_, value));
 }
 
 void CommandEngine::ShowCoordinates(const Point& p) {

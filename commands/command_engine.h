@@ -104,6 +104,8 @@ class CommandEngine {
   // degrees or a distance) and shows it; `descriptionId` is kept as the input dialog's
   // caption.
   void SetPrompt(int promptId, int descriptionId, const PromptValue& value = {});
+  // The same with the texts themselves; PromptId() is then `promptId` (0: none of the host's).
+  void SetPrompt(const PromptText& text, const PromptValue& value, int promptId = 0);
   // The prompt shown again with a new value (the live angle, distance or default).
   void RefreshPrompt(const PromptValue& value);
   int PromptId() const { return promptId_; }
@@ -161,6 +163,7 @@ class CommandEngine {
   std::unordered_map<int, CommandHandler> handlers_;
   int activeCommandMenu_ = 0;
   int promptId_ = 0;
+  std::u16string promptFormat_;
   std::u16string description_;
   uint32_t buttonStateMessage_ = 0;
 };

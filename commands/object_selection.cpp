@@ -74,7 +74,7 @@ class Selection {
   Selection(const Selection&) = delete;
   Selection& operator=(const Selection&) = delete;
 
-  InputResult Run(int promptId);
+  InputResult Run(const PromptText& prompt);
 
  private:
   // Draws the entity with XOR as it stands, changes its selection, and draws it again: the
@@ -164,7 +164,7 @@ bool Selection::HandleTap(const Point& at) {
   return mode_ == SelectionMode::Single;
 }
 
-InputResult Selection::Run(int promptId) {
+InputResult Selection::Run(const PromptText& prompt) {
   const SubCommandScope subCommands(engine_, requests_);
   engine_.SetCursorStyle(CursorStyle::PickBox);
   engine_.selectingMany = mode_ == SelectionMode::Many;
@@ -191,7 +191,7 @@ InputResult Selection::Run(int promptId) {
     }
     Point at;
     // No base point: a tap is where the pen was, never moved by ortho.
-    result = GetPoint(engine_, Point(), Point(), at, promptId, 0, kPointNoBase | kPointNoDialog);
+    result = GetPoint(engine_, Point(), Point(), at, prompt, kPointNoBase | kPointNoDialog);
     if (requests_.selectAll || requests_.deselectAll || requests_.window) continue;
     if (result == InputResult::CursorMoved) {
       highlight_.Track(view_, CandidateAt(at), waiting_);
@@ -209,21 +209,31 @@ InputResult Selection::Run(int promptId) {
 
 }  // namespace
 
-InputResult SelectObjects(CommandEngine& engine, int promptId, SelectionMode mode,
+InputResult SelectObjects(CommandEngine& engine, const PromptText& prompt, SelectionMode mode,
                           PickedPoints* picked, const EntityFilter& filter) {
   Selection selection(engine, mode, picked, filter);
-  return selection.Run(promptId);
+  return selection.Run(prompt);
+}
+
+InputResult SelectObjects(CommandEngine& engine, int promptId, SelectionMode mode,
+                          PickedPoints* picked, const EntityFilter& filter) {
+  return SelectObjects(engine, PromptText{LoadHostString(promptId), {}}, mode, picked, filter);
 }
 
 InputResult PickObject(CommandEngine& engine, int promptId, Entity*& out, PickedPoints* picked,
                        const EntityFilter& filter) {
+  return PickObject(engine, PromptText{LoadHostString(promptId), {}}, out, picked, filter);
+}
+
+InputResult PickObject(CommandEngine& engine, const PromptText& prompt, Entity*& out,
+                       PickedPoints* picked, const EntityFilter& filter) {
   out = nullptr;
   Drawing& drawing = engine.drawing();
   if (!drawing.selection.empty()) {
     drawing.ClearSelection();
     engine.RepaintNow();
   }
-  const InputResult result = SelectObjects(engine, promptId, SelectionMode::Single, picked, filter);
+  const InputResult result = SelectObjects(engine, prompt, SelectionMode::Single, picked, filter);
   if (result == InputResult::Picked && !drawing.selection.empty()) {
     out = drawing.selection.back();
     View& view = engine.view();

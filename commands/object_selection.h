@@ -4,6 +4,7 @@
 
 #include "commands/entity_picking.h"
 #include "commands/input_result.h"
+#include "commands/prompt_format.h"
 #include "geometry/point.h"
 
 namespace korvo {
@@ -31,10 +32,15 @@ enum class SelectionMode {
 // Cancel (also when a window corner was cancelled). `picked`, when given, is cleared first.
 InputResult SelectObjects(CommandEngine& engine, int promptId, SelectionMode mode,
                           PickedPoints* picked = nullptr, const EntityFilter& filter = {});
+// The same with the prompt given as its text.
+InputResult SelectObjects(CommandEngine& engine, const PromptText& prompt, SelectionMode mode,
+                          PickedPoints* picked = nullptr, const EntityFilter& filter = {});
 
 // One entity: clears the selection (repainting), selects in Single mode and, on Picked,
 // hands the entity out and leaves it unselected again.
 InputResult PickObject(CommandEngine& engine, int promptId, Entity*& out,
+                       PickedPoints* picked = nullptr, const EntityFilter& filter = {});
+InputResult PickObject(CommandEngine& engine, const PromptText& prompt, Entity*& out,
                        PickedPoints* picked = nullptr, const EntityFilter& filter = {});
 
 // Registers the selection sub-commands "Window", "Select All" and "Deselect All". Outside a

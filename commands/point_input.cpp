@@ -5,6 +5,7 @@
 
 #include "commands/command_engine.h"
 #include "commands/snapping.h"
+#include "commands/string_table.h"
 #include "core/drawing.h"
 #include "geometry/geometry.h"
 #include "platform/input_dialog.h"
@@ -64,10 +65,9 @@ struct Question {
   }
 };
 
-}  // namespace
-
-InputResult GetPoint(CommandEngine& engine, const Point& base, const Point& defaultPoint,
-                     Point& out, int promptId, int descriptionId, uint32_t flags) {
+// One question of any prompt; `promptId` is what PromptId() reports while it runs.
+InputResult Ask(CommandEngine& engine, const Point& base, const Point& defaultPoint, Point& out,
+                const PromptText& prompt, int promptId, uint32_t flags) {
   const Question question{engine, base, defaultPoint, flags};
   View& view = engine.view();
   if (Has(flags, kPointFinishAtOnce)) return question.Finish(InputResult::Default);
@@ -75,7 +75,7 @@ InputResult GetPoint(CommandEngine& engine, const Point& base, const Point& defa
   engine.defaultAllowed = !Has(flags, kPointNoDefault) || Has(flags, kPointDefaultAnyway);
   engine.dialogAllowed = !Has(flags, kPointNoDialog);
   if (engine.inputState == InputState::None || Has(flags, kPointKeepWaiting)) {
-    engine.SetPrompt(promptId, descriptionId, question.LiveValue(view.cursorWorld()));
+    engine.SetPrompt(prompt, question.LiveValue(view.cursorWorld()), promptId);
     if (Has(flags, kPointDialogAtOnce)) engine.inputState = InputState::Dialog;
   }
 
@@ -136,6 +136,19 @@ InputResult GetPoint(CommandEngine& engine, const Point& base, const Point& defa
         return question.Finish(InputResult::Cancel);
     }
   }
+}
+
+}  // namespace
+
+InputResult GetPoint(CommandEngine& engine, const Point& base, const Point& defaultPoint,
+                     Point& out, int promptId, int descriptionId, uint32_t flags) {
+  return Ask(engine, base, defaultPoint, out,
+             PromptText{LoadHostString(promptId), LoadHostString(descriptionId)}, promptId, flags);
+}
+
+InputResult GetPoint(CommandEngine& engine, const Point& base, const Point& defaultPoint,
+                     Point& out, const PromptText& prompt, uint32_t flags) {
+  return Ask(engine, base, defaultPoint, out, prompt, 0, flags);
 }
 
 InputResult GetPoint(CommandEngine& engine, Point& out, int promptId, int descriptionId,

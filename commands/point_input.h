@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "commands/input_result.h"
+#include "commands/prompt_format.h"
 #include "geometry/point.h"
 #include "platform/point_flags.h"
 
@@ -27,6 +28,9 @@ class CommandEngine;
 // Callers that draw a preview ask again after CursorMoved and PenMoved.
 InputResult GetPoint(CommandEngine& engine, const Point& base, const Point& defaultPoint,
                      Point& out, int promptId, int descriptionId, uint32_t flags);
+// The same with the prompt and its description given as texts, formatted the same way.
+InputResult GetPoint(CommandEngine& engine, const Point& base, const Point& defaultPoint,
+                     Point& out, const PromptText& prompt, uint32_t flags);
 // Without base point and default: kPointNoBase and kPointNoDefault are added to `flags`.
 InputResult GetPoint(CommandEngine& engine, Point& out, int promptId, int descriptionId,
                      uint32_t flags);

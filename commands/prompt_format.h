@@ -12,6 +12,13 @@ namespace korvo {
 // number (an angle in degrees or a distance).
 using PromptValue = std::variant<std::monostate, Point, double>;
 
+// A prompt given as its texts rather than as host string identifiers (a plug-in's own
+// strings): the format shown on the prompt line and the input dialog's caption.
+struct PromptText {
+  std::u16string_view format;
+  std::u16string_view description;
+};
+
 // printf-style formatting of a prompt format, independent of the locale. A format that asks
 // for more values than it is given, or for a kind the value is not, prints nothing for those
 // conversions; surplus values are ignored. Never reads past what it was given.

@@ -101,6 +101,9 @@ constexpr StringRow kRows[] = {
     {StringId::MatchTargetNoSourcePrompt, u"Select target object? <Settings>"},
     {StringId::InsertionBasePrompt, u"Insertion base point? <%g, %g>"},
     {StringId::InsertionBaseDescription, u"Base point of insertion of drawing"},
+    // Plug-in modules.
+    {StringId::PluginLoadFailedMessage, u"Loading %s failed!"},
+    {StringId::PluginEntryMissingMessage, u"Resolving <<KorvoCADPluginProc>> failed!"},
 };
 
 }  // namespace

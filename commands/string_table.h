@@ -105,6 +105,9 @@ inline constexpr int MatchTargetPrompt = 214;
 inline constexpr int MatchTargetNoSourcePrompt = 215;
 inline constexpr int InsertionBasePrompt = 237;
 inline constexpr int InsertionBaseDescription = 238;
+// Plug-in modules.
+inline constexpr int PluginLoadFailedMessage = 115;
+inline constexpr int PluginEntryMissingMessage = 123;
 }  // namespace StringId
 
 struct StringRow {

@@ -81,7 +81,13 @@ class PluginContext {
   std::u16string arguments;
   std::u16string documentPath;
   std::u16string documentTitle;
-  std::map<const Entity*, ListPosition> childCursors;  // null key: the drawing
+  // Where a child enumeration stands: the node and the entity it held, so that a node the
+  // entity left is noticed. The null key is the drawing.
+  struct ChildCursor {
+    ListPosition position;
+    const Entity* at = nullptr;
+  };
+  std::map<const Entity*, ChildCursor> childCursors;
   std::size_t selectionCursor = 0;
   std::size_t layerCursor = 0;
   std::size_t textStyleCursor = 0;
@@ -107,8 +113,43 @@ class PluginContext {
   // Memory handed to the plug-in (Intersect), released by FreeMemory or with the context.
   std::unordered_map<void*, std::unique_ptr<PluginPoint[]>> allocations;
 
+  // --- what the host does to objects it issued
+  // Forgets an entity the host is about to delete (and whatever it holds), so that its
+  // pointer is refused from then on even if the memory is reused.
+  void Forget(const Entity* entity);
+  // The polyline whose vertex list holds `entity`; null for any other entity. Only for an
+  // entity that passed CheckEntity.
+  Entity* ContainerOf(const Entity* entity) const;
+  // Whether `entity` sits directly in the drawing's entity list (where undo records it).
+  bool IsInDrawingList(const Entity* entity) const;
+  // Issues an entity the host found at `position` of `list` (the drawing's list, a block
+  // definition, or the vertex list of `polyline`), without searching for it.
+  PluginEntity* IssueAt(Entity* entity, const EntityList& list, ListPosition position,
+                        Entity* polyline = nullptr);
+  // Re-binds the references to every block still pending in `changedBlocks`; true when there
+  // was one.
+  bool RefreshPendingBlocks();
+
  private:
-  std::unordered_set<const void*> issued_;
+  // Where an issued entity was found: a list it belongs to, and its node there. The list is
+  // the drawing's, a block definition's or a polyline's vertex list; the node is checked
+  // before anything is dereferenced, and searched for again when the entity moved.
+  struct EntityPlace {
+    enum class In : uint8_t { Drawing, Block, Polyline, Temporary } in = In::Drawing;
+    const void* owner = nullptr;  // the block definition or the polyline entity
+    ListPosition position;
+  };
+  bool FindPlace(const Entity* entity, EntityPlace& place) const;
+  bool StillThere(const Entity* entity, EntityPlace& place, int depth) const;
+  const EntityList* ListOf(const EntityPlace& place, int depth) const;
+  bool HoldsBlock(const void* block) const;
+  bool HoldsLayer(const void* layer) const;
+  bool HoldsLineType(const void* lineType) const;
+  bool HoldsTextStyle(const void* style) const;
+
+  // Mutable: a check that finds an entity at a new node remembers it.
+  mutable std::unordered_map<const Entity*, EntityPlace> entities_;
+  std::unordered_set<const void*> issued_;  // layers, blocks, line types, text styles
   std::unordered_map<const void*, PluginHandle> handles_;
   std::vector<const void*> handleObjects_;  // handle - 1 -> object
 };

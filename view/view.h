@@ -111,6 +111,9 @@ class View {
   bool DrawXor(const EntityList& list, DrawFilter filter = nullptr, void* filterArg1 = nullptr,
                void* filterArg2 = nullptr);
   void DrawRubberBand(const Point& from, const Point& to);
+  // Draws the entity over the window as the picture shows it (draw mode normal): a new
+  // entity appears at once, before the next paint renders it with the rest.
+  bool DrawOver(Entity& entity);
   void DrawRubberFrame(const Point& corner1, const Point& corner2);
 
   // --- pen-drag panning (view_drag.cpp)
@@ -142,6 +145,8 @@ class View {
 
   // Set by the command engine.
   bool paintSuspended = false;
+  // A paint was asked for while paints were suspended; whoever lifts the suspension repaints.
+  bool paintDeferred = false;
   bool zoomInMode = true;  // direction of the interactive zoom
   ScreenPoint keyCursor = kKeyCursorUnset;
   int currentCommandId = 0;

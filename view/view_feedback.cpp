@@ -42,6 +42,16 @@ bool View::DrawXor(const EntityList& list, DrawFilter filter, void* filterArg1, 
   return list.Draw(pass.rc);
 }
 
+bool View::DrawOver(Entity& entity) {
+  if (window_.width() < 1 || window_.height() < 1) return true;
+  DeviceContext dc(window_);
+  dc.SetBackgroundColor(BackgroundColor());
+  dc.SetTextColor(BackgroundColor() ^ kWhite);
+  RenderContext rc(dc, ClientRect(), drawing_.settings, DrawMode::Normal);
+  rc.lineWeightScale = 0;
+  return entity.Draw(rc);
+}
+
 void View::DrawRubberBand(const Point& from, const Point& to) {
   if (window_.width() < 1 || window_.height() < 1) return;
   WindowPass pass(window_, ClientRect(), drawing_.settings, BackgroundColor());

@@ -7,7 +7,10 @@
 namespace korvo {
 
 void View::Paint() {
-  if (paintSuspended) return;
+  if (paintSuspended) {
+    paintDeferred = true;
+    return;
+  }
   if (window_.width() < 1 || window_.height() < 1) return;
   windowBackground_ = BackgroundColor();
   if (!EnsureOffscreenBitmap()) return;  // the window keeps what it shows; the next paint retries

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/module.h"
+
+namespace korvo {
+
+class CommandEngine;
+class MessageBoxService;
+class PluginContext;
+
+// A module kept loaded for the rest of the program run once a command loaded it (the script
+// plug-in); released when the cache goes.
+class PluginModuleCache {
+ public:
+  explicit PluginModuleCache(ModuleLoader& loader) : loader_(loader) {}
+  ~PluginModuleCache() { Clear(); }
+  PluginModuleCache(const PluginModuleCache&) = delete;
+  PluginModuleCache& operator=(const PluginModuleCache&) = delete;
+
+  ModuleHandle handle() const { return handle_; }
+  // Takes over a module loaded through the cache's loader.
+  void Keep(ModuleHandle module) { handle_ = module; }
+  void Clear() {
+    if (handle_ != nullptr) loader_.Release(handle_);
+    handle_ = nullptr;
+  }
+
+ private:
+  ModuleLoader& loader_;
+  ModuleHandle handle_ = nullptr;
+};
+
+// Whether a plug-in command closes the drawing's undo group when it returns.
+enum class UndoGroupEnd { Close, Leave };
+
+// One run of a plug-in command.
+struct PluginCommand {
+  std::filesystem::path moduleFile;  // a file name in the program folder
+  std::u16string commandName;
+  std::optional<std::u16string> arguments;  // none: the program's command line
+  UndoGroupEnd undoGroup = UndoGroupEnd::Close;
+  PluginModuleCache* cache = nullptr;  // none: loaded and released around the command
+  std::u16string dialogName;           // non-empty: the name every property dialog takes
+};
+
+// What the plug-in commands of a program run share: the loader, the program's command line,
+// the kept script module and the folder the modules are looked for in.
+struct PluginHost {
+  explicit PluginHost(ModuleLoader& moduleLoader = DefaultModuleLoader());
+
+  ModuleLoader& loader;
+  std::u16string commandLine;
+  std::filesystem::path folder;  // the program folder
+  PluginModuleCache scriptModule;
+  // The script the next scripted command runs: set by whatever sends that command (a button
+  // carries the script's name).
+  std::u16string nextScript;
+};
+
+// Runs a plug-in command in the engine's view: marks the plug-in as running (repaints asked
+// for meanwhile are done once at the end), builds the context, calls the module, destroys
+// the context, ends any question the plug-in left open and closes the undo group when asked
+// (an empty group is dropped).
+void RunPluginCommand(CommandEngine& engine, PluginHost& host, const PluginCommand& command);
+
+// Loads the module (or takes it from the cache), calls its entry point with the context and
+// releases it again unless it is cached. A module that cannot be loaded or has no entry
+// point is reported in a message box and nothing runs.
+void CallPlugin(PluginContext& context, const std::filesystem::path& modulePath,
+                std::u16string_view commandName, PluginModuleCache* cache, ModuleLoader& loader,
+                MessageBoxService& messageBox);
+
+}  // namespace korvo

@@ -1,0 +1,71 @@
+#include "plugin/plugin_commands.h"
+
+#include <gtest/gtest.h>
+
+#include "commands/command_id.h"
+#include "commands/command_table.h"
+#include "platform/command_bar.h"
+#include "tests/plugin/plugin_session.h"
+
+namespace korvo::testing {
+namespace {
+
+TEST(PluginCommands, EveryMenuCommandHasATableNameAndAHandler) {
+  PluginSession s("");
+  EXPECT_EQ(PluginMenuCommands().size(), 15u);
+  for (const PluginMenuCommand& command : PluginMenuCommands()) {
+    SCOPED_TRACE(std::string(command.name.begin(), command.name.end()));
+    EXPECT_TRUE(s.engine().HasHandler(command.id));
+  }
+  // The three editing commands close their undo group after ending; the others in the run.
+  int closingAfterEnd = 0;
+  for (const PluginMenuCommand& command : PluginMenuCommands())
+    closingAfterEnd += command.closesAfterEnd ? 1 : 0;
+  EXPECT_EQ(closingAfterEnd, 3);
+}
+
+TEST(PluginCommands, AMenuCommandLoadsTheCommandSetForEachRunAndEndsItself) {
+  CountingLoader loader;
+  PluginSession s("command draw_LINE\ncommand draw_LINE\n", loader);
+  s.Play();
+  EXPECT_EQ(loader.loads, 2);
+  EXPECT_EQ(loader.releases, 2);
+  EXPECT_EQ(s.engine().CurrentCommandId(), 0);
+  EXPECT_FALSE(s.engine().pluginRunning);
+  EXPECT_FALSE(s.drawing().undo.IsGroupOpen());
+  // Announced: the command bar recorded it.
+  ASSERT_FALSE(s.session().commandBar().Entries().empty());
+  EXPECT_EQ(s.session().commandBar().Entries().front().name, u"draw_LINE");
+}
+
+TEST(PluginCommands, DrawingSettingsRunsInsideAnotherCommandWithoutEndingIt) {
+  CountingLoader loader;
+  PluginSession s("command 1000\n", loader);
+  int during = -1;
+  bool groupOpen = false;
+  s.AddProbe(PluginSession::kProbe, [&](CommandEngine& engine) {
+    engine.BeginCommand(CommandId::DrawLine);
+    engine.drawing().undo.RecordChange(UndoKind::SettingsChanged);
+    engine.ExecuteCommand(CommandId::Settings);
+    during = engine.CurrentCommandId();
+    groupOpen = engine.drawing().undo.IsGroupOpen();
+    engine.EndCommand();
+  });
+  s.Play();
+  EXPECT_EQ(loader.loads, 1);
+  EXPECT_EQ(during, CommandId::DrawLine);
+  // The running command's undo group stays open for it.
+  EXPECT_TRUE(groupOpen);
+  for (const auto& entry : s.session().commandBar().Entries()) EXPECT_NE(entry.name, u"SETTINGS");
+}
+
+TEST(PluginCommands, DrawingSettingsAloneIsRecordedAmongTheRecentCommands) {
+  PluginSession s("command SETTINGS\n");
+  s.Play();
+  ASSERT_FALSE(s.session().commandBar().Entries().empty());
+  EXPECT_EQ(s.session().commandBar().Entries().front().name, u"SETTINGS");
+  EXPECT_EQ(s.engine().CurrentCommandId(), 0);
+}
+
+}  // namespace
+}  // namespace korvo::testing
