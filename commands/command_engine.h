@@ -20,6 +20,7 @@ class InputDialogService;
 class MessageBoxService;
 class MessageQueue;
 class Profile;
+class PropertySheetService;
 class PromptLine;
 class Window;
 
@@ -32,6 +33,7 @@ struct EditorServices {
   InputDialogService& inputDialog;
   MessageBoxService& messageBox;
   Profile& profile;
+  PropertySheetService& propertySheet;
 };
 
 // Whether the drawing has an entity that is not erased: the editing commands need one.
@@ -134,6 +136,7 @@ class CommandEngine {
   InputDialogService& inputDialog() { return services_.inputDialog; }
   MessageBoxService& messageBox() { return services_.messageBox; }
   Profile& profile() { return services_.profile; }
+  PropertySheetService& propertySheet() { return services_.propertySheet; }
   Window* frameWindow() const { return frame_; }
   Window* viewWindow() const { return viewWindow_; }
 

@@ -19,10 +19,11 @@ EditorSession::EditorSession(const EditorSessionOptions& options)
     : profile_(Choose<Profile>(options.profile, ownProfile_)),
       inputDialog_(Choose<InputDialogService>(options.inputDialog, ownInputDialog_)),
       messageBox_(Choose<MessageBoxService>(options.messageBox, ownMessageBox_)),
+      propertySheet_(Choose<PropertySheetService>(options.propertySheet, ownPropertySheet_)),
       view_(drawing_, *profile_),
-      engine_(
-          queue_, drawing_, view_,
-          EditorServices{promptLine_, commandBar_, menus_, *inputDialog_, *messageBox_, *profile_}),
+      engine_(queue_, drawing_, view_,
+              EditorServices{promptLine_, commandBar_, menus_, *inputDialog_, *messageBox_,
+                             *profile_, *propertySheet_}),
       frame_(queue_, engine_, commandBar_, viewWindow_),
       viewWindow_(queue_, &frame_, view_, engine_) {
   drawing_.New();

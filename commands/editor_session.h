@@ -9,6 +9,7 @@
 #include "platform/command_bar.h"
 #include "platform/command_menus.h"
 #include "platform/headless_input_dialog.h"
+#include "platform/headless_property_sheet.h"
 #include "platform/memory_profile.h"
 #include "platform/message_box.h"
 #include "platform/message_queue.h"
@@ -18,14 +19,15 @@
 namespace korvo {
 
 // How a session is set up. Services left null are made by the session: a headless input
-// dialog that cancels, a message box that records and answers with the first button, and a
-// profile held in memory.
+// dialog and property sheet that cancel, a message box that records and answers with the
+// first button, and a profile held in memory.
 struct EditorSessionOptions {
   int width = 480;  // client size of the view in pixels
   int height = 640;
   InputDialogService* inputDialog = nullptr;
   MessageBoxService* messageBox = nullptr;
   Profile* profile = nullptr;
+  PropertySheetService* propertySheet = nullptr;
 };
 
 // The editor without a shell: one queue, the drawing (a new one), its view and the command
@@ -58,14 +60,17 @@ class EditorSession {
   InputDialogService& inputDialog() { return *inputDialog_; }
   MessageBoxService& messageBox() { return *messageBox_; }
   Profile& profile() { return *profile_; }
+  PropertySheetService& propertySheet() { return *propertySheet_; }
 
  private:
   std::unique_ptr<MemoryProfile> ownProfile_;
   std::unique_ptr<HeadlessInputDialog> ownInputDialog_;
   std::unique_ptr<RecordingMessageBox> ownMessageBox_;
+  std::unique_ptr<HeadlessPropertySheet> ownPropertySheet_;
   Profile* profile_;
   InputDialogService* inputDialog_;
   MessageBoxService* messageBox_;
+  PropertySheetService* propertySheet_;
   MessageQueue queue_;
   Drawing drawing_;
   View view_;

@@ -14,7 +14,12 @@ namespace korvo {
 namespace {
 
 std::string Quoted(std::u16string_view text) {
-  return "\"" + Utf16ToUtf8(text) + "\"";
+  // Appended rather than concatenated: GCC 12 warns about the operator+ form (-Wrestrict)
+  // once it inlines this into some callers.
+  std::string quoted = "\"";
+  quoted.append(Utf16ToUtf8(text));
+  quoted.push_back('"');
+  return quoted;
 }
 
 }  // namespace
@@ -25,7 +30,8 @@ JournalPlayer::JournalPlayer(Journal journal, std::ostream* transcript)
       messageBox_([this](std::u16string_view text, MessageButtons buttons) {
         return AnswerMessageBox(text, buttons);
       }),
-      inputDialog_([this](const InputDialogModel& model) { return AnswerDialog(model); }) {}
+      inputDialog_([this](const InputDialogModel& model) { return AnswerDialog(model); }),
+      propertySheet_([this](const PropertySheetModel& model) { return AnswerSheet(model); }) {}
 
 EditorSessionOptions JournalPlayer::SessionOptions(Profile* profile) {
   EditorSessionOptions options;
@@ -33,6 +39,7 @@ EditorSessionOptions JournalPlayer::SessionOptions(Profile* profile) {
   options.height = journal_.height;
   options.inputDialog = &inputDialog_;
   options.messageBox = &messageBox_;
+  options.propertySheet = &propertySheet_;
   options.profile = profile;
   return options;
 }
@@ -236,6 +243,28 @@ std::optional<ScriptedDialogAnswer> JournalPlayer::AnswerDialog(const InputDialo
       throw JournalFailure(JournalStatus::SyntaxError, line,
                            "the input dialog offers no " +
                                Utf16ToUtf8(InputDialogModel::ModeLabel(*answer->mode)) + " mode");
+  }
+  return answer;
+}
+
+std::optional<ScriptedSheetAnswer> JournalPlayer::AnswerSheet(const PropertySheetModel& model) {
+  const std::string title = Quoted(model.Title());
+  // Asked again after an OK was refused: say why, as the sheet would.
+  if (transcript_ != nullptr && !model.ErrorMessage().empty())
+    *transcript_ << "refused: " << Utf16ToUtf8(model.ErrorMessage()) << '\n';
+  // A journal that ends while the sheet is open cancels it, as the user closing it would.
+  if (next_ >= journal_.events.size()) return std::nullopt;
+  if (journal_.events[next_].kind != JournalEventKind::Dialog)
+    throw JournalFailure(JournalStatus::SyntaxError, NextLine(),
+                         "the property sheet " + title + " is open but not answered on this line");
+  const JournalEvent& event = journal_.events[next_++];
+  auto answer = SheetAnswerFromJournal(event);
+  for (const ScriptedSheetAnswer::Field& field : answer->fields) {
+    if (HeadlessPropertySheet::RowOf(field, model)) continue;
+    std::string row = field.label.empty() ? std::to_string(field.row) : Quoted(field.label);
+    if (field.label.empty()) row.insert(row.begin(), '#');
+    throw JournalFailure(JournalStatus::SyntaxError, event.line,
+                         "the property sheet " + title + " has no row " + row);
   }
   return answer;
 }

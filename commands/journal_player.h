@@ -9,6 +9,7 @@
 #include "commands/editor_session.h"
 #include "platform/event_source.h"
 #include "platform/headless_input_dialog.h"
+#include "platform/headless_property_sheet.h"
 #include "platform/journal.h"
 #include "platform/message_box.h"
 
@@ -40,17 +41,19 @@ class JournalFailure : public std::runtime_error {
 // Plays a journal into an editor session as the user's input: each time the queue runs dry
 // it posts the messages of the next line (a command to the frame, pen and key messages to
 // the view window; typed values post "DialogInput" and wait for the input dialog).
-// Message boxes and input dialogs that open take their answers from the journal's next line
-// at once; checks, saves and screenshots happen when their line is reached. When the journal
-// ends while a command waits, the command is stopped, and then the session quits.
+// Message boxes, input dialogs and property sheets that open take their answers from the
+// journal's next line at once (a `dialog` line answers whichever dialog is open); checks,
+// saves and screenshots happen when their line is reached. When the journal ends while a
+// property sheet is open, the sheet is cancelled; when it ends while a command waits, the
+// command is stopped, and then the session quits.
 class JournalPlayer : public EventSource {
  public:
   // `transcript` (optional) receives "prompt: TEXT" for each change of the prompt line and
   // "message: TEXT" for each message box, one per line.
   explicit JournalPlayer(Journal journal, std::ostream* transcript = nullptr);
 
-  // A session for this player: the journal's client size, the player's message box and
-  // input dialog; `profile` as given.
+  // A session for this player: the journal's client size, the player's message box, input
+  // dialog and property sheet; `profile` as given.
   EditorSessionOptions SessionOptions(Profile* profile = nullptr);
   // Runs the session until the journal is played out (or a line fails).
   JournalOutcome Play(EditorSession& session);
@@ -58,6 +61,7 @@ class JournalPlayer : public EventSource {
   bool Supply(MessageQueue& queue) override;
 
   const CallbackMessageBox& messageBox() const { return messageBox_; }
+  const HeadlessPropertySheet& propertySheet() const { return propertySheet_; }
 
  private:
   // True when the event posted a message.
@@ -68,6 +72,7 @@ class JournalPlayer : public EventSource {
   ScreenPoint ScreenOf(const JournalEvent& event) const;
   std::optional<MessageAnswer> AnswerMessageBox(std::u16string_view text, MessageButtons buttons);
   std::optional<ScriptedDialogAnswer> AnswerDialog(const InputDialogModel& model);
+  std::optional<ScriptedSheetAnswer> AnswerSheet(const PropertySheetModel& model);
   std::size_t NextLine() const;
   void Save(const JournalEvent& event);
   void Screenshot(const JournalEvent& event);
@@ -76,6 +81,7 @@ class JournalPlayer : public EventSource {
   std::ostream* transcript_;
   CallbackMessageBox messageBox_;
   HeadlessInputDialog inputDialog_;
+  HeadlessPropertySheet propertySheet_;
   EditorSession* session_ = nullptr;
   std::size_t next_ = 0;
   bool ended_ = false;

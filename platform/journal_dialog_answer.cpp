@@ -43,4 +43,15 @@ std::optional<ScriptedDialogAnswer> DialogAnswerFromJournal(const JournalEvent& 
   }
 }
 
+std::optional<ScriptedSheetAnswer> SheetAnswerFromJournal(const JournalEvent& event) {
+  if (event.kind != JournalEventKind::Dialog) return std::nullopt;
+  ScriptedSheetAnswer answer;
+  answer.button =
+      event.answer == MessageAnswer::Cancel ? PropertySheetResult::Cancel : PropertySheetResult::Ok;
+  for (const JournalDialogField& field : event.fields) {
+    answer.fields.push_back({field.label, field.row, field.value});
+  }
+  return answer;
+}
+
 }  // namespace korvo

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "platform/headless_input_dialog.h"
+#include "platform/headless_property_sheet.h"
 #include "platform/journal.h"
 
 namespace korvo {
@@ -13,5 +14,9 @@ namespace korvo {
 // fields. Numbers are typed in their shortest exact form, so the dialog reads back the very
 // values of the journal. Nothing for lines that do not answer the dialog.
 std::optional<ScriptedDialogAnswer> DialogAnswerFromJournal(const JournalEvent& event);
+
+// The property-sheet answer of a `dialog` line: its button, then its fields typed into the
+// rows they name. Nothing for other lines.
+std::optional<ScriptedSheetAnswer> SheetAnswerFromJournal(const JournalEvent& event);
 
 }  // namespace korvo
