@@ -65,7 +65,8 @@ bool SetInt(PluginEntity* entity, int32_t code, int32_t value) {
 }
 
 // Marks every vertex of `polyline` as a control point of the spline frame and appends the
-// fitted curve as spline vertices.
+// fitted curve as spline vertices. A fit of more points than a polyline should hold is not
+// made.
 bool FitPolyline(PluginEntity* polyline, SplineKind kind, int32_t segments, bool closed) {
   std::vector<PluginEntity*> vertices;
   std::vector<PluginPoint> controls;
@@ -74,14 +75,17 @@ bool FitPolyline(PluginEntity* polyline, SplineKind kind, int32_t segments, bool
   while (vertex != nullptr) {
     PluginPoint position{};
     if (Call<GetEntityPropertyFn>(S::GetEntityProperty, vertex, kPositionCode,
-                                  static_cast<void*>(&position)) == 0 ||
-        !SetInt(vertex, kFlagsCode, kFrameControlPoint)) {
+                                  static_cast<void*>(&position)) == 0) {
       return false;
     }
     vertices.push_back(vertex);
     controls.push_back(position);
     vertex = nullptr;
     if (Call<ChildWalkFn>(S::NextChild, polyline, &vertex) == 0) break;
+  }
+  if (SplinePointCount(controls.size(), kind, segments, closed) > kMostSplinePoints) return false;
+  for (PluginEntity* v : vertices) {
+    if (!SetInt(v, kFlagsCode, kFrameControlPoint)) return false;
   }
   if (vertices.empty()) return true;
   double startWidth = 0;

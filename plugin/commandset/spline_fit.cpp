@@ -25,16 +25,16 @@ PluginPoint CubicBezier(const PluginPoint* p, double t) {
 
 // A uniform quadratic B-spline is, around each inner control point, the Bezier patch from the
 // midpoint of the leg before it to the midpoint of the leg after it. An open curve is pinned
-// to its first and last control points instead of the outer midpoints.
+// to its first and last control points instead of the outer midpoints; a closed one starts
+// halfway along the first leg.
 std::vector<PluginPoint> QuadraticPatches(std::span<const PluginPoint> c, bool closed) {
   const std::size_t n = c.size();
   std::vector<PluginPoint> patches;
   const std::size_t count = closed ? n : n - 2;
   for (std::size_t k = 0; k < count; ++k) {
-    const std::size_t i = closed ? k : k + 1;  // the patch's inner control point
-    const PluginPoint& prev = c[(i + n - 1) % n];
-    const PluginPoint& mid = c[i % n];
-    const PluginPoint& next = c[(i + 1) % n];
+    const PluginPoint& prev = c[k % n];
+    const PluginPoint& mid = c[(k + 1) % n];
+    const PluginPoint& next = c[(k + 2) % n];
     const bool first = !closed && k == 0;
     const bool last = !closed && k + 1 == count;
     patches.push_back(first ? prev : Between(prev, mid, 0.5));
@@ -68,7 +68,18 @@ std::vector<PluginPoint> CubicPatches(std::span<const PluginPoint> c, bool close
   return patches;
 }
 
+std::size_t PatchCount(std::size_t controls, SplineKind kind, bool closed) {
+  if (closed) return controls;
+  return kind == SplineKind::Quadratic ? controls - 2 : controls - 1;
+}
+
 }  // namespace
+
+uint64_t SplinePointCount(std::size_t controls, SplineKind kind, int steps, bool closed) {
+  if (controls < 3) return closed && controls > 0 ? controls + 1 : controls;
+  return uint64_t{PatchCount(controls, kind, closed)} * static_cast<uint64_t>(std::max(steps, 1)) +
+         1;
+}
 
 std::vector<PluginPoint> FitSpline(std::span<const PluginPoint> controls, SplineKind kind,
                                    int steps, bool closed) {
@@ -106,8 +117,8 @@ std::vector<FittedVertex> FittedVertices(std::span<const PluginPoint> curve, boo
     double end = endWidth;
     if (i + 1 < used) {
       along += Length(curve[i + 1] - curve[i]);
-      const double share = total > 0 ? along / total : 1.0;
-      end = startWidth + (endWidth - startWidth) * share;
+      // A curve of no length keeps its start width up to the last vertex.
+      end = total > 0 ? startWidth + (endWidth - startWidth) * along / total : startWidth;
     }
     vertices.push_back({curve[i], width, end});
     width = end;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <span>
 #include <vector>
 
@@ -19,6 +21,12 @@ enum class SplineKind { Quadratic, Cubic };
 std::vector<PluginPoint> FitSpline(std::span<const PluginPoint> controls, SplineKind kind,
                                    int steps, bool closed);
 
+// How many points FitSpline gives for that many control points, without making them.
+uint64_t SplinePointCount(std::size_t controls, SplineKind kind, int steps, bool closed);
+
+// The most points a fit may have; a polyline of more would hardly be drawn.
+inline constexpr uint64_t kMostSplinePoints = 1'000'000;
+
 struct FittedVertex {
   PluginPoint position;
   double startWidth;
@@ -26,8 +34,8 @@ struct FittedVertex {
 };
 
 // The vertices along `curve` (its repeated last point dropped when closed), the width running
-// linearly with the length along the curve from `startWidth` to `endWidth`. Each vertex
-// starts with the width the one before it ended with.
+// linearly with the length along the curve from `startWidth` to `endWidth` (a curve of no
+// length keeps `startWidth`). Each vertex starts with the width the one before it ended with.
 std::vector<FittedVertex> FittedVertices(std::span<const PluginPoint> curve, bool closed,
                                          double startWidth, double endWidth);
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "geometry/spline_fit.h"
+
 namespace korvo::commandset::editing {
 namespace {
 
@@ -54,13 +56,14 @@ TEST(FitSpline, HandComputedPatches) {
        2,
        false,
        {{0, 0}, {1.5, 0.25}, {2, 1}, {1.5, 1.75}, {0, 2}}},
-      // Closed: a patch around every corner, from one leg's midpoint to the next.
+      // Closed: a patch around every corner, from one leg's midpoint to the next, starting
+      // halfway along the first leg.
       {"quadratic closed",
        hook,
        SplineKind::Quadratic,
        1,
        true,
-       {{0, 1}, {1, 0}, {2, 1}, {1, 2}, {0, 1}}},
+       {{1, 0}, {2, 1}, {1, 2}, {0, 1}, {1, 0}}},
       // The joint lies halfway between the two-thirds point (2, 2) and the one-third point
       // (4, 2); t = 1/2 of (0,0),(1,1),(2,2),(3,2) is (1.5, 1.375).
       {"cubic, one step a patch", roof, SplineKind::Cubic, 1, false, {{0, 0}, {3, 2}, {6, 0}}},
@@ -109,6 +112,42 @@ TEST(FitSpline, OpenCurvesRunFromFirstToLastControlPoint) {
   }
 }
 
+// The module fits as the drawing's own polylines fit, so a curve looks the same whoever made
+// it.
+TEST(FitSpline, AgreesWithTheDrawingsOwnFit) {
+  const std::vector<PluginPoint> controls = {{0, 0}, {5, 8}, {9, -3}, {14, 4}, {20, 1}, {22, 9}};
+  std::vector<Point> points;
+  for (const PluginPoint& p : controls) points.emplace_back(p.x, p.y);
+  for (bool closed : {false, true}) {
+    for (SplineKind kind : {SplineKind::Quadratic, SplineKind::Cubic}) {
+      SCOPED_TRACE(closed ? "closed" : "open");
+      SCOPED_TRACE(kind == SplineKind::Quadratic ? "quadratic" : "cubic");
+      const SplineDegree degree =
+          kind == SplineKind::Quadratic ? SplineDegree::Quadratic : SplineDegree::Cubic;
+      const std::vector<Point> expected = FitSplineCurve(points, degree, 5, closed);
+      std::vector<PluginPoint> asPlugin;
+      for (const Point& p : expected) asPlugin.push_back({p.x, p.y});
+      ExpectPoints(FitSpline(controls, kind, 5, closed), asPlugin);
+    }
+  }
+}
+
+TEST(SplinePointCount, AsManyAsTheFitMakes) {
+  const std::vector<PluginPoint> five = {{0, 0}, {1, 2}, {3, 1}, {4, 4}, {6, 0}};
+  for (SplineKind kind : {SplineKind::Quadratic, SplineKind::Cubic}) {
+    for (bool closed : {false, true}) {
+      for (std::size_t n : {std::size_t{2}, std::size_t{3}, std::size_t{5}}) {
+        SCOPED_TRACE(n);
+        const std::span<const PluginPoint> controls(five.data(), n);
+        EXPECT_EQ(SplinePointCount(n, kind, 7, closed),
+                  FitSpline(controls, kind, 7, closed).size());
+      }
+    }
+  }
+  // A count far beyond what a polyline holds is told without being made.
+  EXPECT_GT(SplinePointCount(1000, SplineKind::Cubic, 2147483647, false), kMostSplinePoints);
+}
+
 TEST(FittedVertices, WidthsFollowTheLengthAlongTheCurve) {
   struct Expected {
     double x, start, end;
@@ -129,7 +168,7 @@ TEST(FittedVertices, WidthsFollowTheLengthAlongTheCurve) {
        {{0, 0}, {1, 0}, {1, 1}, {0, 1}, {0, 0}},
        true,
        {{0, 0, 1}, {1, 1, 2}, {1, 2, 3}, {0, 3, 4}}},
-      {"no length at all", {{2, 0}, {2, 0}}, false, {{2, 0, 4}, {2, 4, 4}}},
+      {"no length at all keeps the start width", {{2, 0}, {2, 0}}, false, {{2, 0, 0}, {2, 0, 4}}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
