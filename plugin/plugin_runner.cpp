@@ -73,8 +73,12 @@ void CallPlugin(PluginContext& context, const std::filesystem::path& modulePath,
 
 void RunPluginCommand(CommandEngine& engine, PluginHost& host, const PluginCommand& command) {
   View& view = engine.view();
+  // SETTINGS may run inside another command, even inside one of its questions: whatever
+  // that question had set up is given back afterwards.
+  const int inputState = engine.inputState;
+  const bool defaultAllowed = engine.defaultAllowed;
+  const bool dialogAllowed = engine.dialogAllowed;
   {
-    // Restored on the way out: SETTINGS may run inside another plug-in command.
     const ScopedChange running(engine.pluginRunning, true);
     const ScopedChange suspended(view.paintSuspended, true);
     PluginContext context(&engine, command.arguments.value_or(host.commandLine));
@@ -82,9 +86,11 @@ void RunPluginCommand(CommandEngine& engine, PluginHost& host, const PluginComma
     CallPlugin(context, host.folder / command.moduleFile, command.commandName, command.cache,
                host.loader, engine.messageBox());
   }
-  // A question the plug-in left open must not answer the next command.
-  view.HideCursor();
-  engine.ResetInput();
+  // A question the plug-in left open must not answer the next one.
+  if (inputState == InputState::None) view.HideCursor();
+  engine.inputState = inputState;
+  engine.defaultAllowed = defaultAllowed;
+  engine.dialogAllowed = dialogAllowed;
   if (!view.paintSuspended && view.paintDeferred) {
     view.paintDeferred = false;
     view.Paint();

@@ -6,6 +6,7 @@
 #include "commands/object_selection.h"
 #include "commands/point_input.h"
 #include "core/drawing.h"
+#include "platform/command_menus.h"
 #include "platform/message_queue.h"
 #include "platform/window.h"
 #include "plugin/service_support.h"
@@ -125,9 +126,14 @@ int32_t PickEntityService(PluginContext* context, PluginStr prompt, PluginEnt* o
 
 int32_t SelectObjectsService(PluginContext* context, PluginStr prompt) {
   if (Live(context) == nullptr) return 0;
-  // FIXME: the main window's selection tool state (its toolbar) is not shown headless.
-  return static_cast<int32_t>(
-      SelectObjects(*context->engine, PromptText{TextOf(prompt), {}}, SelectionMode::Many));
+  CommandEngine& engine = *context->engine;
+  // The selection's own menu bar (select all, deselect all, window) while it runs.
+  const int shown = engine.menus().Shown();
+  engine.menus().Show(kSelectionMenuBar);
+  const InputResult result =
+      SelectObjects(engine, PromptText{TextOf(prompt), {}}, SelectionMode::Many);
+  engine.menus().Show(shown);
+  return static_cast<int32_t>(result);
 }
 
 int32_t StopCommandService(PluginContext* context) {
@@ -141,6 +147,8 @@ int32_t StopCommandService(PluginContext* context) {
 
 }  // namespace
 
+// FIXME: ShowMainBar (128) shows the shell's prompt bar, which a headless session does not
+// have; it is offered once the shell is there.
 void* InputService(int32_t id) {
   switch (id) {
     case PluginService::GetPoint:

@@ -4,7 +4,11 @@
 
 #include "commands/command_id.h"
 #include "commands/command_table.h"
+#include "commands/point_input.h"
+#include "commands/string_table.h"
 #include "platform/command_bar.h"
+#include "platform/program_folder.h"
+#include "platform/utf16.h"
 #include "tests/plugin/plugin_session.h"
 
 namespace korvo::testing {
@@ -59,12 +63,40 @@ TEST(PluginCommands, DrawingSettingsRunsInsideAnotherCommandWithoutEndingIt) {
   for (const auto& entry : s.session().commandBar().Entries()) EXPECT_NE(entry.name, u"SETTINGS");
 }
 
+TEST(PluginCommands, DrawingSettingsDuringAQuestionLeavesTheQuestionWaiting) {
+  PluginSession s("command 1000\ncommand SETTINGS\ntap 10 20\n");
+  InputResult result = InputResult::Cancel;
+  Point answer;
+  s.AddProbe(PluginSession::kProbe, [&](CommandEngine& engine) {
+    engine.BeginCommand(CommandId::DrawLine);
+    result = GetPoint(engine, answer, StringId::PolylineStartPrompt,
+                      StringId::PolylineStartDescription, kPointKeepWaiting);
+    engine.EndCommand();
+  });
+  s.Play();
+  EXPECT_EQ(result, InputResult::Picked);
+  EXPECT_EQ(answer, Point(10, 20));
+}
+
 TEST(PluginCommands, DrawingSettingsAloneIsRecordedAmongTheRecentCommands) {
   PluginSession s("command SETTINGS\n");
   s.Play();
   ASSERT_FALSE(s.session().commandBar().Entries().empty());
   EXPECT_EQ(s.session().commandBar().Entries().front().name, u"SETTINGS");
   EXPECT_EQ(s.engine().CurrentCommandId(), 0);
+}
+
+TEST(PluginCommands, AScriptedCommandRunsThroughTheScriptModule) {
+  // The script module is not part of this system: its absence is reported as any module's.
+  PluginSession s("command 32922\nanswer ok\n");
+  s.host().nextScript = u"Gear";
+  s.Play();
+  ASSERT_EQ(s.Messages().size(), 1u);
+  EXPECT_EQ(s.Messages()[0],
+            u"Loading " + Utf8ToUtf16((ProgramFolder() / "kcadsjs.kxp").string()) + u" failed!");
+  EXPECT_EQ(s.host().scriptModule.handle(), nullptr);
+  ASSERT_FALSE(s.session().commandBar().Entries().empty());
+  EXPECT_EQ(s.session().commandBar().Entries().front().name, u"Gear");
 }
 
 }  // namespace

@@ -142,5 +142,24 @@ TEST(PluginRunner, APreviewLeftBehindIsGoneWithTheCommand) {
   EXPECT_FALSE(s.session().view().paintSuspended);
 }
 
+TEST(PluginRunner, ARepaintAskedForWhileThePluginRunsIsDoneWhenItEnds) {
+  PluginSession s("command 1001\n");
+  s.AddModuleCommand(kRunProbe, kProbeModule, u"ERASE");
+  Entity* line = s.AddLine({20, 100}, {180, 100});
+  s.drawing().Select(line);
+  // The window as a paint shows the drawing without the line.
+  Bitmap expected(0, 0);
+  {
+    PluginSession empty("");
+    empty.session().view().RepaintNow();
+    expected = empty.session().view().window();
+  }
+  s.Play();
+  EXPECT_TRUE(line->IsErased());
+  EXPECT_FALSE(s.session().view().paintDeferred);
+  EXPECT_FALSE(s.session().view().paintSuspended);
+  EXPECT_TRUE(s.session().view().window() == expected);
+}
+
 }  // namespace
 }  // namespace korvo::testing

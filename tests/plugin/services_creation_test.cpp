@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
 #include "core/block_definition.h"
 #include "core/drawing_file.h"
+#include "core/element_code.h"
 #include "core/line_entity.h"
 #include "core/polyline_entity.h"
 #include "platform/message_box.h"
@@ -195,6 +197,134 @@ TEST(PluginCreation, VerticesGoToAPolylineRecordedOnce) {
   EXPECT_EQ(made->vertexList.size(), 2u);
   // Added in this command: its vertices record nothing more.
   EXPECT_EQ(s.drawing().undo.GroupSize(0), 2u);
+}
+
+// One creating service: what it makes of its geometry.
+struct KindCase {
+  const char* name;
+  std::function<PluginEntity*(PluginContext&)> make;
+  int kind;  // 0: nothing made
+};
+
+TEST(PluginCreation, EachCreatingServiceMakesItsKindOrNothing) {
+  const PluginPoint a{0, 0}, b{10, 0}, c{10, 10}, line[3] = {{0, 0}, {5, 0}, {10, 0}};
+  const PluginPoint corners[4] = {{0, 0}, {10, 0}, {0, 5}, {10, 5}};
+  const KindCase cases[] = {
+      {"point",
+       [&](PluginContext& x) {
+         return Service<AddPointFn>(x, PluginService::AddPoint)(&x, &a, -1, -1.0, nullptr, nullptr,
+                                                                nullptr);
+       },
+       ElementCode::Point},
+      {"circle by diameter",
+       [&](PluginContext& x) {
+         return Service<AddCircleDiameterFn>(x, PluginService::AddCircleDiameter)(
+             &x, &a, &b, -1, -1.0, nullptr, nullptr, nullptr);
+       },
+       ElementCode::Circle},
+      {"circle through three points",
+       [&](PluginContext& x) {
+         return Service<AddCircle3PFn>(x, PluginService::AddCircle3P)(&x, &a, &b, &c, -1, -1.0,
+                                                                      nullptr, nullptr, nullptr);
+       },
+       ElementCode::Circle},
+      {"circle through three points on a line",
+       [&](PluginContext& x) {
+         return Service<AddCircle3PFn>(x, PluginService::AddCircle3P)(
+             &x, &line[0], &line[1], &line[2], -1, -1.0, nullptr, nullptr, nullptr);
+       },
+       0},
+      {"circle of a radius that is no number",
+       [&](PluginContext& x) {
+         return Service<AddCircleFn>(x, PluginService::AddCircle)(&x, &a, std::nan(""), -1, -1.0,
+                                                                  nullptr, nullptr, nullptr);
+       },
+       0},
+      {"solid",
+       [&](PluginContext& x) {
+         return Service<AddSolidFn>(x, PluginService::AddSolid)(&x, corners, -1, -1.0, nullptr,
+                                                                nullptr, nullptr);
+       },
+       ElementCode::Solid},
+      {"trace",
+       [&](PluginContext& x) {
+         return Service<AddTraceFn>(x, PluginService::AddTrace)(&x, corners, -1, -1.0, nullptr,
+                                                                nullptr, nullptr);
+       },
+       ElementCode::Trace},
+      {"arc through three points",
+       [&](PluginContext& x) {
+         return Service<AddArc3PFn>(x, PluginService::AddArc3P)(&x, &a, &c, &b, -1, -1.0, nullptr,
+                                                                nullptr, nullptr);
+       },
+       ElementCode::Arc},
+      {"arc by centre, start and end",
+       [&](PluginContext& x) {
+         return Service<AddArcCenterStartEndFn>(x, PluginService::AddArcCenterStartEnd)(
+             &x, &a, &b, &c, -1, -1.0, nullptr, nullptr, nullptr);
+       },
+       ElementCode::Arc},
+      {"elliptic arc",
+       [&](PluginContext& x) {
+         return Service<AddEllipticArcFn>(x, PluginService::AddEllipticArc)(
+             &x, &a, 10, 0.5, 0, 0, 3, -1, -1.0, nullptr, nullptr, nullptr);
+       },
+       ElementCode::Ellipse},
+      {"text",
+       [&](PluginContext& x) {
+         return Service<AddTextFn>(x, PluginService::AddText)(&x, &a, 2.5, 0, 1, 0, 0, 0, nullptr,
+                                                              u"Gear", nullptr, -1, -1.0, nullptr,
+                                                              nullptr, nullptr);
+       },
+       ElementCode::Text},
+      {"text of an unknown style",
+       [&](PluginContext& x) {
+         return Service<AddTextFn>(x, PluginService::AddText)(&x, &a, 2.5, 0, 1, 0, 0, 0, nullptr,
+                                                              u"Gear", u"ROMAN", -1, -1.0, nullptr,
+                                                              nullptr, nullptr);
+       },
+       0},
+      {"empty polyline",
+       [&](PluginContext& x) {
+         return Service<AddPolylineFn>(x, PluginService::AddPolyline)(&x, 0, -1, -1.0, nullptr,
+                                                                      nullptr, nullptr);
+       },
+       ElementCode::Polyline},
+  };
+  for (const KindCase& k : cases) {
+    SCOPED_TRACE(k.name);
+    PluginSession s("");
+    PluginContext context(&s.engine(), u"");
+    PluginEntity* made = k.make(context);
+    if (k.kind == 0) {
+      EXPECT_EQ(made, nullptr);
+      EXPECT_TRUE(s.drawing().entities.empty());
+      continue;
+    }
+    ASSERT_NE(made, nullptr);
+    uint8_t kind = 0;
+    ASSERT_EQ(
+        Service<GetEntityKindFn>(context, PluginService::GetEntityKind)(&context, made, &kind), 1);
+    EXPECT_EQ(kind, k.kind);
+  }
+}
+
+TEST(PluginCreation, ACopyKeepsTheSourcesPropertiesAndGoesWhereItIsSent) {
+  PluginSession s("");
+  PluginContext context(&s.engine(), u"");
+  PluginEntity* source = AddLineService(context, {0, 0}, {10, 0}, {.colorIndex = 3});
+  s.drawing().Select(context.CheckEntity(source));
+  const auto copy = Service<CopyEntityFn>(context, PluginService::CopyEntity);
+  PluginEntity* preview = copy(&context, source, PluginTemporaryTarget());
+  PluginEntity* kept = copy(&context, source, nullptr);
+  ASSERT_NE(preview, nullptr);
+  ASSERT_NE(kept, nullptr);
+  EXPECT_EQ(s.drawing().entities.size(), 2u);
+  const Entity* made = context.CheckEntity(kept);
+  EXPECT_EQ(made->colorIndex, 3);
+  EXPECT_FALSE(made->IsSelected());
+  EXPECT_EQ(made->AsLine()->end, Point(10, 0));
+  EXPECT_TRUE(context.temporaryEntities.contains(context.CheckEntity(preview)));
 }
 
 }  // namespace

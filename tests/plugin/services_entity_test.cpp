@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <memory>
 
 #include "core/line_entity.h"
@@ -113,6 +115,95 @@ TEST(PluginEntities, ChildrenAndSelectionAreWalkedPastErasedEntities) {
   for (int32_t ok = firstSelected(&context, &out); ok != 0; ok = nextSelected(&context, &out))
     walked.push_back(context.CheckEntity(out));
   EXPECT_EQ(walked, (std::vector<Entity*>{c, a}));
+}
+
+}  // namespace
+}  // namespace korvo::testing
+
+namespace korvo::testing {
+namespace {
+
+TEST(PluginEntities, APickedEntityIsHandedOutWithThePointAndLeftUnselected) {
+  PluginSession s("command 1000\ntap 50 40\n");
+  LineEntity* line = s.AddLine({0, 40}, {100, 40});
+  int32_t code = 0;
+  Entity* picked = nullptr;
+  PluginPoint at{};
+  std::u16string prompt;
+  s.AddProbe(PluginSession::kProbe, [&](CommandEngine& engine) {
+    PluginContext context(&engine, u"");
+    engine.promptLine().AddListener([&prompt](std::u16string_view text) {
+      if (prompt.empty()) prompt = std::u16string(text);
+    });
+    PluginEntity* out = nullptr;
+    code = Service<PickEntityFn>(context, PluginService::PickEntity)(&context, u"Pick a line:",
+                                                                     &out, &at);
+    picked = context.CheckEntity(out);
+  });
+  s.Play();
+  EXPECT_EQ(code, PluginInput::Picked);
+  EXPECT_EQ(picked, line);
+  EXPECT_EQ(at.x, 50);
+  EXPECT_EQ(at.y, 40);
+  EXPECT_EQ(prompt, u"Pick a line:");
+  EXPECT_TRUE(s.drawing().selection.empty());
+}
+
+TEST(PluginEntities, PropertiesTravelInTheBoundarysValueConventions) {
+  PluginSession s("");
+  Layer* walls = s.AddLayer(u"WALLS");
+  s.drawing().settings.currentColorIndex = 5;
+  PluginContext context(&s.engine(), u"");
+  PluginEntity* line = AddLineService(context, {0, 0}, {10, 0});
+  const auto get = Service<GetEntityPropertyFn>(context, PluginService::GetEntityProperty);
+  const auto set = Service<SetEntityPropertyFn>(context, PluginService::SetEntityProperty);
+
+  PluginPoint start{};
+  ASSERT_EQ(get(&context, line, PluginPairCode(10, 20), &start), 1);
+  EXPECT_EQ(start.x, 0);
+  const PluginPoint moved{3, 4};
+  ASSERT_EQ(set(&context, line, PluginPairCode(10, 20), &moved), 1);
+  EXPECT_EQ(context.CheckEntity(line)->AsLine()->start, Point(3, 4));
+
+  // Colour -1 takes the drawing's current colour.
+  const int32_t current = kPluginCurrentColor;
+  ASSERT_EQ(set(&context, line, 62, &current), 1);
+  int32_t color = 0;
+  ASSERT_EQ(get(&context, line, 62, &color), 1);
+  EXPECT_EQ(color, 5);
+
+  // The layer is set by a layer the context issued and read back as its name.
+  PluginLayer* layer = context.Issue(walls);
+  ASSERT_EQ(set(&context, line, 8, layer), 1);
+  char16_t name[kPluginTextCapacity];
+  ASSERT_EQ(get(&context, line, 8, name), 1);
+  EXPECT_EQ(std::u16string(name), u"WALLS");
+  // A layer never issued, and numbers the drawing cannot hold, are refused.
+  EXPECT_EQ(set(&context, line, 8, s.AddLayer(u"QUIET")), 0);
+  const double notANumber = std::nan("");
+  EXPECT_EQ(set(&context, line, 370, &notANumber), 0);
+  const PluginPoint far{std::numeric_limits<double>::infinity(), 0};
+  EXPECT_EQ(set(&context, line, PluginPairCode(11, 21), &far), 0);
+  EXPECT_EQ(context.CheckEntity(line)->AsLine()->end, Point(10, 0));
+}
+
+TEST(PluginEntities, ALongNameIsCutToTheCallersBuffer) {
+  PluginSession s("");
+  s.AddLayer(std::u16string(400, u'L'));
+  PluginContext context(&s.engine(), u"");
+  PluginEntity* line = AddLineService(context, {0, 0}, {10, 0}, {.layer = u"LLL"});
+  EXPECT_EQ(line, nullptr);
+  std::u16string longName(400, u'L');
+  line = AddLineService(context, {0, 0}, {10, 0}, {.layer = longName.c_str()});
+  ASSERT_NE(line, nullptr);
+  // One character more than the capacity is a guard the service must not touch.
+  char16_t buffer[kPluginTextCapacity + 1];
+  buffer[kPluginTextCapacity] = u'#';
+  ASSERT_EQ(Service<GetEntityPropertyFn>(context, PluginService::GetEntityProperty)(&context, line,
+                                                                                    8, buffer),
+            1);
+  EXPECT_EQ(buffer[kPluginTextCapacity], u'#');
+  EXPECT_EQ(std::u16string(buffer).size(), static_cast<std::size_t>(kPluginTextCapacity - 1));
 }
 
 }  // namespace

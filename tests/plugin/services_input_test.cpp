@@ -3,6 +3,9 @@
 #include <vector>
 
 #include "commands/command_id.h"
+#include "core/insert_entity.h"
+#include "core/line_entity.h"
+#include "platform/command_menus.h"
 #include "platform/message_queue.h"
 #include "platform/prompt_line.h"
 #include "tests/plugin/plugin_session.h"
@@ -58,6 +61,19 @@ TEST(PluginInput, AQueuedCursorMoveShowsTheCursorThere) {
   Queue(context, {60, 70}, PluginInput::Picked);
   Ask(context, nullptr, nullptr, u"?", 0);
   EXPECT_FALSE(s.session().view().cursorVisible());
+}
+
+TEST(PluginInput, AQuestionFirstShowsTheBlocksChangedSoFar) {
+  PluginSession s("");
+  auto* insert = new InsertEntity(u"PART", Point(50, 50), 1, 1, 0, s.drawing().settings);
+  s.drawing().entities.AddTail(insert);
+  PluginContext context(&s.engine(), u"");
+  ASSERT_NE(AddLineService(context, {0, 0}, {5, 0}, {.target = u"PART"}), nullptr);
+  EXPECT_TRUE(insert->expanded.empty());
+  Queue(context, {1, 1}, PluginInput::Picked);
+  Ask(context, nullptr, nullptr, u"?", 0);
+  EXPECT_EQ(insert->expanded.size(), 1u);
+  EXPECT_FALSE(context.changedBlocks.begin()->second);
 }
 
 TEST(PluginInput, AnInconsistentQueueIsRefused) {
@@ -147,6 +163,28 @@ TEST(PluginInput, AQuestionShowsThePluginsPromptAndAnswersWithTheHostsCodes) {
     }
     EXPECT_EQ(shown, c.shown);
   }
+}
+
+TEST(PluginInput, ASelectionRunsWithItsMenuBarAndEndsWithNoMore) {
+  PluginSession s("command 1000\ntap 50 40\ndefault\n");
+  LineEntity* line = s.AddLine({0, 40}, {100, 40});
+  int32_t code = 0;
+  int menuDuring = 0;
+  s.AddProbe(kProbe, [&](CommandEngine& engine) {
+    engine.BeginCommand(CommandId::Erase);
+    engine.menus().SetListener([&menuDuring](int bar) {
+      if (menuDuring == 0) menuDuring = bar;
+    });
+    PluginContext context(&engine, u"");
+    code = Service<SelectObjectsFn>(context, PluginService::SelectObjects)(&context, u"Objects:");
+    engine.menus().SetListener(nullptr);
+    EXPECT_EQ(engine.menus().Shown(), kCommandMenuBar);
+    engine.EndCommand();
+  });
+  s.Play();
+  EXPECT_EQ(code, PluginInput::Default);
+  EXPECT_EQ(menuDuring, kSelectionMenuBar);
+  EXPECT_EQ(s.drawing().selection, (std::vector<Entity*>{line}));
 }
 
 TEST(PluginInput, StopCommandCancelsTheNextQuestion) {

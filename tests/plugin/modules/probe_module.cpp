@@ -65,6 +65,12 @@ int LeaveTemporary(PluginContext* context) {
   return 1;
 }
 
+// Erases the selection; the host repaints the view for it.
+int EraseSelection(PluginContext* context) {
+  const auto erase = Service<EraseSelectedFn>(context, PluginService::EraseSelected);
+  return erase != nullptr ? erase(context) : 0;
+}
+
 }  // namespace
 
 extern "C" __attribute__((visibility("default"))) int KorvoCADPluginProc(
@@ -73,6 +79,7 @@ extern "C" __attribute__((visibility("default"))) int KorvoCADPluginProc(
   if (SameName(commandName, u"COUNT")) return CountRuns(context);
   if (SameName(commandName, u"POINTS")) return AskPoints(context);
   if (SameName(commandName, u"TEMPORARY")) return LeaveTemporary(context);
+  if (SameName(commandName, u"ERASE")) return EraseSelection(context);
   return 0;
 }
 
