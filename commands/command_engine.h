@@ -20,8 +20,8 @@ class InputDialogService;
 class MessageBoxService;
 class MessageQueue;
 class Profile;
-class PropertySheetService;
 class PromptLine;
+class PropertySheetService;
 class Window;
 
 // The services a running command talks to besides the drawing and its view. Not owned; they

@@ -24,11 +24,4 @@ std::optional<std::u16string> ReadServiceText(const char16_t* text,
 bool WriteServiceText(char16_t* out, std::u16string_view text,
                       int32_t capacity = kPluginTextCapacity);
 
-// A service's address as the function type the boundary declares for it, so that a service
-// whose signature drifts from the header does not compile.
-template <typename Fn>
-void* ServiceEntry(Fn fn) {
-  return reinterpret_cast<void*>(fn);
-}
-
 }  // namespace korvo

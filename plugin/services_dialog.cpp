@@ -5,6 +5,7 @@
 #include "platform/message_box.h"
 #include "platform/property_sheet.h"
 #include "plugin/plugin_context.h"
+#include "plugin/service_support.h"
 #include "plugin/service_table.h"
 #include "plugin/service_text.h"
 
@@ -12,11 +13,8 @@ namespace korvo {
 namespace {
 
 // The sheet behind a dialog pointer: only one this context created and has not destroyed.
-// The pointer is compared, never followed, until it is known.
 PropertySheetModel* SheetOf(PluginContext* context, PluginDialog* dialog) {
-  if (context == nullptr || !context->IsLive()) return nullptr;
-  const auto found = context->dialogs.find(reinterpret_cast<PropertySheetModel*>(dialog));
-  return found != context->dialogs.end() ? found->second.get() : nullptr;
+  return Live(context) != nullptr ? context->CheckDialog(dialog) : nullptr;
 }
 
 std::u16string Label(const char16_t* label) {
@@ -287,63 +285,63 @@ void* DialogService(int32_t id) {
   using K = PropertyRowKind;
   switch (id) {
     case PluginService::CreatePropertyDialog:
-      return ServiceEntry<CreatePropertyDialogFn>(&CreatePropertyDialog);
+      return ServiceAddressOf<CreatePropertyDialogFn>(&CreatePropertyDialog);
     case PluginService::AddTextRow:
-      return ServiceEntry<AddTextRowFn>(&AddTextRow);
+      return ServiceAddressOf<AddTextRowFn>(&AddTextRow);
     case PluginService::AddIntRow:
-      return ServiceEntry<AddIntRowFn>(&AddIntRow);
+      return ServiceAddressOf<AddIntRowFn>(&AddIntRow);
     case PluginService::AddIntRangeRow:
-      return ServiceEntry<AddIntRangeRowFn>(&AddIntRangeRow);
+      return ServiceAddressOf<AddIntRangeRowFn>(&AddIntRangeRow);
     case PluginService::AddDoubleRow:
-      return ServiceEntry<AddDoubleRowFn>(&AddDoubleRow);
+      return ServiceAddressOf<AddDoubleRowFn>(&AddDoubleRow);
     case PluginService::AddDoubleRangeRow:
-      return ServiceEntry<AddDoubleRangeRowFn>(&AddDoubleRangeRow);
+      return ServiceAddressOf<AddDoubleRangeRowFn>(&AddDoubleRangeRow);
     case PluginService::AddYesNoRow:
-      return ServiceEntry<AddYesNoRowFn>(&AddYesNoRow);
+      return ServiceAddressOf<AddYesNoRowFn>(&AddYesNoRow);
     case PluginService::AddChoiceRow:
-      return ServiceEntry<AddChoiceRowFn>(&AddChoiceRow);
+      return ServiceAddressOf<AddChoiceRowFn>(&AddChoiceRow);
     case PluginService::RunDialog:
-      return ServiceEntry<RunDialogFn>(&RunDialog);
+      return ServiceAddressOf<RunDialogFn>(&RunDialog);
     case PluginService::AddListRow:
-      return ServiceEntry<AddListRowFn>(&AddListRow);
+      return ServiceAddressOf<AddListRowFn>(&AddListRow);
     case PluginService::SetTextRow:
-      return ServiceEntry<SetTextRowFn>(&SetTextRow);
+      return ServiceAddressOf<SetTextRowFn>(&SetTextRow);
     case PluginService::SetIntRow:
-      return ServiceEntry<SetIntRowFn>(&SetIntRow);
+      return ServiceAddressOf<SetIntRowFn>(&SetIntRow);
     case PluginService::SetIntRangeRow:
-      return ServiceEntry<SetIntRangeRowFn>(&SetIntRangeRow);
+      return ServiceAddressOf<SetIntRangeRowFn>(&SetIntRangeRow);
     case PluginService::SetDoubleRow:
-      return ServiceEntry<SetDoubleRowFn>(&SetDoubleRow);
+      return ServiceAddressOf<SetDoubleRowFn>(&SetDoubleRow);
     case PluginService::SetDoubleRangeRow:
-      return ServiceEntry<SetDoubleRangeRowFn>(&SetDoubleRangeRow);
+      return ServiceAddressOf<SetDoubleRangeRowFn>(&SetDoubleRangeRow);
     case PluginService::SetYesNoRow:
-      return ServiceEntry<SetYesNoRowFn>(&SetYesNoRow);
+      return ServiceAddressOf<SetYesNoRowFn>(&SetYesNoRow);
     case PluginService::SetChoiceRow:
-      return ServiceEntry<SetChoiceRowFn>(&SetChoiceRow);
+      return ServiceAddressOf<SetChoiceRowFn>(&SetChoiceRow);
     case PluginService::SetListRow:
-      return ServiceEntry<SetListRowFn>(&SetListRow);
+      return ServiceAddressOf<SetListRowFn>(&SetListRow);
     case PluginService::GetRowText:
-      return ServiceEntry<GetRowTextFn>(&GetRowText);
+      return ServiceAddressOf<GetRowTextFn>(&GetRowText);
     case PluginService::GetRowInt:
-      return ServiceEntry<GetRowIntFn>(&GetRowInt<K::Int>);
+      return ServiceAddressOf<GetRowIntFn>(&GetRowInt<K::Int>);
     case PluginService::GetRowIntRange:
-      return ServiceEntry<GetRowIntFn>(&GetRowInt<K::IntRange>);
+      return ServiceAddressOf<GetRowIntFn>(&GetRowInt<K::IntRange>);
     case PluginService::GetRowDouble:
-      return ServiceEntry<GetRowDoubleFn>(&GetRowDouble<K::Double>);
+      return ServiceAddressOf<GetRowDoubleFn>(&GetRowDouble<K::Double>);
     case PluginService::GetRowDoubleRange:
-      return ServiceEntry<GetRowDoubleFn>(&GetRowDouble<K::DoubleRange>);
+      return ServiceAddressOf<GetRowDoubleFn>(&GetRowDouble<K::DoubleRange>);
     case PluginService::GetRowYesNo:
-      return ServiceEntry<GetRowFlagFn>(&GetRowFlag<K::YesNo>);
+      return ServiceAddressOf<GetRowFlagFn>(&GetRowFlag<K::YesNo>);
     case PluginService::GetRowChoice:
-      return ServiceEntry<GetRowFlagFn>(&GetRowFlag<K::Choice>);
+      return ServiceAddressOf<GetRowFlagFn>(&GetRowFlag<K::Choice>);
     case PluginService::GetRowValue:
-      return ServiceEntry<GetRowIntFn>(&GetRowInt<K::List>);
+      return ServiceAddressOf<GetRowIntFn>(&GetRowInt<K::List>);
     case PluginService::DestroyDialog:
-      return ServiceEntry<DestroyDialogFn>(&DestroyDialog);
+      return ServiceAddressOf<DestroyDialogFn>(&DestroyDialog);
     case PluginService::MessageBox:
-      return ServiceEntry<MessageBoxFn>(&MessageBox);
+      return ServiceAddressOf<MessageBoxFn>(&MessageBox);
     case PluginService::MessageBoxId:
-      return ServiceEntry<MessageBoxIdFn>(&MessageBoxId);
+      return ServiceAddressOf<MessageBoxIdFn>(&MessageBoxId);
     default:
       return nullptr;
   }

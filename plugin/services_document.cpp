@@ -7,6 +7,7 @@
 #include "platform/profile.h"
 #include "platform/utf16.h"
 #include "plugin/plugin_context.h"
+#include "plugin/service_support.h"
 #include "plugin/service_table.h"
 #include "plugin/service_text.h"
 
@@ -17,20 +18,16 @@ namespace {
 // plug-in cannot swell the profile file past what the profile reads back.
 constexpr uint32_t kMaxProfileBinary = 64 * 1024;
 
-bool Live(const PluginContext* context) {
-  return context != nullptr && context->IsLive();
-}
-
 const char16_t* GetArguments(PluginContext* context) {
-  return Live(context) ? context->arguments.c_str() : nullptr;
+  return Live(context) != nullptr ? context->arguments.c_str() : nullptr;
 }
 
 const char16_t* GetDocumentPath(PluginContext* context) {
-  return Live(context) ? context->documentPath.c_str() : nullptr;
+  return Live(context) != nullptr ? context->documentPath.c_str() : nullptr;
 }
 
 const char16_t* GetDocumentTitle(PluginContext* context) {
-  return Live(context) ? context->documentTitle.c_str() : nullptr;
+  return Live(context) != nullptr ? context->documentTitle.c_str() : nullptr;
 }
 
 void* GetMainWindow(PluginContext* context) {
@@ -46,7 +43,7 @@ struct ProfilePlace {
 
 std::optional<ProfilePlace> PlaceOf(PluginContext* context, const char16_t* section,
                                     const char16_t* entry) {
-  if (!Live(context)) return std::nullopt;
+  if (Live(context) == nullptr) return std::nullopt;
   auto sectionText = ReadServiceText(section);
   auto entryText = ReadServiceText(entry);
   if (!sectionText || !entryText) return std::nullopt;
@@ -148,25 +145,25 @@ int32_t WriteProfileBinary(PluginContext* context, const char16_t* section, cons
 void* DocumentService(int32_t id) {
   switch (id) {
     case PluginService::GetArguments:
-      return ServiceEntry<GetArgumentsFn>(&GetArguments);
+      return ServiceAddressOf<GetArgumentsFn>(&GetArguments);
     case PluginService::GetDocumentPath:
-      return ServiceEntry<GetDocumentPathFn>(&GetDocumentPath);
+      return ServiceAddressOf<GetDocumentPathFn>(&GetDocumentPath);
     case PluginService::GetDocumentTitle:
-      return ServiceEntry<GetDocumentTitleFn>(&GetDocumentTitle);
+      return ServiceAddressOf<GetDocumentTitleFn>(&GetDocumentTitle);
     case PluginService::GetMainWindow:
-      return ServiceEntry<GetMainWindowFn>(&GetMainWindow);
+      return ServiceAddressOf<GetMainWindowFn>(&GetMainWindow);
     case PluginService::GetProfileInt:
-      return ServiceEntry<GetProfileIntFn>(&GetProfileInt);
+      return ServiceAddressOf<GetProfileIntFn>(&GetProfileInt);
     case PluginService::WriteProfileInt:
-      return ServiceEntry<WriteProfileIntFn>(&WriteProfileInt);
+      return ServiceAddressOf<WriteProfileIntFn>(&WriteProfileInt);
     case PluginService::GetProfileString:
-      return ServiceEntry<GetProfileStringFn>(&GetProfileString);
+      return ServiceAddressOf<GetProfileStringFn>(&GetProfileString);
     case PluginService::WriteProfileString:
-      return ServiceEntry<WriteProfileStringFn>(&WriteProfileString);
+      return ServiceAddressOf<WriteProfileStringFn>(&WriteProfileString);
     case PluginService::GetProfileBinary:
-      return ServiceEntry<GetProfileBinaryFn>(&GetProfileBinary);
+      return ServiceAddressOf<GetProfileBinaryFn>(&GetProfileBinary);
     case PluginService::WriteProfileBinary:
-      return ServiceEntry<WriteProfileBinaryFn>(&WriteProfileBinary);
+      return ServiceAddressOf<WriteProfileBinaryFn>(&WriteProfileBinary);
     default:
       return nullptr;
   }

@@ -19,10 +19,7 @@ namespace korvo::testing {
 // held in memory.
 struct ServiceFixture {
   explicit ServiceFixture(Profile* given = nullptr)
-      : session(Options(given)), context(&session.engine(), u"") {
-    context.view = &session.view();
-    context.drawing = &session.drawing();
-  }
+      : session(Options(given)), context(&session.engine(), u"") {}
 
   // Service `id` as the function type the boundary declares for it.
   template <typename Fn>

@@ -28,9 +28,9 @@ TEST(DocumentServices, ArgumentsDocumentAndMainWindow) {
   // The main window is answered without asking for a drawing.
   f.context.drawing = nullptr;
   EXPECT_EQ(f.Service<GetArgumentsFn>(S::GetArguments)(&f.context), nullptr);
-  EXPECT_EQ(f.Service<GetMainWindowFn>(S::GetMainWindow)(&f.context), nullptr);
-  f.context.mainWindow = reinterpret_cast<Window*>(&f);
-  EXPECT_EQ(f.Service<GetMainWindowFn>(S::GetMainWindow)(&f.context), static_cast<void*>(&f));
+  Window* frame = f.session.engine().frameWindow();
+  ASSERT_NE(frame, nullptr);
+  EXPECT_EQ(f.Service<GetMainWindowFn>(S::GetMainWindow)(&f.context), static_cast<void*>(frame));
 }
 
 TEST(DocumentServices, TheProgramsSectionIsRefusedInAnyLetterCase) {
