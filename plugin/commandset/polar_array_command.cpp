@@ -38,6 +38,18 @@ constexpr int32_t kWholeCircleStep = 213;
 constexpr int32_t kStepTooLarge = 214;
 constexpr int32_t kBaseOnCentre = 219;
 constexpr int32_t kStepTooLargeForCount = 220;
+// Prompts: the first array's, then the later ones' that show the last answer.
+constexpr int32_t kCentre = 205;
+constexpr int32_t kCentreAgain = 209;
+constexpr int32_t kCentreHelp = 204;
+constexpr int32_t kFill = 207;
+constexpr int32_t kFillAgain = 208;
+constexpr int32_t kFillHelp = 206;
+constexpr int32_t kBetween = 212;
+constexpr int32_t kBetweenAgain = 210;
+constexpr int32_t kBetweenHelp = 211;
+constexpr int32_t kObjectsBase = 216;
+constexpr int32_t kObjectsBaseHelp = 215;
 constexpr const char16_t* kDialogName = u"tool_ARRAYPOLAR";
 
 constexpr int32_t kFewestItems = 2;
@@ -81,7 +93,8 @@ Outcome AskSheet(PolarArray& a) {
 Outcome AskFill(PolarArray& a) {
   double direction = 0;
   const uint32_t flags = Flag::ZeroAngleAs360 | (a.fillAsked ? 0u : Flag::NoDefault);
-  if (!Answered(AskAngle(a.fillAsked ? 208 : 207, 206, flags, a.centre, a.fill, &direction))) {
+  if (!Answered(AskAngle(a.fillAsked ? kFillAgain : kFill, kFillHelp, flags, a.centre, a.fill,
+                         &direction))) {
     return Outcome::End;
   }
   a.fillAsked = true;
@@ -104,8 +117,8 @@ Outcome AskBetween(PolarArray& a, PolarMode mode) {
   for (;;) {
     double direction = 0;
     const uint32_t flags = Flag::ZeroAngleAs360 | (a.betweenAsked ? 0u : Flag::NoDefault);
-    if (!Answered(
-            AskAngle(a.betweenAsked ? 210 : 212, 211, flags, a.centre, a.between, &direction))) {
+    if (!Answered(AskAngle(a.betweenAsked ? kBetweenAgain : kBetween, kBetweenHelp, flags, a.centre,
+                           a.between, &direction))) {
       return Outcome::End;
     }
     a.betweenAsked = true;
@@ -154,7 +167,8 @@ Outcome AskObjectsBase(const PolarArray& a, PluginEntity* last, PluginPoint* bas
   PluginPoint reference{};
   if (!DefiningPoint(last, &reference)) return Outcome::Failed;
   for (;;) {
-    if (!Answered(AskPoint({216, 215, kAgain, reference, reference}, base))) return Outcome::End;
+    if (!Answered(AskPoint({kObjectsBase, kObjectsBaseHelp, kAgain, reference, reference}, base)))
+      return Outcome::End;
     if (!(*base == a.centre)) return Outcome::Done;
     const int32_t answer =
         ShowMessage(kBaseOnCentre, Message::YesNoCancel | Message::IconExclamation);
@@ -189,11 +203,9 @@ Outcome TryArray(PolarArray& a, PluginEntity* last) {
   Outcome outcome = AskSheet(a);
   if (outcome != Outcome::Done) return outcome;
   PluginPoint centre{};
-  if (!Answered(AskPoint(
-          {a.centreAsked ? 209 : 205, 204, a.centreAsked ? kAgain : kFirstTime, a.centre, a.centre},
-          &centre))) {
-    return Outcome::End;
-  }
+  const PointQuestion question{a.centreAsked ? kCentreAgain : kCentre, kCentreHelp,
+                               a.centreAsked ? kAgain : kFirstTime, a.centre, a.centre};
+  if (!Answered(AskPoint(question, &centre))) return Outcome::End;
   a.centre = centre;
   a.centreAsked = true;
   const auto mode = static_cast<PolarMode>(a.mode);

@@ -31,6 +31,19 @@ constexpr int32_t kRotateLabel = 199;
 constexpr int32_t kYes = 187;
 constexpr int32_t kNo = 188;
 constexpr int32_t kTooFew = 162;
+// Prompts: the first array's, then the later ones' that show the last answer.
+constexpr int32_t kUnitCellOrigin = 153;
+constexpr int32_t kUnitCellOriginAgain = 163;
+constexpr int32_t kSurrounderOrigin = 170;
+constexpr int32_t kSurrounderOriginAgain = 168;
+constexpr int32_t kOriginHelp = 156;
+constexpr int32_t kCorner = 157;
+constexpr int32_t kCornerAgain = 164;
+constexpr int32_t kCornerHelp = 158;
+constexpr int32_t kAngle = 159;
+constexpr int32_t kAngleHelp = 160;
+constexpr int32_t kRotationBase = 200;
+constexpr int32_t kRotationBaseHelp = 201;
 
 constexpr int32_t kOne = 1;
 constexpr int32_t kMostItems = std::numeric_limits<int32_t>::max();
@@ -68,7 +81,9 @@ Outcome AskSheet(RectangularArray& a) {
 // The origin, the other corner and the angle; the steps follow from them.
 Outcome AskGeometry(RectangularArray& a) {
   const bool unitCell = a.unitCell != 0;
-  PointQuestion origin{unitCell ? (a.first ? 153 : 163) : (a.first ? 170 : 168), 156,
+  PointQuestion origin{unitCell ? (a.first ? kUnitCellOrigin : kUnitCellOriginAgain)
+                                : (a.first ? kSurrounderOrigin : kSurrounderOriginAgain),
+                       kOriginHelp,
                        a.first ? Flag::NoBase | Flag::NoDefault | Flag::KeepWaiting
                                : Flag::NoBase | Flag::KeepWaiting,
                        a.origin, a.origin};
@@ -78,8 +93,8 @@ Outcome AskGeometry(RectangularArray& a) {
 
   const PluginPoint extent = unitCell ? PluginPoint{a.steps.columnStep, a.steps.rowStep}
                                       : PluginPoint{a.steps.width, a.steps.height};
-  const PointQuestion cornerQuestion{a.first ? 157 : 164, 158, a.first ? Flag::NoDefault : 0u,
-                                     a.origin, a.origin + extent};
+  const PointQuestion cornerQuestion{a.first ? kCorner : kCornerAgain, kCornerHelp,
+                                     a.first ? Flag::NoDefault : 0u, a.origin, a.origin + extent};
   PluginPoint corner{};
   {
     Previews previews;
@@ -97,7 +112,7 @@ Outcome AskGeometry(RectangularArray& a) {
     if (!Answered(code)) return Outcome::End;
   }
 
-  if (!Answered(AskAngle(159, 160, 0, a.origin, a.angle, &a.angle))) return Outcome::End;
+  if (!Answered(AskAngle(kAngle, kAngleHelp, 0, a.origin, a.angle, &a.angle))) return Outcome::End;
   const PluginPoint d = corner - a.origin;
   a.steps = unitCell ? UnitCellSteps(d.x, d.y, a.rows, a.columns)
                      : SurrounderSteps(d.x, d.y, a.rows, a.columns);
@@ -107,7 +122,8 @@ Outcome AskGeometry(RectangularArray& a) {
 // Turns the sources themselves by the array's angle about a base the user gives.
 Outcome RotateSources(const RectangularArray& a, const std::vector<PluginEntity*>& sources) {
   PluginPoint base{};
-  if (!Answered(AskPoint({200, 201, Flag::KeepWaiting, a.origin, a.origin}, &base))) {
+  if (!Answered(AskPoint({kRotationBase, kRotationBaseHelp, Flag::KeepWaiting, a.origin, a.origin},
+                         &base))) {
     return Outcome::End;
   }
   for (PluginEntity* entity : sources) {
