@@ -64,7 +64,7 @@ TEST(PluginCommands, DrawingSettingsRunsInsideAnotherCommandWithoutEndingIt) {
 }
 
 TEST(PluginCommands, DrawingSettingsDuringAQuestionLeavesTheQuestionWaiting) {
-  PluginSession s("command 1000\ncommand SETTINGS\ntap 10 20\n");
+  PluginSession s("command 1000\ncommand SETTINGS\ndialog cancel\ntap 10 20\n");
   InputResult result = InputResult::Cancel;
   Point answer;
   s.AddProbe(PluginSession::kProbe, [&](CommandEngine& engine) {
