@@ -30,9 +30,8 @@ bool AddTraceToDrawing(const TraceCorners& c) {
                           static_cast<const char16_t*>(nullptr)) != nullptr;
 }
 
-// The width question. The answer's distance from the start becomes the width; the answer
-// itself is where the trace's first segment starts.
-std::optional<PluginPoint> AskWidth(PluginPoint start, double& width) {
+// The width question: the answer's distance from the start becomes the width.
+bool AskWidth(PluginPoint start, double& width) {
   const PointQuestion question{kWidthPrompt, kWidthHelp, Flag::ShowDistance, start,
                                start + PluginPoint{width, 0}};
   Previews previews;
@@ -44,20 +43,20 @@ std::optional<PluginPoint> AskWidth(PluginPoint start, double& width) {
       if (!(p == start)) previews.Show(TemporaryLine(start, p));
     } else if (code == In::Picked || code == In::Default) {
       width = Length(p - start);
-      return p;
+      return true;
     } else if (code != In::PenMoved) {
-      return std::nullopt;
+      return false;
     }
   }
 }
 
 enum class TraceEnd { Ended, Failed };
 
-// The segment questions of one trace, from `first` on. A segment is created only once the
-// next point (or Enter) tells how its end joins.
-TraceEnd DrawSegments(PluginPoint start, PluginPoint first, double width) {
+// The segment questions of one trace, from its start point on. A segment is created only once
+// the next point (or Enter) tells how its end joins.
+TraceEnd DrawSegments(PluginPoint start, double width) {
   PluginPoint previous = start;
-  PluginPoint current = first;
+  PluginPoint current = start;
   // The segment previous-current, its start already joined, its end still square.
   std::optional<TraceCorners> pending;
   Previews previews;
@@ -111,9 +110,9 @@ int RunTrace() {
                  &start) != In::Picked) {
       return 1;
     }
-    const std::optional<PluginPoint> first = AskWidth(start, width);
-    if (!first) return 1;
-    if (DrawSegments(start, *first, width) == TraceEnd::Failed) return 1;
+    // The trace starts where the user said it starts; the width answer only measures.
+    if (!AskWidth(start, width)) return 1;
+    if (DrawSegments(start, width) == TraceEnd::Failed) return 1;
   }
 }
 

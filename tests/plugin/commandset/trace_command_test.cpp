@@ -24,7 +24,7 @@ void ExpectCorners(const TraceEntity& trace, const Corners& expected) {
   }
 }
 
-// A trace starts where the width was shown: the start point only measures the width.
+// A trace starts at its start point; the width answer only measures the width.
 TEST(TraceCommand, SegmentsJoinAndTheLastEndsSquare) {
   struct Case {
     const char* name;
@@ -33,25 +33,24 @@ TEST(TraceCommand, SegmentsJoinAndTheLastEndsSquare) {
   } cases[] = {
       {"a right angle, Enter ends it",
        "tap 20 100\n"
-       "tap 20 102\n"  // width 2, the trace starts at (20, 102)
+       "tap 20 102\n"  // width 2
        "expect-prompt \"Next point? <done>\"\n"
-       "tap 80 102\n"
+       "tap 80 100\n"
        "tap 80 160\n"
        "default\n",
-       {{{20, 103}, {20, 101}, {79, 103}, {81, 101}},
-        {{79, 103}, {81, 101}, {79, 160}, {81, 160}}}},
+       {{{20, 101}, {20, 99}, {79, 101}, {81, 99}}, {{79, 101}, {81, 99}, {79, 160}, {81, 160}}}},
       {"three segments, a sharp turn between the last two",
        "tap 20 100\n"
        "tap 20 102\n"
-       "tap 80 102\n"
+       "tap 80 100\n"
        "tap 80 160\n"
        "tap 90 100\n"  // back down past the right angle
        "default\n",
-       {{{20, 103}, {20, 101}, {79, 103}, {81, 101}}, {}, {}}},
+       {{{20, 101}, {20, 99}, {79, 101}, {81, 99}}, {}, {}}},
       {"cancelled before the second point leaves nothing",
        "tap 20 100\n"
        "tap 20 102\n"
-       "tap 80 102\n"
+       "tap 80 100\n"
        "key Escape\n",
        {}},
       {"Enter before any point leaves nothing",
@@ -105,21 +104,21 @@ TEST(TraceCommand, WidthIsKeptWithinTheCommandAndStartsAtOneInTheNext) {
       "tap 24 100\n"  // width 4
       "default\n"     // the trace ends before a segment
       "tap 20 50\n"
-      "default\n"  // keeps 4: the trace starts at (24, 50)
-      "tap 24 90\n"
+      "default\n"  // keeps 4
+      "tap 20 90\n"
       "default\n"
       "key Escape\n"
       "command draw_TRACE\n"
       "tap 60 100\n"
-      "default\n"  // 1 again: the trace starts at (61, 100)
-      "tap 61 140\n"
+      "default\n"  // 1 again
+      "tap 60 140\n"
       "default\n"
       "key Escape\n");
   s.Play();
   const std::vector<TraceEntity*> traces = Traces(s);
   ASSERT_EQ(traces.size(), 2u);
-  ExpectCorners(*traces[0], {{22, 50}, {26, 50}, {22, 90}, {26, 90}});
-  ExpectCorners(*traces[1], {{60.5, 100}, {61.5, 100}, {60.5, 140}, {61.5, 140}});
+  ExpectCorners(*traces[0], {{18, 50}, {22, 50}, {18, 90}, {22, 90}});
+  ExpectCorners(*traces[1], {{59.5, 100}, {60.5, 100}, {59.5, 140}, {60.5, 140}});
 }
 
 }  // namespace
