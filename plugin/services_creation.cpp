@@ -14,9 +14,9 @@
 #include "core/text_entity.h"
 #include "core/trace_entity.h"
 #include "geometry/geometry.h"
-#include "plugin/line_type_lookup.h"
 #include "plugin/service_support.h"
 #include "plugin/service_table.h"
+#include "plugin/services_table.h"
 #include "text/line_type.h"
 #include "view/view.h"
 
@@ -83,7 +83,7 @@ PluginEntity* Place(PluginContext& context, std::unique_ptr<Entity> entity, cons
   } else if (p.lineType == PluginByLayerLineType()) {
     entity->lineType = &ByLayerLineType();
   } else if (p.lineType != nullptr) {
-    LineType* type = FindPluginLineType(context, p.lineType);
+    LineType* type = TakePluginLineType(context, p.lineType);
     if (type == nullptr) return nullptr;
     entity->lineType = type;
   }

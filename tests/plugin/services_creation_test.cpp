@@ -108,6 +108,23 @@ TEST(PluginCreation, ALineTypeFromTheLibraryMovesIntoTheDrawing) {
   EXPECT_EQ(s.drawing().entities.Tail()->lineType, dashed);
 }
 
+// The line type taken from the library is part of what the command made: one undo takes the
+// line and the line type away together.
+TEST(PluginCreation, ALineTypeTakenFromTheLibraryIsUndoneWithTheEntity) {
+  PluginSession s("");
+  {
+    PluginContext context(&s.engine(), u"");
+    s.drawing().SetModifiedFlag(false);
+    ASSERT_NE(AddLineService(context, {0, 0}, {10, 0}, {.lineType = u"dashed"}), nullptr);
+    EXPECT_TRUE(s.drawing().IsModified());
+  }
+  s.drawing().undo.EndUndoGroup();
+  ASSERT_NE(s.drawing().lineTypes.Find(u"DASHED"), nullptr);
+  ASSERT_TRUE(s.drawing().undo.Undo());
+  EXPECT_EQ(s.drawing().lineTypes.Find(u"DASHED"), nullptr);
+  EXPECT_FALSE(HasEntities(s.drawing()));
+}
+
 TEST(PluginCreation, ATemporaryEntityNeverReachesTheDrawingItsHistoryOrItsFile) {
   ScratchFolder folder;
   PluginSession s("");
