@@ -101,7 +101,7 @@ PluginEntity* Place(PluginContext& context, std::unique_ptr<Entity> entity, cons
     issued = context.IssueAt(placed, *block, at);
   } else {
     const ListPosition at = drawing.entities.AddTail(entity.release());
-    drawing.undo.RecordEntityChange(UndoKind::EntityAdded, placed);
+    drawing.undo.RecordChange(UndoKind::EntityAdded, placed, at);
     // Undoing the addition takes the whole entity away: later changes need no copy.
     context.changedEntities.insert(placed);
     if (draw == DrawNew::Yes) context.view->DrawOver(*placed);
