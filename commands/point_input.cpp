@@ -75,7 +75,9 @@ InputResult Ask(CommandEngine& engine, const Point& base, const Point& defaultPo
   engine.defaultAllowed = !Has(flags, kPointNoDefault) || Has(flags, kPointDefaultAnyway);
   engine.dialogAllowed = !Has(flags, kPointNoDialog);
   if (engine.inputState == InputState::None || Has(flags, kPointKeepWaiting)) {
-    engine.SetPrompt(prompt, question.LiveValue(view.cursorWorld()), promptId);
+    // The first value shown is the one the default gives, so that the prompt tells what Enter
+    // answers; pen movement then shows the live value.
+    engine.SetPrompt(prompt, question.LiveValue(defaultPoint), promptId);
     if (Has(flags, kPointDialogAtOnce)) engine.inputState = InputState::Dialog;
   }
 

@@ -158,29 +158,37 @@ TEST(PointInputJournal, DefaultOnlyWhenThePromptHasOne) {
   }
 }
 
+// The first prompt shows what the default gives: the default point, or the angle or distance
+// from the base to it, so that the user knows what Enter answers.
 TEST(PointInputJournal, PromptShowsTheAngleTheDistanceOrTheDefault) {
   struct Case {
     const char* name;
     Point base;
+    Point defaultPoint;
     uint32_t flags;
     const char* prompt;
   } cases[] = {
-      {"default point", {50, 50}, 0, "First corner? <1, 2>"},
-      {"angle to the cursor", {3, 3}, kPointShowAngle, "First corner? <-135, >"},
-      {"zero angle", {-4, 0}, kPointShowAngle, "First corner? <0, >"},
+      {"default point", {50, 50}, {1, 2}, 0, "First corner? <1, 2>"},
+      {"angle to the default", {3, 3}, {1, 1}, kPointShowAngle, "First corner? <-135, >"},
+      {"zero angle", {-4, 2}, {1, 2}, kPointShowAngle, "First corner? <0, >"},
       {"zero angle shown as 360",
-       {-4, 0},
+       {-4, 2},
+       {1, 2},
        kPointShowAngle | kPointZeroAs360,
        "First corner? <360, >"},
-      {"distance to the cursor", {3, 4}, kPointShowDistance, "First corner? <5, >"},
-      {"no base: the default", {3, 4}, kPointShowDistance | kPointNoBase, "First corner? <1, 2>"},
+      {"distance to the default", {4, 6}, {1, 2}, kPointShowDistance, "First corner? <5, >"},
+      {"no base: the default",
+       {3, 4},
+       {1, 2},
+       kPointShowDistance | kPointNoBase,
+       "First corner? <1, 2>"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     std::vector<Answer> answers;
-    // The cursor has not moved yet: it stands at (0, 0).
+    // The cursor has not moved yet: it stands at (0, 0), which the prompt does not show.
     JournalHarness run(std::string("command modify_MOVE\nexpect-prompt \"") + c.prompt + "\"\n");
-    AskPoints(run, c.base, Point(1, 2), c.flags, answers);
+    AskPoints(run, c.base, c.defaultPoint, c.flags, answers);
     EXPECT_EQ(run.Run().status, JournalStatus::Ran) << run.outcome.message;
   }
 }
