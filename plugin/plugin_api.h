@@ -383,8 +383,8 @@ using AddCircleCenterPointFn = PluginEnt (*)(PluginPtr, const PluginPoint* cente
                                              const PluginPoint* onCircle, KORVO_PLACEMENT);
 using AddCircleFn = PluginEnt (*)(PluginPtr, const PluginPoint* center, double radius,
                                   KORVO_PLACEMENT);
-// `corners`: four points. A solid's corners in boundary order; a trace's as start-left,
-// start-right, end-left, end-right.
+// `corners`: four points. A solid's corners in boundary order; a trace's as its two ends, each
+// left then right: start-left, start-right, end-left, end-right.
 using AddSolidFn = PluginEnt (*)(PluginPtr, const PluginPoint* corners, KORVO_PLACEMENT);
 using AddTraceFn = PluginEnt (*)(PluginPtr, const PluginPoint* corners, KORVO_PLACEMENT);
 using AddArc3PFn = PluginEnt (*)(PluginPtr, const PluginPoint* start, const PluginPoint* second,

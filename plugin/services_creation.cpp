@@ -1,6 +1,7 @@
 #include <cmath>
 #include <memory>
 #include <span>
+#include <utility>
 
 #include "core/arc_entity.h"
 #include "core/block_definition.h"
@@ -185,24 +186,31 @@ PluginEnt AddCircle(PluginPtr context, const PluginPoint* center, double radius,
                 KORVO_PLACEMENT_VALUES);
 }
 
+// How the four given corners are taken: a solid's go round its outline; a trace's come as its
+// two ends, left then right at each, and the outline takes the second end reversed.
+enum class CornerOrder { Boundary, Ends };
+
 template <typename Kind>
-PluginEnt AddFourCorners(PluginPtr context, const PluginPoint* corners, const Placement& p) {
+PluginEnt AddFourCorners(PluginPtr context, const PluginPoint* corners, CornerOrder order,
+                         const Placement& p) {
   if (Live(context) == nullptr || corners == nullptr) return nullptr;
   Point points[4];
   for (int i = 0; i < 4; ++i) {
     if (!IsFinite(corners[i])) return nullptr;
     points[i] = ToPoint(corners[i]);
   }
+  if (order == CornerOrder::Ends) std::swap(points[2], points[3]);
   return Create(context,
                 std::make_unique<Kind>(std::span<const Point, 4>(points), SettingsOf(context)), p);
 }
 
 PluginEnt AddSolid(PluginPtr context, const PluginPoint* corners, KORVO_PLACEMENT_ARGS) {
-  return AddFourCorners<SolidEntity>(context, corners, KORVO_PLACEMENT_VALUES);
+  return AddFourCorners<SolidEntity>(context, corners, CornerOrder::Boundary,
+                                     KORVO_PLACEMENT_VALUES);
 }
 
 PluginEnt AddTrace(PluginPtr context, const PluginPoint* corners, KORVO_PLACEMENT_ARGS) {
-  return AddFourCorners<TraceEntity>(context, corners, KORVO_PLACEMENT_VALUES);
+  return AddFourCorners<TraceEntity>(context, corners, CornerOrder::Ends, KORVO_PLACEMENT_VALUES);
 }
 
 PluginEnt AddArc3P(PluginPtr context, const PluginPoint* start, const PluginPoint* second,

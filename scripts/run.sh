@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the program's main job on the sample drawing:
 # prints it as JSON and converts it into a new native drawing file; then exports the showcase
-# drawing as DXF and as a bitmap; finally edits the sample drawing through an input journal.
+# drawing as DXF and as a bitmap; edits the sample drawing through an input journal; last, draws
+# a part with the command-set plug-in from a journal and exports it as DXF and as a bitmap.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -21,3 +22,9 @@ build/bin/korvocad-cli convert samples/showcase.KorvoDWG "$out/showcase.bmp" --w
 echo "Rendered samples/showcase.KorvoDWG to $out/showcase.bmp (1200 x 800, 8-bit; compare docs/showcase.png)."
 build/bin/korvocad-cli run samples/edit_sample.journal samples/sample.KorvoDWG --save "$out/sample-edited.KorvoDWG" --transcript
 echo "Edited samples/sample.KorvoDWG by samples/edit_sample.journal into $out/sample-edited.KorvoDWG (view in $out/sample-edited.bmp)."
+build/bin/korvocad-cli run samples/part.journal --save "$out/part.KorvoDWG"
+echo "Drew a flange plate with the command-set plug-in by samples/part.journal into $out/part.KorvoDWG (the view in $out/part-window.bmp)."
+build/bin/korvocad-cli convert "$out/part.KorvoDWG" "$out/part.dxf"
+build/bin/korvocad-cli convert "$out/part.KorvoDWG" "$out/part.bmp" --width 600 --height 800 --white
+echo "Exported it as $out/part.dxf and $out/part.bmp (600 x 800; compare docs/part.png)."
+

@@ -4,6 +4,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -105,6 +107,33 @@ TEST(JournalRunCli, DrawsWithTheCommandSetPlugin) {
   ASSERT_TRUE(OpenDrawing(saved, drawing, messages).opened);
   ASSERT_EQ(drawing.entities.size(), 1u);
   EXPECT_EQ(drawing.entities.Head()->GetElementCode(), ElementCode::Line);
+}
+
+// The shipped plug-in sample draws what its comments say: four sides, four rounded corners,
+// the bore and six bolt holes, and a rib of two trace segments.
+TEST(JournalRunCli, ThePluginSampleDrawsItsPart) {
+  testing::ScratchFolder folder;
+  std::ifstream in(std::filesystem::path(KORVOCAD_SOURCE_DIR) / "samples" / "part.journal");
+  std::string journal((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string shot = "build/run/part-window.bmp";
+  const std::size_t at = journal.find(shot);
+  ASSERT_NE(at, std::string::npos);
+  journal.replace(at, shot.size(), (folder.path() / "window.bmp").string());
+  const std::filesystem::path saved = folder.path() / "part.KorvoDWG";
+  const RunResult run = RunArgs({WriteJournal(folder, journal).string(), "--save", saved.string()});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(std::filesystem::exists(folder.path() / "window.bmp"));
+  RecordingMessageBox messages;
+  Drawing drawing;
+  ASSERT_TRUE(OpenDrawing(saved, drawing, messages).opened);
+  std::map<int, int> kinds;
+  for (const Entity* e : drawing.entities) {
+    if (!e->IsErased()) ++kinds[e->GetElementCode()];
+  }
+  EXPECT_EQ(kinds, (std::map<int, int>{{ElementCode::Line, 4},
+                                       {ElementCode::Arc, 4},
+                                       {ElementCode::Circle, 7},
+                                       {ElementCode::Trace, 2}}));
 }
 
 TEST(JournalRunCli, SaveThatFailsExitsWithOne) {

@@ -8,6 +8,8 @@
 #include "core/element_code.h"
 #include "core/line_entity.h"
 #include "core/polyline_entity.h"
+#include "core/solid_entity.h"
+#include "core/trace_entity.h"
 #include "platform/message_box.h"
 #include "tests/plugin/plugin_session.h"
 #include "tests/support/scratch_folder.h"
@@ -323,6 +325,28 @@ TEST(PluginCreation, EachCreatingServiceMakesItsKindOrNothing) {
     ASSERT_EQ(
         Service<GetEntityKindFn>(context, PluginService::GetEntityKind)(&context, made, &kind), 1);
     EXPECT_EQ(kind, k.kind);
+  }
+}
+
+// A solid's corners go round its outline as given; a trace's come as its two ends (left, right
+// at each) and must not be kept crossed, which would fill two triangles meeting in the middle.
+TEST(PluginCreation, FourCornersAreKeptRoundTheOutline) {
+  const PluginPoint given[4] = {{0, 0}, {10, 0}, {0, 5}, {10, 5}};
+  PluginSession s("");
+  PluginContext context(&s.engine(), u"");
+  PluginEntity* trace = Service<AddTraceFn>(context, PluginService::AddTrace)(
+      &context, given, -1, -1.0, nullptr, nullptr, nullptr);
+  PluginEntity* solid = Service<AddSolidFn>(context, PluginService::AddSolid)(
+      &context, given, -1, -1.0, nullptr, nullptr, nullptr);
+  ASSERT_NE(trace, nullptr);
+  ASSERT_NE(solid, nullptr);
+  const auto& traceCorners = context.CheckEntity(trace)->AsTrace()->corners;
+  const auto& solidCorners = context.CheckEntity(solid)->AsSolid()->corners;
+  const Point outline[4] = {{0, 0}, {10, 0}, {10, 5}, {0, 5}};
+  for (int i = 0; i < 4; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(traceCorners[i], outline[i]);
+    EXPECT_EQ(solidCorners[i], Point(given[i].x, given[i].y));
   }
 }
 

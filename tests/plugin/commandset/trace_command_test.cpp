@@ -13,14 +13,16 @@ std::vector<TraceEntity*> Traces(PluginSession& s) {
   return LiveOf<TraceEntity>(s.drawing(), &Entity::AsTrace);
 }
 
-// Corners in the order the trace keeps them: start-left, start-right, end-left, end-right.
+// Corners as the command hands them over: start-left, start-right, end-left, end-right. The
+// trace keeps them round its outline, the end's two swapped.
 using Corners = std::vector<Point>;
 
 void ExpectCorners(const TraceEntity& trace, const Corners& expected) {
+  constexpr std::size_t kOutlineIndex[] = {0, 1, 3, 2};
   for (std::size_t i = 0; i < 4; ++i) {
     SCOPED_TRACE(i);
-    EXPECT_NEAR(trace.corners[i].x, expected[i].x, 1e-9);
-    EXPECT_NEAR(trace.corners[i].y, expected[i].y, 1e-9);
+    EXPECT_NEAR(trace.corners[kOutlineIndex[i]].x, expected[i].x, 1e-9);
+    EXPECT_NEAR(trace.corners[kOutlineIndex[i]].y, expected[i].y, 1e-9);
   }
 }
 
@@ -89,8 +91,9 @@ TEST(TraceCommand, NeighboursShareTheirJointCorners) {
     const auto& end = traces[i]->corners;
     const auto& start = traces[i + 1]->corners;
     // Joint corners as a pair, in either order: a sharp turn swaps sides.
-    const bool same = end[2] == start[0] && end[3] == start[1];
-    const bool swapped = end[2] == start[1] && end[3] == start[0];
+    // The end's corners are the outline's last two, right then left.
+    const bool same = end[3] == start[0] && end[2] == start[1];
+    const bool swapped = end[3] == start[1] && end[2] == start[0];
     EXPECT_TRUE(same || swapped);
   }
 }
