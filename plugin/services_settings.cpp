@@ -146,6 +146,8 @@ int32_t SetDrawingSettings(PluginContext* context, const SettingsRecord* record)
   drawing.SetModifiedFlag(true);
   // The mode buttons show the switches the record may have changed.
   context->engine->SendModeStates();
+  // The window shows the new background, grid and view: at once, or when the plug-in ends.
+  context->view->Paint();
   return 1;
 }
 

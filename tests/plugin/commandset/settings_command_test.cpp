@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/drawing_settings.h"
+#include "platform/pixel_color.h"
 #include "tests/plugin/commandset/edit_journal.h"
 
 namespace korvo::testing {
@@ -48,22 +49,28 @@ TEST(SettingsCommand, ConfirmedRowsReachTheDrawing) {
   }
 }
 
+// The window shows the new background at once and keeps it through the commands that follow.
 TEST(SettingsCommand, BackgroundTakesEffectAndIsRemembered) {
+  const std::string white = "command SETTINGS\ndialog ok \"Drawing background\"=White\n";
+  const std::string black = "command SETTINGS\ndialog ok \"Drawing background\"=Black\n";
   struct Case {
     const char* name;
-    const char* choice;
+    std::string journal;
     int stored;
   } cases[] = {
-      {"white", "White", 1},
-      {"black", "Black", 0},
+      {"white", white, 1},
+      {"white, then another plug-in command", white + "command draw_LINE\nkey Escape\n", 1},
+      {"black after white", white + black + "command draw_LINE\nkey Escape\n", 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    PluginSession s(std::string("command SETTINGS\ndialog ok \"Drawing background\"=") + c.choice +
-                    "\n");
+    PluginSession s(c.journal);
     s.Play();
     EXPECT_EQ(s.session().profile().GetInt(u"SETTINGS", u"WHITEBCKG", -1), c.stored);
     EXPECT_EQ(s.session().view().whiteBackground(), c.stored == 1);
+    const Bitmap& window = s.session().view().window();
+    EXPECT_EQ(window.Pixel(0, 0), c.stored == 1 ? kWhite : 0u);
+    EXPECT_EQ(window.Pixel(window.width() - 1, window.height() - 1), c.stored == 1 ? kWhite : 0u);
   }
 }
 
