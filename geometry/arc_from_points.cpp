@@ -14,8 +14,12 @@ bool ArcFromPoints(const Point& p1, const Point& p2, const Point& p3, ArcFromThr
       center = p1, start = p2, end = p3;
       return true;
     case ArcFromThreePoints::ThroughThree:
-      // p2 only fixes the circle.
-      start = p1, end = p3;
+      // The arc runs through p2: given clockwise, it is the counter-clockwise arc from p3 to p1.
+      if (Cross(p2 - p1, p3 - p2) < 0) {
+        start = p3, end = p1;
+      } else {
+        start = p1, end = p3;
+      }
       return CircleThrough3(p1, p2, p3, center);
     case ArcFromThreePoints::TangentContinuation: {
       // The centre lies on the normal of the direction p1→p2 at p2 (angle θ) and on the

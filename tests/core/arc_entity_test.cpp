@@ -144,12 +144,22 @@ TEST(ArcEntity, FromThreePoints) {
        1,
        {1, 0},
        {-1, 0}},
-      // The middle point only fixes the circle: the arc still runs counter-clockwise from
-      // the first point, under the circle.
+      // The arc passes the middle point whichever way the points run: given clockwise, it
+      // runs counter-clockwise from the last point to the first, over the top.
       {"three points clockwise",
        {-1, 0},
        {0, 1},
        {1, 0},
+       ArcFromThreePoints::ThroughThree,
+       true,
+       {0, 0},
+       1,
+       {1, 0},
+       {-1, 0}},
+      {"three points clockwise, under the circle",
+       {1, 0},
+       {0, -1},
+       {-1, 0},
        ArcFromThreePoints::ThroughThree,
        true,
        {0, 0},

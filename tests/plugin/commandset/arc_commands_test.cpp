@@ -16,6 +16,9 @@ TEST(Arc3PointCommand, ThroughThreePoints) {
        "expect-prompt \"End?\"\npress 10 90\nmove 10 50\nrelease 10 50\n"
        "expect-prompt \"Start?\"\n",
        {"arc 50,50 r40 0..180"}},
+      {"given clockwise, the arc still passes the second point",
+       "command draw_ARC3PT\ntap 10 50\ntap 50 90\ntap 90 50\nexpect-prompt \"Start?\"\n",
+       {"arc 50,50 r40 0..180"}},
       {"collinear points go to the host, which makes nothing; the command ends",
        "command draw_ARC3PT\ntap 10 10\ntap 20 20\ntap 30 30\nexpect-prompt \"\"\n",
        {}},
