@@ -23,8 +23,11 @@ namespace bgi = boost::geometry::index;
 using FloatPoint = bg::model::point<float, 2, bg::cs::cartesian>;
 using FloatBox = bg::model::box<FloatPoint>;
 
-// Sixteen children a node: leaves of node numbers stay small, and a query touches few nodes.
-using TreeParameters = bgi::quadratic<16>;
+// Sixteen children a node, fixed at run time: such nodes keep their children in arrays of
+// their own size, where nodes fixed at compile time all take the size of an inner node, and
+// a leaf of node numbers is much smaller than that.
+using TreeParameters = bgi::dynamic_quadratic;
+constexpr std::size_t kMaxChildren = 16;
 
 // The tree holds node numbers only; their boxes live in one array beside it, so a member
 // costs its box once.
@@ -88,7 +91,7 @@ bool MeasureBox(Entity& entity, FloatBox& box) {
 }  // namespace
 
 struct EntityIndex::Tree {
-  Tree() : rtree(TreeParameters(), BoxOfNode{&boxes}) {}
+  Tree() : rtree(TreeParameters(kMaxChildren), BoxOfNode{&boxes}) {}
   std::vector<FloatBox> boxes;  // by node; meaningful for boxed nodes
   RTree rtree;
 };
@@ -135,7 +138,8 @@ void EntityIndex::Build() {
     }
   }
   // Loading all at once packs the tree, which answers faster than one grown by insertion.
-  tree_->rtree = RTree(boxed.begin(), boxed.end(), TreeParameters(), BoxOfNode{&tree_->boxes});
+  tree_->rtree =
+      RTree(boxed.begin(), boxed.end(), TreeParameters(kMaxChildren), BoxOfNode{&tree_->boxes});
   built_ = true;
   contentStale_ = false;
   remarkAll_ = true;
