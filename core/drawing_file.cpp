@@ -62,6 +62,12 @@ OpenResult OpenDrawingBytes(std::span<const uint8_t> bytes, Drawing& drawing,
   return OpenFromArchive(archive, drawing, messages);
 }
 
+OpenResult OpenDrawingFromSource(ArchiveSource& source, std::size_t size, std::size_t window,
+                                 Drawing& drawing, MessageBoxService& messages) {
+  ArchiveReader archive(source, size, window);
+  return OpenFromArchive(archive, drawing, messages);
+}
+
 OpenResult OpenDrawingStreamed(const std::filesystem::path& path, Drawing& drawing,
                                MessageBoxService& messages, std::size_t window) {
   FileReader file;
@@ -69,8 +75,8 @@ OpenResult OpenDrawingStreamed(const std::filesystem::path& path, Drawing& drawi
   OpenResult result;
   if (size && *size <= SIZE_MAX) {
     FileSource source(file);
-    ArchiveReader archive(source, static_cast<std::size_t>(*size), window);
-    result = OpenFromArchive(archive, drawing, messages);
+    result =
+        OpenDrawingFromSource(source, static_cast<std::size_t>(*size), window, drawing, messages);
   } else {
     // Not a regular file: its size is known only once it has been read.
     const std::optional<std::vector<uint8_t>> bytes = ReadFileBytes(path);

@@ -9,6 +9,7 @@
 
 namespace korvo {
 
+class ArchiveSource;
 class Drawing;
 
 // The messages of opening and saving.
@@ -35,6 +36,10 @@ OpenResult OpenDrawing(const std::filesystem::path& path, Drawing& drawing,
 // The same with a window of `window` bytes (tests use tiny ones to cross every boundary).
 OpenResult OpenDrawingStreamed(const std::filesystem::path& path, Drawing& drawing,
                                MessageBoxService& messages, std::size_t window);
+// The `size` bytes of any source, read `window` bytes at a time; the drawing keeps its path
+// cleared.
+OpenResult OpenDrawingFromSource(ArchiveSource& source, std::size_t size, std::size_t window,
+                                 Drawing& drawing, MessageBoxService& messages);
 OpenResult OpenDrawingBytes(std::span<const uint8_t> bytes, Drawing& drawing,
                             MessageBoxService& messages);
 
