@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <memory>
 #include <new>
+#include <optional>
 #include <random>
 #include <vector>
 
@@ -17,6 +18,7 @@
 #include "core/drawing.h"
 #include "core/drawing_file.h"
 #include "core/line_entity.h"
+#include "platform/file_io.h"
 #include "platform/message_box.h"
 
 // Every heap allocation of the program is counted, so that the peak of a load can be read.
@@ -201,6 +203,40 @@ void BM_LoadMillionLinesVsPlainRead(benchmark::State& state) {
   state.counters["load_peak_heap_bytes_per_line"] = static_cast<double>(peak) / kLines;
 }
 BENCHMARK(BM_LoadMillionLinesVsPlainRead)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// The earlier way of loading, for comparison in the same run: the whole file read into memory
+// first, then parsed from there.
+void BM_LoadMillionLinesFromWholeFile(benchmark::State& state) {
+  const std::filesystem::path path = Scratch("whole.KorvoDWG");
+  RecordingMessageBox messages;
+  {
+    const std::unique_ptr<Drawing> drawing = MakeDrawing();
+    if (!SaveDrawing(*drawing, path, messages)) state.SkipWithError("the drawing was not saved");
+  }
+  Clock::duration loadTime{};
+  std::size_t peak = 0;
+  for (auto _ : state) {
+    auto drawing = std::make_unique<Drawing>();
+    const std::size_t before = g_heapInUse;
+    g_heapPeak = g_heapInUse;
+    const Clock::time_point t0 = Clock::now();
+    const std::optional<std::vector<uint8_t>> bytes = ReadFileBytes(path);
+    const OpenResult result = bytes ? OpenDrawingBytes(*bytes, *drawing, messages) : OpenResult{};
+    const Clock::time_point t1 = Clock::now();
+    peak = g_heapPeak - before;
+    if (!result.opened || drawing->entities.size() != static_cast<std::size_t>(kLines))
+      state.SkipWithError("the drawing was not loaded");
+    state.PauseTiming();
+    drawing.reset();
+    state.ResumeTiming();
+    loadTime += t1 - t0;
+  }
+  std::filesystem::remove(path);
+  const double iterations = static_cast<double>(state.iterations());
+  state.counters["load_ms"] = Nanoseconds(loadTime) / iterations / 1e6;
+  state.counters["load_peak_heap_bytes_per_line"] = static_cast<double>(peak) / kLines;
+}
+BENCHMARK(BM_LoadMillionLinesFromWholeFile)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 }  // namespace
 }  // namespace korvo

@@ -131,8 +131,8 @@ Point CommandEngine::SnapCursorPoint(const Point& raw) {
   const SnapSettings settings{s.gridSnap != 0, s.snapSpacing, s.objectSnap != 0,
                               s.intersectionSnap != 0};
   const double aperture = view_.cursorAperture() * view_.PixelSize();
-  const CursorSnap snap = SnapCursor(raw, settings, drawing_.entities, aperture,
-                                     view_.cursorStyle(), [this] { return NewerPenMoveQueued(); });
+  const CursorSnap snap = SnapCursor(raw, settings, drawing_, aperture, view_.cursorStyle(),
+                                     [this] { return NewerPenMoveQueued(); });
   snapKind = snap.kind;
   return snap.world;
 }

@@ -16,13 +16,14 @@ bool IsPickCandidate(const Entity& entity) {
   return IsSelectable(entity) && (entity.flags & EntityFlag::OutOfView) == 0;
 }
 
-// Searches `list` with the running bound `best`; returns the last entity of this list that
-// was hit, or null. A hit lowers `best`, so one search across nested lists behaves as one
-// walk in drawing order.
-Entity* FindInList(const EntityList& list, const Point& p, double& best,
+// Searches `entities` with the running bound `best`; returns the last of them that was hit,
+// or null. A hit lowers `best`, so one search across nested lists behaves as one walk in
+// drawing order.
+template <class Entities>
+Entity* FindInList(const Entities& entities, const Point& p, double& best,
                    const EntityFilter* filter) {
   Entity* hit = nullptr;
-  for (Entity* entity : list) {
+  for (Entity* entity : entities) {
     if (!IsPickCandidate(*entity)) continue;
     if (filter != nullptr && *filter && !(*filter)(*entity)) continue;
     if (const InsertEntity* insert = entity->AsInsert()) {
@@ -55,22 +56,45 @@ Entity* FindEntityAt(const EntityList& list, const Point& p, double tolerance,
 
 Entity* FindEntityAt(const Drawing& drawing, const Point& p, double tolerance,
                      const EntityFilter& filter) {
-  return FindEntityAt(drawing.entities, p, tolerance, filter);
+  double best = tolerance * kSqrt2;
+  // A hit lies within `best` of p: its box meets the square around p of that half-width.
+  std::vector<Entity*> near;
+  drawing.index().Query(Point(p.x - best, p.y - best), Point(p.x + best, p.y + best), near);
+  return FindInList(near, p, best, &filter);
 }
 
-std::vector<Entity*> WindowSelectionCandidates(const EntityList& list, const Point& corner1,
-                                               const Point& corner2, const EntityFilter& filter) {
+namespace {
+
+template <class Entities>
+std::vector<Entity*> CandidatesInWindow(const Entities& entities, const Point& corner1,
+                                        const Point& corner2, const EntityFilter& filter) {
   const double x1 = std::min(corner1.x, corner2.x);
   const double x2 = std::max(corner1.x, corner2.x);
   const double y1 = std::min(corner1.y, corner2.y);
   const double y2 = std::max(corner1.y, corner2.y);
   std::vector<Entity*> candidates;
-  for (Entity* entity : list) {
+  for (Entity* entity : entities) {
     if (!IsSelectable(*entity) || entity->IsSelected()) continue;
     if (filter && !filter(*entity)) continue;
     if (entity->CrossesRect(x1, y1, x2, y2)) candidates.push_back(entity);
   }
   return candidates;
+}
+
+}  // namespace
+
+std::vector<Entity*> WindowSelectionCandidates(const EntityList& list, const Point& corner1,
+                                               const Point& corner2, const EntityFilter& filter) {
+  return CandidatesInWindow(list, corner1, corner2, filter);
+}
+
+std::vector<Entity*> WindowSelectionCandidates(const Drawing& drawing, const Point& corner1,
+                                               const Point& corner2, const EntityFilter& filter) {
+  std::vector<Entity*> inside;
+  drawing.index().Query(Point(std::min(corner1.x, corner2.x), std::min(corner1.y, corner2.y)),
+                        Point(std::max(corner1.x, corner2.x), std::max(corner1.y, corner2.y)),
+                        inside);
+  return CandidatesInWindow(inside, corner1, corner2, filter);
 }
 
 std::vector<Entity*> SelectAllCandidates(const EntityList& list, bool selected,

@@ -32,6 +32,8 @@ bool IsSelectable(const Entity& entity);
 // them before any pick can see the polyline.
 Entity* FindEntityAt(const EntityList& list, const Point& p, double tolerance,
                      const EntityFilter& filter = {});
+// The same over the drawing's entities, asking only those its spatial index finds within
+// reach of the pick box: the same answer, without walking the whole list.
 Entity* FindEntityAt(const Drawing& drawing, const Point& p, double tolerance,
                      const EntityFilter& filter = {});
 
@@ -39,6 +41,10 @@ Entity* FindEntityAt(const Drawing& drawing, const Point& p, double tolerance,
 // order: every selectable entity not yet selected, accepted by the filter, that the window
 // touches or contains (CrossesRect).
 std::vector<Entity*> WindowSelectionCandidates(const EntityList& list, const Point& corner1,
+                                               const Point& corner2,
+                                               const EntityFilter& filter = {});
+// The same over the drawing's entities, asking only those whose index boxes meet the window.
+std::vector<Entity*> WindowSelectionCandidates(const Drawing& drawing, const Point& corner1,
                                                const Point& corner2,
                                                const EntityFilter& filter = {});
 

@@ -137,7 +137,7 @@ bool Selection::HandleWindow() {
       cancelled = !(requests_.selectAll || requests_.deselectAll || requests_.window);
       break;
     }
-    for (Entity* entity : WindowSelectionCandidates(drawing_.entities, corner1, corner2, filter_))
+    for (Entity* entity : WindowSelectionCandidates(drawing_, corner1, corner2, filter_))
       SetSelected(entity, true);
   }
   const int commandMenu = engine_.ActiveCommandMenu();

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <vector>
 
+#include "core/drawing.h"
 #include "core/entity.h"
 #include "core/entity_list.h"
 #include "geometry/geometry.h"
@@ -58,9 +59,12 @@ bool IsSnapCandidate(const Entity& entity) {
   return entity.IsVisible() && (entity.flags & EntityFlag::OutOfView) == 0;
 }
 
-SnapSearch ObjectSnap(const EntityList& list, const Point& p, double aperture) {
+namespace {
+
+template <class Entities>
+SnapSearch ObjectSnapOver(const Entities& entities, const Point& p, double aperture) {
   NearestInAperture nearest(p, aperture);
-  for (const Entity* entity : list) {
+  for (const Entity* entity : entities) {
     if (!IsSnapCandidate(*entity)) continue;
     Point key;
     const double distance = entity->NearestKeyPoint(p, key);
@@ -69,10 +73,11 @@ SnapSearch ObjectSnap(const EntityList& list, const Point& p, double aperture) {
   return nearest.result();
 }
 
-SnapSearch IntersectionSnap(const EntityList& list, const Point& p, double aperture,
-                            const SnapAbort& abort) {
+template <class Entities>
+SnapSearch IntersectionSnapOver(const Entities& entities, const Point& p, double aperture,
+                                const SnapAbort& abort) {
   std::vector<const Entity*> candidates;
-  for (const Entity* entity : list) {
+  for (const Entity* entity : entities) {
     if (IsSnapCandidate(*entity)) candidates.push_back(entity);
   }
   NearestInAperture nearest(p, aperture);
@@ -81,9 +86,6 @@ SnapSearch IntersectionSnap(const EntityList& list, const Point& p, double apert
     for (const Point& crossing : crossings) nearest.Offer(crossing, Distance(crossing, p));
     crossings.clear();
   };
-  // FIXME: every pair is intersected even when neither entity comes near the aperture; a box
-  // test against the aperture square would skip most pairs, but it needs a margin that covers
-  // how far each kind's intersection tolerance lets a point stray from its extents.
   int untilCheck = kPairsPerAbortCheck;
   for (std::size_t a = 0; a < candidates.size(); ++a) {
     candidates[a]->IntersectSelf(crossings);
@@ -105,6 +107,63 @@ SnapSearch IntersectionSnap(const EntityList& list, const Point& p, double apert
   return nearest.result();
 }
 
+// The entities whose index boxes meet the aperture square, in list order: every key point
+// and crossing in the square comes from them.
+std::vector<Entity*> NearAperture(const Drawing& drawing, const Point& p, double aperture) {
+  std::vector<Entity*> near;
+  drawing.index().Query(Point(p.x - aperture, p.y - aperture),
+                        Point(p.x + aperture, p.y + aperture), near);
+  return near;
+}
+
+template <class ObjectSearch, class IntersectionSearch>
+CursorSnap SnapCursorWith(const Point& raw, const SnapSettings& settings, double aperture,
+                          CursorStyle style, ObjectSearch objectSnap,
+                          IntersectionSearch intersectionSnap) {
+  CursorSnap snap;
+  snap.world = settings.gridSnap ? GridSnap(raw, settings.snapSpacing) : raw;
+  if (style != CursorStyle::Crosshair) return snap;
+  double bound = aperture * kSqrt2;
+  if (settings.objectSnap) {
+    const SnapSearch object = objectSnap(snap.world);
+    bound = object.distance;
+    if (object.found) {
+      snap.world = object.point;
+      snap.kind = SnapKind::Object;
+    }
+  }
+  if (settings.intersectionSnap) {
+    const SnapSearch crossing = intersectionSnap(snap.world);
+    if (crossing.aborted) {
+      snap.aborted = true;
+    } else if (crossing.found && crossing.distance < bound) {
+      snap.world = crossing.point;
+      snap.kind = SnapKind::Intersection;
+    }
+  }
+  return snap;
+}
+
+}  // namespace
+
+SnapSearch ObjectSnap(const EntityList& list, const Point& p, double aperture) {
+  return ObjectSnapOver(list, p, aperture);
+}
+
+SnapSearch ObjectSnap(const Drawing& drawing, const Point& p, double aperture) {
+  return ObjectSnapOver(NearAperture(drawing, p, aperture), p, aperture);
+}
+
+SnapSearch IntersectionSnap(const EntityList& list, const Point& p, double aperture,
+                            const SnapAbort& abort) {
+  return IntersectionSnapOver(list, p, aperture, abort);
+}
+
+SnapSearch IntersectionSnap(const Drawing& drawing, const Point& p, double aperture,
+                            const SnapAbort& abort) {
+  return IntersectionSnapOver(NearAperture(drawing, p, aperture), p, aperture, abort);
+}
+
 Point ApplyOrtho(const Point& base, const Point& p) {
   Point result = p;
   if (std::fabs(base.x - p.x) < std::fabs(base.y - p.y)) {
@@ -117,28 +176,17 @@ Point ApplyOrtho(const Point& base, const Point& p) {
 
 CursorSnap SnapCursor(const Point& raw, const SnapSettings& settings, const EntityList& list,
                       double aperture, CursorStyle style, const SnapAbort& abort) {
-  CursorSnap snap;
-  snap.world = settings.gridSnap ? GridSnap(raw, settings.snapSpacing) : raw;
-  if (style != CursorStyle::Crosshair) return snap;
-  double bound = aperture * kSqrt2;
-  if (settings.objectSnap) {
-    const SnapSearch object = ObjectSnap(list, snap.world, aperture);
-    bound = object.distance;
-    if (object.found) {
-      snap.world = object.point;
-      snap.kind = SnapKind::Object;
-    }
-  }
-  if (settings.intersectionSnap) {
-    const SnapSearch crossing = IntersectionSnap(list, snap.world, aperture, abort);
-    if (crossing.aborted) {
-      snap.aborted = true;
-    } else if (crossing.found && crossing.distance < bound) {
-      snap.world = crossing.point;
-      snap.kind = SnapKind::Intersection;
-    }
-  }
-  return snap;
+  return SnapCursorWith(
+      raw, settings, aperture, style, [&](const Point& p) { return ObjectSnap(list, p, aperture); },
+      [&](const Point& p) { return IntersectionSnap(list, p, aperture, abort); });
+}
+
+CursorSnap SnapCursor(const Point& raw, const SnapSettings& settings, const Drawing& drawing,
+                      double aperture, CursorStyle style, const SnapAbort& abort) {
+  return SnapCursorWith(
+      raw, settings, aperture, style,
+      [&](const Point& p) { return ObjectSnap(drawing, p, aperture); },
+      [&](const Point& p) { return IntersectionSnap(drawing, p, aperture, abort); });
 }
 
 }  // namespace korvo

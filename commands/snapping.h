@@ -7,6 +7,7 @@
 
 namespace korvo {
 
+class Drawing;
 class Entity;
 class EntityList;
 
@@ -54,6 +55,9 @@ struct SnapSearch {
 // (|dx| <= aperture and |dy| <= aperture) and its distance is strictly smaller than the best
 // so far, the best starting at aperture·√2; so equally near points keep the earlier entity.
 SnapSearch ObjectSnap(const EntityList& list, const Point& p, double aperture);
+// The same over the drawing's entities, asking only those its spatial index finds near the
+// aperture square: the same answer, without walking the whole list.
+SnapSearch ObjectSnap(const Drawing& drawing, const Point& p, double aperture);
 
 // The nearest intersection point to `p`: for each candidate A in list order, the points where
 // A crosses itself (IntersectSelf), then its intersections with every later candidate B
@@ -61,6 +65,10 @@ SnapSearch ObjectSnap(const EntityList& list, const Point& p, double aperture);
 // point found wins ties. Every pair is tested, so the cost grows with the square of the
 // candidates; `abort` (when given) is asked every few hundred pairs.
 SnapSearch IntersectionSnap(const EntityList& list, const Point& p, double aperture,
+                            const SnapAbort& abort = {});
+// The same over the drawing's entities, taking only the pairs whose index boxes both meet the
+// aperture square, in the same order: no crossing in the square comes from any other pair.
+SnapSearch IntersectionSnap(const Drawing& drawing, const Point& p, double aperture,
                             const SnapAbort& abort = {});
 
 // Ortho: keeps the axis of the larger movement from `base`. When |base.x − p.x| <
@@ -80,6 +88,9 @@ struct CursorSnap {
 // aperture in pixels times the pixel size). Ortho is not applied here: it belongs to the
 // picked point and its base.
 CursorSnap SnapCursor(const Point& raw, const SnapSettings& settings, const EntityList& list,
+                      double aperture, CursorStyle style, const SnapAbort& abort = {});
+// The same over the drawing's entities through its spatial index.
+CursorSnap SnapCursor(const Point& raw, const SnapSettings& settings, const Drawing& drawing,
                       double aperture, CursorStyle style, const SnapAbort& abort = {});
 
 }  // namespace korvo

@@ -19,7 +19,7 @@ void UndoOrRedo(CommandEngine& engine, int id) {
   if (changed) {
     // The marks of the last picture skip erased entities and travel with saved copies, so
     // what undo or redo brings back may carry the mark of another window: take them anew.
-    MarkOutOfViewOfLastPicture(drawing.entities, drawing.settings);
+    MarkOutOfViewOfLastPicture(drawing);
     drawing.SetModifiedFlag(true);
     engine.RepaintNow();
   }

@@ -1,5 +1,6 @@
 #include "core/archive.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
@@ -28,18 +29,34 @@ const char* Describe(ArchiveErrorKind kind) {
 ArchiveError::ArchiveError(ArchiveErrorKind kind)
     : std::runtime_error(Describe(kind)), kind_(kind) {}
 
-void ArchiveReader::Need(std::size_t count) const {
-  if (count > Remaining()) throw ArchiveError(ArchiveErrorKind::EndOfFile);
+ArchiveReader::ArchiveReader(ArchiveSource& source, std::size_t size, std::size_t window)
+    : size_(size), source_(&source), buffer_(std::max<std::size_t>(window, 16)) {
+  window_ = buffer_.data();
+}
+
+void ArchiveReader::Refill(std::size_t count) {
+  // A file in memory is one window: a short read there is the end of the file.
+  if (source_ == nullptr) throw ArchiveError(ArchiveErrorKind::EndOfFile);
+  // The largest single read is 8 bytes; strings are read a character at a time.
+  if (count > buffer_.size()) buffer_.resize(count);
+  const std::size_t wanted = std::min(buffer_.size(), Remaining());
+  const std::size_t got = source_->ReadAt(offset_, buffer_.data(), wanted);
+  if (got < count) throw ArchiveError(ArchiveErrorKind::EndOfFile);
+  window_ = buffer_.data();
+  windowStart_ = offset_;
+  windowEnd_ = offset_ + got;
 }
 
 uint8_t ArchiveReader::ReadU8() {
   Need(1);
-  return bytes_[offset_++];
+  const uint8_t value = At(0);
+  ++offset_;
+  return value;
 }
 
 uint16_t ArchiveReader::ReadU16() {
   Need(2);
-  const uint16_t value = static_cast<uint16_t>(bytes_[offset_] | (bytes_[offset_ + 1] << 8));
+  const uint16_t value = static_cast<uint16_t>(At(0) | (At(1) << 8));
   offset_ += 2;
   return value;
 }
@@ -47,7 +64,7 @@ uint16_t ArchiveReader::ReadU16() {
 uint32_t ArchiveReader::ReadU32() {
   Need(4);
   uint32_t value = 0;
-  for (int i = 3; i >= 0; --i) value = (value << 8) | bytes_[offset_ + i];
+  for (int i = 3; i >= 0; --i) value = (value << 8) | At(static_cast<std::size_t>(i));
   offset_ += 4;
   return value;
 }
@@ -55,7 +72,7 @@ uint32_t ArchiveReader::ReadU32() {
 double ArchiveReader::ReadF64() {
   Need(8);
   uint64_t bits = 0;
-  for (int i = 7; i >= 0; --i) bits = (bits << 8) | bytes_[offset_ + i];
+  for (int i = 7; i >= 0; --i) bits = (bits << 8) | At(static_cast<std::size_t>(i));
   offset_ += 8;
   return std::bit_cast<double>(bits);
 }

@@ -33,12 +33,31 @@ class ArchiveError : public std::runtime_error {
   ArchiveErrorKind kind_;
 };
 
-// Little-endian reader over a file held in memory. Every read checks the remaining bytes
-// first; counts read from the file are checked against what is left before anything is
-// allocated or looped over.
+// Where a reader's bytes come from when the file is not held in memory.
+class ArchiveSource {
+ public:
+  // Copies up to `size` bytes from `offset` into `buffer`; returns how many it copied.
+  virtual std::size_t ReadAt(uint64_t offset, uint8_t* buffer, std::size_t size) = 0;
+
+ protected:
+  ~ArchiveSource() = default;
+};
+
+// Little-endian reader over a file held in memory or read from a source a window at a time.
+// Every read checks the remaining bytes first; counts read from the file are checked against
+// what is left before anything is allocated or looped over.
 class ArchiveReader {
  public:
-  explicit ArchiveReader(std::span<const uint8_t> bytes) : bytes_(bytes) {}
+  static constexpr std::size_t kDefaultWindow = 64 * 1024;
+
+  explicit ArchiveReader(std::span<const uint8_t> bytes)
+      : size_(bytes.size()), window_(bytes.data()), windowEnd_(bytes.size()) {}
+  // The `size` bytes of `source`, read `window` bytes (at least 16) at a time. A source that
+  // delivers fewer bytes than `size` promised ends the file there (EndOfFile).
+  ArchiveReader(ArchiveSource& source, std::size_t size, std::size_t window = kDefaultWindow);
+  // The window may point into the reader's own buffer.
+  ArchiveReader(const ArchiveReader&) = delete;
+  ArchiveReader& operator=(const ArchiveReader&) = delete;
 
   uint8_t ReadU8();
   uint16_t ReadU16();
@@ -55,7 +74,7 @@ class ArchiveReader {
   // A guarded count of characters followed by a string of exactly that length (else BadClass).
   std::u16string ReadNamedString();
 
-  std::size_t Remaining() const { return bytes_.size() - offset_; }
+  std::size_t Remaining() const { return size_ - offset_; }
   std::size_t Offset() const { return offset_; }
 
   // The version of the file being read (0..4), for the readers of records that changed;
@@ -68,11 +87,23 @@ class ArchiveReader {
   int listDepth = 0;
 
  private:
-  void Need(std::size_t count) const;
+  // Makes the next `count` bytes available in the window, or throws EndOfFile.
+  void Need(std::size_t count) {
+    if (count > Remaining()) throw ArchiveError(ArchiveErrorKind::EndOfFile);
+    if (offset_ + count > windowEnd_) Refill(count);
+  }
+  void Refill(std::size_t count);
+  uint8_t At(std::size_t i) const { return window_[offset_ - windowStart_ + i]; }
   uint64_t ReadStringLength(bool& unicode);
 
-  std::span<const uint8_t> bytes_;
-  std::size_t offset_ = 0;
+  std::size_t size_ = 0;    // of the whole file
+  std::size_t offset_ = 0;  // of the next byte to read
+  // The bytes held now: file offsets [windowStart_, windowEnd_) at window_.
+  const uint8_t* window_ = nullptr;
+  std::size_t windowStart_ = 0;
+  std::size_t windowEnd_ = 0;
+  ArchiveSource* source_ = nullptr;
+  std::vector<uint8_t> buffer_;
 };
 
 // Little-endian writer, either into memory or through a buffered file.

@@ -13,6 +13,8 @@ Drawing::~Drawing() {
   undo.Reset();
   // Entities point into the tables: they go first.
   entities.DeleteAll();
+  // The index goes before the list.
+  entities.SetObserver(nullptr);
   blocks.Clear();
 }
 
@@ -185,6 +187,7 @@ std::u16string Drawing::MakeUniqueBlockName(std::u16string_view prefix, int& cou
 }
 
 void Drawing::SetModifiedFlag(bool modified) {
+  if (modified) index_.NoteContentChanged();
   modified_ = modified;
   if (modifiedListener_) modifiedListener_(modified);
 }

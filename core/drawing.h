@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/drawing_settings.h"
+#include "core/entity_index.h"
 #include "core/entity_list.h"
 #include "core/tables.h"
 #include "core/undo_stack.h"
@@ -22,7 +23,7 @@ class Entity;
 // the editing state that lives with it (undo history, selection, pending highlight changes).
 class Drawing {
  public:
-  Drawing() = default;
+  Drawing() { entities.SetObserver(&index_); }
   // Discards the undo history first: it may hold entities and table entries of its own.
   ~Drawing();
   Drawing(const Drawing&) = delete;
@@ -87,8 +88,16 @@ class Drawing {
   std::u16string MakeUniqueBlockName(std::u16string_view prefix, int& counter) const;
 
   bool IsModified() const { return modified_; }
-  // Marking the drawing modified tells the views (which then re-render).
+  // Marking the drawing modified tells the views (which then re-render) and has the spatial
+  // index re-measure the entities before it next answers.
   void SetModifiedFlag(bool modified = true);
+
+  // The spatial index of `entities`. It follows additions, removals and reordering by
+  // itself; entities changed in place are re-measured once the drawing is marked modified
+  // or NoteEntitiesChanged is called. Answering brings it up to date, hence usable on a
+  // const drawing.
+  EntityIndex& index() const { return index_; }
+  void NoteEntitiesChanged() { index_.NoteContentChanged(); }
   // FIXME: there is one listener slot, so a second view that sets its listener silently
   // replaces the first; a drawing shown in two views needs a list of listeners.
   void SetModifiedListener(std::function<void(bool)> listener) {
@@ -114,6 +123,8 @@ class Drawing {
  private:
   bool modified_ = false;
   std::function<void(bool)> modifiedListener_;
+  // A cache of where the entities are, kept beside them.
+  mutable EntityIndex index_{entities};
 };
 
 // Layer "0": colour 7, CONTINUOUS, the default line weight.

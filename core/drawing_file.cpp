@@ -1,6 +1,8 @@
 #include "core/drawing_file.h"
 
+#include <cstdint>
 #include <exception>
+#include <optional>
 
 #include "core/drawing.h"
 #include "core/native_drawing.h"
@@ -13,16 +15,23 @@ void Report(MessageBoxService& messages, std::u16string_view text) {
   messages.Show(text, MessageButtons::Ok, MessageIcon::Exclamation);
 }
 
-}  // namespace
+class FileSource final : public ArchiveSource {
+ public:
+  explicit FileSource(FileReader& file) : file_(file) {}
+  std::size_t ReadAt(uint64_t offset, uint8_t* buffer, std::size_t size) override {
+    return file_.ReadAt(offset, buffer, size);
+  }
 
-OpenResult OpenDrawingBytes(std::span<const uint8_t> bytes, Drawing& drawing,
-                            MessageBoxService& messages) {
+ private:
+  FileReader& file_;
+};
+
+OpenResult OpenFromArchive(ArchiveReader& archive, Drawing& drawing, MessageBoxService& messages) {
   // The entity factory reports unknown kinds through the process-wide message box.
   ScopedMessageBox scope(messages);
   drawing.Clear();
   // Whatever follows, the drawing no longer holds the file it was named after.
   drawing.path.clear();
-  ArchiveReader archive(bytes);
   OpenResult result;
   try {
     const NativeReadOutcome outcome = ReadDrawing(archive, drawing);
@@ -45,16 +54,45 @@ OpenResult OpenDrawingBytes(std::span<const uint8_t> bytes, Drawing& drawing,
   return result;
 }
 
-OpenResult OpenDrawing(const std::filesystem::path& path, Drawing& drawing,
-                       MessageBoxService& messages) {
-  const std::optional<std::vector<uint8_t>> bytes = ReadFileBytes(path);
-  if (!bytes) {
-    Report(messages, kFailedToOpenDocument);
-    return {};
+}  // namespace
+
+OpenResult OpenDrawingBytes(std::span<const uint8_t> bytes, Drawing& drawing,
+                            MessageBoxService& messages) {
+  ArchiveReader archive(bytes);
+  return OpenFromArchive(archive, drawing, messages);
+}
+
+OpenResult OpenDrawingFromSource(ArchiveSource& source, std::size_t size, std::size_t window,
+                                 Drawing& drawing, MessageBoxService& messages) {
+  ArchiveReader archive(source, size, window);
+  return OpenFromArchive(archive, drawing, messages);
+}
+
+OpenResult OpenDrawingStreamed(const std::filesystem::path& path, Drawing& drawing,
+                               MessageBoxService& messages, std::size_t window) {
+  FileReader file;
+  const std::optional<uint64_t> size = file.Open(path) ? file.Size() : std::nullopt;
+  OpenResult result;
+  if (size && *size <= SIZE_MAX) {
+    FileSource source(file);
+    result =
+        OpenDrawingFromSource(source, static_cast<std::size_t>(*size), window, drawing, messages);
+  } else {
+    // Not a regular file: its size is known only once it has been read.
+    const std::optional<std::vector<uint8_t>> bytes = ReadFileBytes(path);
+    if (!bytes) {
+      Report(messages, kFailedToOpenDocument);
+      return {};
+    }
+    result = OpenDrawingBytes(*bytes, drawing, messages);
   }
-  OpenResult result = OpenDrawingBytes(*bytes, drawing, messages);
   if (result.opened) drawing.path = path;
   return result;
+}
+
+OpenResult OpenDrawing(const std::filesystem::path& path, Drawing& drawing,
+                       MessageBoxService& messages) {
+  return OpenDrawingStreamed(path, drawing, messages, ArchiveReader::kDefaultWindow);
 }
 
 bool SaveDrawing(const Drawing& drawing, const std::filesystem::path& path,

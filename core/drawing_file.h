@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <span>
@@ -8,6 +9,7 @@
 
 namespace korvo {
 
+class ArchiveSource;
 class Drawing;
 
 // The messages of opening and saving.
@@ -26,8 +28,18 @@ struct OpenResult {
 };
 
 // Opens a drawing file as the user meets it: every failure is shown through `messages`.
+// A regular file is read a window at a time, never held whole in memory; anything else
+// (a pipe) is read whole first. A file that cannot be opened or read leaves the drawing as
+// it was; a read that fails half way counts as a file that ends there.
 OpenResult OpenDrawing(const std::filesystem::path& path, Drawing& drawing,
                        MessageBoxService& messages);
+// The same with a window of `window` bytes (tests use tiny ones to cross every boundary).
+OpenResult OpenDrawingStreamed(const std::filesystem::path& path, Drawing& drawing,
+                               MessageBoxService& messages, std::size_t window);
+// The `size` bytes of any source, read `window` bytes at a time; the drawing keeps its path
+// cleared.
+OpenResult OpenDrawingFromSource(ArchiveSource& source, std::size_t size, std::size_t window,
+                                 Drawing& drawing, MessageBoxService& messages);
 OpenResult OpenDrawingBytes(std::span<const uint8_t> bytes, Drawing& drawing,
                             MessageBoxService& messages);
 

@@ -66,6 +66,7 @@ uint32_t EntityList::AllocateNode(Entity* entity) {
 void EntityList::ReleaseBlocks() {
   blocks_.clear();
   capacity_ = used_ = freeList_ = head_ = tail_ = count_ = 0;
+  if (observer_ != nullptr) observer_->Emptied();
 }
 
 ListPosition EntityList::AddTail(Entity* entity) {
@@ -78,6 +79,7 @@ ListPosition EntityList::AddTail(Entity* entity) {
     head_ = index;
   }
   tail_ = index;
+  if (observer_ != nullptr) observer_->Linked({index});
   return {index};
 }
 
@@ -91,6 +93,7 @@ ListPosition EntityList::AddHead(Entity* entity) {
     tail_ = index;
   }
   head_ = index;
+  if (observer_ != nullptr) observer_->Linked({index});
   return {index};
 }
 
@@ -104,11 +107,13 @@ ListPosition EntityList::InsertBefore(ListPosition position, Entity* entity) {
   node.prev = after.prev;
   At(after.prev).next = index;
   after.prev = index;
+  if (observer_ != nullptr) observer_->Linked({index});
   return {index};
 }
 
 void EntityList::RemoveAt(ListPosition position) {
   if (!position) return;
+  if (observer_ != nullptr) observer_->Unlinking(position);
   Node& node = At(position.index);
   if (node.prev != 0) {
     At(node.prev).next = node.next;
@@ -140,12 +145,18 @@ bool EntityList::Holds(ListPosition position, const Entity* entity) const {
 }
 
 void EntityList::SetAt(ListPosition position, Entity* entity) {
-  if (position) At(position.index).entity = entity;
+  if (!position) return;
+  At(position.index).entity = entity;
+  if (observer_ != nullptr) observer_->Linked(position);
 }
 
 void EntityList::SwapEntities(ListPosition a, ListPosition b) {
   if (!a || !b) return;
   std::swap(At(a.index).entity, At(b.index).entity);
+  if (observer_ != nullptr) {
+    observer_->Linked(a);
+    observer_->Linked(b);
+  }
 }
 
 ListPosition EntityList::Next(ListPosition position) const {

@@ -23,6 +23,22 @@ struct ListPosition {
   friend bool operator==(ListPosition, ListPosition) = default;
 };
 
+// Told of every change of which entity a node holds, so that a structure kept beside a list
+// (the drawing's spatial index) follows it whoever makes the change.
+class EntityListObserver {
+ public:
+  // The node now holds an entity: just linked (added), or given another one (SetAt,
+  // SwapEntities).
+  virtual void Linked(ListPosition position) = 0;
+  // The node is about to be unlinked; it still holds its entity.
+  virtual void Unlinking(ListPosition position) = 0;
+  // Every node is gone (the list was emptied; node handles start again from 1).
+  virtual void Emptied() = 0;
+
+ protected:
+  ~EntityListObserver() = default;
+};
+
 // The ordered container of entities used by the drawing, by every block definition and by
 // compound entities. Unless a caller removes an entity explicitly, the list owns it:
 // deleting all members or destroying the list deletes them.
@@ -98,6 +114,12 @@ class EntityList {
   // Members that are neither erased nor invalid: what a file holds.
   int CountSaveable() const;
 
+  // At most one observer; null for none. The list does not own it.
+  void SetObserver(EntityListObserver* observer) { observer_ = observer; }
+  // One past the highest node handle handed out so far: handles are 1..SlotCount()-1, and
+  // GetAt of a handle in that range is null when its node is free.
+  uint32_t SlotCount() const { return used_ + 1; }
+
   class Iterator {
    public:
     using iterator_category = std::bidirectional_iterator_tag;
@@ -153,6 +175,7 @@ class EntityList {
   uint32_t head_ = 0;
   uint32_t tail_ = 0;
   uint32_t count_ = 0;
+  EntityListObserver* observer_ = nullptr;
 };
 
 }  // namespace korvo

@@ -1,5 +1,7 @@
 #include "core/insert_entity.h"
 
+#include <algorithm>
+
 #include "core/block_definition.h"
 #include "core/coordinate_property.h"
 #include "core/dxf_group_codes.h"
@@ -60,8 +62,16 @@ Entity& InsertEntity::CopyFrom(const Entity& other) {
 }
 
 bool InsertEntity::GetExtents(Point& min, Point& max) const {
-  if (expanded.GetExtents(min, max)) return true;
-  return attached.GetExtents(min, max);
+  const bool inExpanded = expanded.GetExtents(min, max);
+  Point low, high;
+  if (!attached.GetExtents(low, high)) return inExpanded;
+  if (!inExpanded) {
+    min = low, max = high;
+    return true;
+  }
+  min = Point(std::min(min.x, low.x), std::min(min.y, low.y));
+  max = Point(std::max(max.x, high.x), std::max(max.y, high.y));
+  return true;
 }
 
 void InsertEntity::Translate(const Point& offset) {

@@ -30,7 +30,7 @@ class InsertEntity : public Entity {
   // From any block reference (or kind derived from one): every field and clones of both
   // lists.
   Entity& CopyFrom(const Entity& other) override;
-  // The box of `expanded`; only when that yields nothing, the box of `attached`.
+  // The box of both lists: everything the reference draws.
   bool GetExtents(Point& min, Point& max) const override;
   // Translating moves the parts as they are: nothing is expanded again.
   void Translate(const Point& offset) override;

@@ -1,5 +1,6 @@
 #include "core/polyline_entity.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -55,6 +56,25 @@ void PolylineEntity::Rotate(const Rotation& turn) {
   if (!turn.IsRegular()) return;
   segmentList.Rotate(turn);
   vertexList.Rotate(turn);
+}
+
+bool PolylineEntity::GetExtents(Point& min, Point& max) const {
+  const bool any = InsertEntity::GetExtents(min, max);
+  // Stale segments are rebuilt when drawn; until then the box stays what it was.
+  if (segmentsValid == 0) return any;
+  if (!any) {
+    min = Point(kNoDistance, kNoDistance);
+    max = Point(-kNoDistance, -kNoDistance);
+  }
+  bool anyVertex = false;
+  for (const Entity* vertex : vertexList) {
+    if (const VertexEntity* v = vertex->AsVertex()) {
+      min = Point(std::min(min.x, v->position.x), std::min(min.y, v->position.y));
+      max = Point(std::max(max.x, v->position.x), std::max(max.y, v->position.y));
+      anyVertex = true;
+    }
+  }
+  return any || anyVertex;
 }
 
 void PolylineEntity::Scale(const Scaling& scaling) {

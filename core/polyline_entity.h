@@ -41,6 +41,9 @@ class PolylineEntity : public InsertEntity {
   void CopyProperties(const Entity& other) override;
   // Only from another polyline.
   Entity& CopyFrom(const Entity& other) override;
+  // The segments' box and every vertex (the spline frame is drawn through the vertices);
+  // only the segments' while they are stale.
+  bool GetExtents(Point& min, Point& max) const override;
   // Every segment and every vertex; the insertion point stays.
   void Translate(const Point& offset) override;
   void Rotate(const Rotation& turn) override;

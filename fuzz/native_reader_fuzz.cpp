@@ -1,8 +1,11 @@
 // Drawing files are outside data: any bytes must either be read or refused with the drawing
-// cleared, and whatever was read must survive saving and reading again unchanged.
+// cleared, and whatever was read must survive saving and reading again unchanged. Reading
+// the bytes a small window at a time, as files are read, must give the same.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <span>
 
 #include "core/archive.h"
@@ -19,6 +22,36 @@ std::vector<uint8_t> Written(const korvo::Drawing& drawing) {
   return writer.bytes();
 }
 
+class MemorySource final : public korvo::ArchiveSource {
+ public:
+  MemorySource(const uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+  std::size_t ReadAt(uint64_t offset, uint8_t* buffer, std::size_t size) override {
+    if (offset >= size_) return 0;
+    const std::size_t n = std::min<std::size_t>(size, size_ - static_cast<std::size_t>(offset));
+    std::memcpy(buffer, data_ + offset, n);
+    return n;
+  }
+
+ private:
+  const uint8_t* data_;
+  std::size_t size_;
+};
+
+// Reading through 16-byte windows answers as reading from memory: the same result, the same
+// messages and, when read, the same drawing.
+void ExpectSameThroughWindows(const uint8_t* data, std::size_t size,
+                              const korvo::OpenResult& result, const korvo::Drawing& drawing,
+                              const korvo::RecordingMessageBox& messages) {
+  MemorySource source(data, size);
+  korvo::RecordingMessageBox windowed;
+  korvo::Drawing other;
+  const korvo::OpenResult again = korvo::OpenDrawingFromSource(source, size, 16, other, windowed);
+  if (again.opened != result.opened || again.version != result.version ||
+      windowed.Texts() != messages.Texts())
+    __builtin_trap();
+  if (result.opened && Written(other) != Written(drawing)) __builtin_trap();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
@@ -26,6 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   korvo::Drawing drawing;
   const korvo::OpenResult result =
       korvo::OpenDrawingBytes(std::span<const uint8_t>(data, size), drawing, messages);
+  ExpectSameThroughWindows(data, size, result, drawing, messages);
   if (!result.opened) {
     // A refused file leaves the drawing cleared and says why.
     if (!drawing.entities.empty() || !drawing.layers.empty() || !drawing.textStyles.empty() ||

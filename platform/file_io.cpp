@@ -4,8 +4,11 @@
 #include <random>
 #include <system_error>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 namespace korvo {
 namespace {
@@ -35,6 +38,37 @@ std::optional<std::vector<uint8_t>> ReadFileBytes(const std::filesystem::path& p
   std::fclose(file);
   if (!ok) return std::nullopt;
   return bytes;
+}
+
+FileReader::~FileReader() {
+  if (descriptor_ >= 0) ::close(descriptor_);
+}
+
+bool FileReader::Open(const std::filesystem::path& path) {
+  if (descriptor_ >= 0) ::close(descriptor_);
+  descriptor_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  return descriptor_ >= 0;
+}
+
+std::optional<uint64_t> FileReader::Size() const {
+  struct stat info {};
+  if (descriptor_ < 0 || ::fstat(descriptor_, &info) != 0 || !S_ISREG(info.st_mode))
+    return std::nullopt;
+  return static_cast<uint64_t>(info.st_size);
+}
+
+std::size_t FileReader::ReadAt(uint64_t offset, void* buffer, std::size_t size) {
+  if (descriptor_ < 0) return 0;
+  auto* bytes = static_cast<char*>(buffer);
+  std::size_t done = 0;
+  while (done < size) {
+    const ssize_t n =
+        ::pread(descriptor_, bytes + done, size - done, static_cast<off_t>(offset + done));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    done += static_cast<std::size_t>(n);
+  }
+  return done;
 }
 
 FileWriter::~FileWriter() {

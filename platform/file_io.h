@@ -12,6 +12,25 @@ namespace korvo {
 // Reads a whole file; nothing when it cannot be opened or read.
 std::optional<std::vector<uint8_t>> ReadFileBytes(const std::filesystem::path& path);
 
+// Reading a file a piece at a time, at any offset.
+class FileReader {
+ public:
+  FileReader() = default;
+  ~FileReader();
+  FileReader(const FileReader&) = delete;
+  FileReader& operator=(const FileReader&) = delete;
+
+  bool Open(const std::filesystem::path& path);
+  // The size of a regular file; nothing for anything else (a directory, a pipe, a device),
+  // whose size is not known before it has been read.
+  std::optional<uint64_t> Size() const;
+  // Up to `size` bytes from `offset`; how many were read (fewer at the end or on an error).
+  std::size_t ReadAt(uint64_t offset, void* buffer, std::size_t size);
+
+ private:
+  int descriptor_ = -1;
+};
+
 // Buffered output to a file.
 class FileWriter {
  public:

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the tests and the tools need, when missing.
 set -euo pipefail
-packages=(cmake ninja-build g++ clang clang-format libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev
+packages=(cmake ninja-build g++ clang clang-format libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev libboost-dev
           python3 python3-pil python3-ezdxf gdal-bin locales)
 missing=()
 for package in "${packages[@]}"; do

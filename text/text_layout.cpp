@@ -4,6 +4,7 @@
 #include <cmath>
 #include <optional>
 
+#include "geometry/curve_geometry.h"
 #include "geometry/geometry.h"
 #include "text/font_loading.h"
 
@@ -58,7 +59,9 @@ struct TextMapping {
   }
 };
 
-enum class ArcStrokes { Draw, Skip };
+// Bound: each arc stroke is given to the sink as a shape that holds all its ink, however
+// finely it is drawn (extents).
+enum class ArcStrokes { Draw, Bound };
 
 void DrawArcStroke(const ArcStroke& arc, const TextPlacement& text, const TextMapping& mapping,
                    double pen, const Point& lineOffset, double pixelSize, TextStrokeSink& sink) {
@@ -99,6 +102,22 @@ void DrawArcStroke(const ArcStroke& arc, const TextPlacement& text, const TextMa
   }
 }
 
+// The ink of an arc stroke drawn at any pixel size: the exact elliptic arc when it stays
+// one, else the image of the circle's bounding square, whose corners go to the sink as the
+// square's two diagonals (the mapping is affine, so the image holds every chord).
+void BoundArcStroke(const ArcStroke& arc, const TextPlacement& text, const TextMapping& mapping,
+                    double pen, const Point& lineOffset, TextStrokeSink& sink) {
+  if (text.obliqueAngle == 0 && text.widthFactor != 0) {
+    DrawArcStroke(arc, text, mapping, pen, lineOffset, 1, sink);
+    return;
+  }
+  const auto corner = [&](double sx, double sy) {
+    return mapping.Map(arc.cx + sx * arc.r, arc.cy + sy * arc.r, pen, lineOffset);
+  };
+  sink.Line(corner(-1, -1), corner(1, 1));
+  sink.Line(corner(1, -1), corner(-1, 1));
+}
+
 void LayOut(const TextPlacement& text, double pixelSize, TextStrokeSink& sink,
             ArcStrokes arcStrokes) {
   if (text.font == nullptr) return;
@@ -120,9 +139,11 @@ void LayOut(const TextPlacement& text, double pixelSize, TextStrokeSink& sink,
       sink.Line(mapping.Map(line.x1, line.y1, pen, lineOffset),
                 mapping.Map(line.x2, line.y2, pen, lineOffset));
     }
-    if (arcStrokes == ArcStrokes::Draw) {
-      for (const ArcStroke& arc : glyph->arcs)
+    for (const ArcStroke& arc : glyph->arcs) {
+      if (arcStrokes == ArcStrokes::Draw)
         DrawArcStroke(arc, text, mapping, pen, lineOffset, pixelSize, sink);
+      else
+        BoundArcStroke(arc, text, mapping, pen, lineOffset, sink);
     }
     pen += PenAdvance(*glyph, c);
   }
@@ -135,7 +156,13 @@ class ExtentsSink : public TextStrokeSink {
     Include(from);
     Include(to);
   }
-  void Arc(const Point&, double, double, double, double, double) override {}
+  void Arc(const Point& center, double radius, double ratio, double rotation, double start,
+           double end) override {
+    Point low, high;
+    ArcBox({center, radius, ratio, rotation}, start, end, low, high);
+    Include(low);
+    Include(high);
+  }
 
  private:
   void Include(const Point& p) {
@@ -226,7 +253,7 @@ void LayOutText(const TextPlacement& text, double pixelSize, TextStrokeSink& sin
 void GetTextExtents(const TextPlacement& text, Point& min, Point& max) {
   min = max = text.insertionPoint;
   ExtentsSink sink(min, max);
-  LayOut(text, 1, sink, ArcStrokes::Skip);
+  LayOut(text, 1, sink, ArcStrokes::Bound);
 }
 
 TextFrame GetTextFrame(const TextPlacement& text) {

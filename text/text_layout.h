@@ -64,8 +64,8 @@ TextAlignment ComputeTextAlignment(StrokeFont& font, std::u16string_view content
 // type to continuous around this call (the highlight pattern excepted).
 void LayOutText(const TextPlacement& text, double pixelSize, TextStrokeSink& sink);
 
-// The box holding the insertion point and both ends of every line stroke (arc strokes do
-// not count).
+// The box holding the insertion point and every stroke as drawn at any pixel size: both ends
+// of each line stroke and the whole of each arc stroke.
 void GetTextExtents(const TextPlacement& text, Point& min, Point& max);
 
 // The rectangle the nearest-point test takes as the text, in the text's own frame relative

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <vector>
 
 #include "core/drawing.h"
 #include "core/entity.h"
@@ -18,20 +19,36 @@ bool BoxesOverlap(const Point& min, const Point& max, const Point& low, const Po
   return !(max.x < low.x || min.x > high.x || max.y < low.y || min.y > high.y);
 }
 
+void MarkEntityOutOfView(Entity& entity, const Point& low, const Point& high) {
+  if (entity.IsErased()) return;
+  Point min, max;
+  const bool inView = !entity.GetExtents(min, max) || BoxesOverlap(min, max, low, high);
+  entity.flags =
+      inView ? (entity.flags & ~EntityFlag::OutOfView) : (entity.flags | EntityFlag::OutOfView);
+  if (const InsertEntity* insert = entity.AsInsert()) {
+    MarkOutOfView(insert->expanded, low, high);
+    MarkOutOfView(insert->attached, low, high);
+  }
+}
+
+// Draws the entities that can show in the render context's window, in drawing order: those
+// the spatial index finds there. Any other is either marked out of view or, its mark not yet
+// renewed, lies wholly outside the window and would put no pixel in it.
+bool DrawEntitiesInWindow(RenderContext& rc, const std::vector<Entity*>& inWindow) {
+  for (Entity* entity : inWindow)
+    if (!entity->Draw(rc)) return false;
+  return true;
+}
+
 }  // namespace
 
 void MarkOutOfView(const EntityList& list, const Point& low, const Point& high) {
-  for (Entity* entity : list) {
-    if (entity->IsErased()) continue;
-    Point min, max;
-    const bool inView = !entity->GetExtents(min, max) || BoxesOverlap(min, max, low, high);
-    entity->flags =
-        inView ? (entity->flags & ~EntityFlag::OutOfView) : (entity->flags | EntityFlag::OutOfView);
-    if (const InsertEntity* insert = entity->AsInsert()) {
-      MarkOutOfView(insert->expanded, low, high);
-      MarkOutOfView(insert->attached, low, high);
-    }
-  }
+  for (Entity* entity : list) MarkEntityOutOfView(*entity, low, high);
+}
+
+void MarkOutOfView(const Drawing& drawing, const Point& low, const Point& high) {
+  drawing.index().RemarkOutOfView(low, high,
+                                  [&](Entity& entity) { MarkEntityOutOfView(entity, low, high); });
 }
 
 void MarkOutOfViewOfLastPicture(const EntityList& list, const DrawingSettings& settings) {
@@ -41,18 +58,35 @@ void MarkOutOfViewOfLastPicture(const EntityList& list, const DrawingSettings& s
   MarkOutOfView(list, origin, upperRight);
 }
 
-bool DrawPicture(Drawing& drawing, RenderContext& rc) {
+void MarkOutOfViewOfLastPicture(const Drawing& drawing) {
+  const Point& upperRight = drawing.settings.lastPoints[0];
+  const Point& origin = drawing.settings.lastPoints[1];
+  if (upperRight == origin) return;
+  MarkOutOfView(drawing, origin, upperRight);
+}
+
+bool DrawPicture(Drawing& drawing, RenderContext& rc, PictureScan scan) {
   PublishPointDisplay(drawing.settings);
-  if (drawing.settings.SetLastPoints(rc.upperRight, rc.origin))
-    MarkOutOfView(drawing.entities, rc.origin, rc.upperRight);
+  const bool linear = scan == PictureScan::WholeList;
+  if (drawing.settings.SetLastPoints(rc.upperRight, rc.origin)) {
+    if (linear)
+      MarkOutOfView(drawing.entities, rc.origin, rc.upperRight);
+    else
+      MarkOutOfView(drawing, rc.origin, rc.upperRight);
+  }
+  std::vector<Entity*> inWindow;
+  if (!linear) drawing.index().Query(rc.origin, rc.upperRight, inWindow);
+  const auto drawAll = [&] {
+    return linear ? drawing.entities.Draw(rc) : DrawEntitiesInWindow(rc, inWindow);
+  };
   rc.SetDrawMode(DrawMode::All);
-  if (!drawing.entities.Draw(rc)) return false;
+  if (!drawAll()) return false;
   if (drawing.selection.empty()) return true;
   rc.SetDrawMode(DrawMode::SelectedXor);
   for (Entity* entity : drawing.selection)
     if (!entity->Draw(rc)) return false;
   rc.SetDrawMode(DrawMode::HighlightXor);
-  return drawing.entities.Draw(rc);
+  return drawAll();
 }
 
 void DrawGrid(RenderContext& rc) {

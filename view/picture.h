@@ -15,16 +15,26 @@ class RenderContext;
 // [low, high], and clears the mark otherwise; entities carried by block references are
 // visited too. Entities without extents are always in view.
 void MarkOutOfView(const EntityList& list, const Point& low, const Point& high);
+// The same for the drawing's entities, leaving every mark as the walk above would, but
+// visiting only the entities the spatial index says may need a new mark.
+void MarkOutOfView(const Drawing& drawing, const Point& low, const Point& high);
 // The same against the window of the last full picture, which the drawing keeps in its last
 // points as (upper right, origin); nothing before the first picture.
 void MarkOutOfViewOfLastPicture(const EntityList& list, const DrawingSettings& settings);
+void MarkOutOfViewOfLastPicture(const Drawing& drawing);
+
+// How a full pass finds the entities it marks and draws.
+enum class PictureScan {
+  Index,      // the spatial index: only what may show in the window
+  WholeList,  // every entity of the list, in turn
+};
 
 // The view's full pass over a drawing with `rc`: publishes the point display values,
 // recomputes the out-of-view marks when the world window differs from the last full pass
 // (kept in the drawing's last points), draws every entity in draw mode 3, and when there is
 // a selection removes the selected entities' solid images in mode 4 and draws them dotted
-// in mode 2. False when an entity aborted the pass.
-bool DrawPicture(Drawing& drawing, RenderContext& rc);
+// in mode 2. False when an entity aborted the pass. Both scans put the same pixels.
+bool DrawPicture(Drawing& drawing, RenderContext& rc, PictureScan scan = PictureScan::Index);
 
 // Grid dots at the grid intersections inside both the window and the drawing limits,
 // each inverted against what lies beneath, one row transfer per grid row. Nothing when the

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <new>
 #include <string>
 #include <vector>
@@ -388,6 +389,85 @@ TEST_F(DrawingFileOnDisk, ASaveThatRunsOutOfMemoryIsReported) {
   ASSERT_TRUE(bytes.has_value());
   EXPECT_EQ(std::string(bytes->begin(), bytes->end()), "previous contents");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
+}
+
+}  // namespace
+}  // namespace korvo
+
+namespace korvo {
+namespace {
+
+// What opening left: the result, the messages shown and, when it opened, the drawing as it
+// would be saved.
+struct OpenOutcome {
+  bool opened = false;
+  int version = -1;
+  std::vector<std::u16string> messages;
+  std::vector<uint8_t> saved;
+  friend bool operator==(const OpenOutcome&, const OpenOutcome&) = default;
+};
+
+OpenOutcome Outcome(const OpenResult& result, const Drawing& drawing,
+                    const RecordingMessageBox& messages) {
+  OpenOutcome outcome{result.opened, result.version, messages.Texts(), {}};
+  if (result.opened) {
+    ArchiveWriter writer;
+    WriteDrawing(writer, drawing);
+    outcome.saved = writer.bytes();
+  }
+  return outcome;
+}
+
+std::vector<uint8_t> FileBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+// Reading a file a window at a time gives what reading it whole gives, for every corpus file
+// of the reader's fuzz target and the samples, cut short at many lengths and with bytes
+// damaged, through windows small enough that every record crosses a window's edge.
+TEST_F(DrawingFileOnDisk, ReadingInWindowsAnswersAsReadingWhole) {
+  std::vector<std::filesystem::path> files;
+  const std::filesystem::path source(KORVOCAD_SOURCE_DIR);
+  for (const auto& entry : std::filesystem::directory_iterator(source / "fuzz/corpus/native"))
+    files.push_back(entry.path());
+  for (const auto& entry : std::filesystem::directory_iterator(source / "samples"))
+    if (entry.path().extension() == ".KorvoDWG") files.push_back(entry.path());
+  ASSERT_GE(files.size(), 10u);
+  const std::filesystem::path variant = folder / "variant.KorvoDWG";
+  int refused = 0;
+  for (const std::filesystem::path& file : files) {
+    const std::vector<uint8_t> whole = FileBytes(file);
+    std::vector<std::vector<uint8_t>> variants = {whole};
+    for (std::size_t cut = 0; cut < whole.size(); cut += 1 + whole.size() / 40)
+      variants.emplace_back(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(cut));
+    for (std::size_t at = 10; at < whole.size(); at += 1 + whole.size() / 25) {
+      variants.push_back(whole);
+      variants.back()[at] ^= 0xA5;
+    }
+    for (const std::vector<uint8_t>& bytes : variants) {
+      SCOPED_TRACE(file.filename().string() + ", " + std::to_string(bytes.size()) + " bytes");
+      {
+        std::ofstream out(variant, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(bytes.data()),
+                  static_cast<std::streamsize>(bytes.size()));
+      }
+      RecordingMessageBox inMemory;
+      Drawing expected;
+      const OpenOutcome reference =
+          Outcome(OpenDrawingBytes(bytes, expected, inMemory), expected, inMemory);
+      refused += !reference.opened;
+      for (const std::size_t window : {std::size_t{16}, std::size_t{1000}, std::size_t{1} << 16}) {
+        SCOPED_TRACE(window);
+        RecordingMessageBox streamed;
+        Drawing drawing;
+        EXPECT_EQ(
+            Outcome(OpenDrawingStreamed(variant, drawing, streamed, window), drawing, streamed),
+            reference);
+      }
+    }
+  }
+  EXPECT_GT(refused, 0);  // damaged files were among them
 }
 
 }  // namespace

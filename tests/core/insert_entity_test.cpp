@@ -230,7 +230,7 @@ TEST(InsertEntity, CopyFromClonesBothListsAndOnlyAcceptsReferences) {
   EXPECT_EQ(copy.expanded.size(), 1u);
 }
 
-TEST(InsertEntity, ExtentsComeFromExpandedThenAttached) {
+TEST(InsertEntity, ExtentsHoldBothLists) {
   Fixture f;
   InsertEntity insert(u"B", {50, 50}, 1, 1, 0, f.settings);
   Point min, max;
@@ -241,9 +241,10 @@ TEST(InsertEntity, ExtentsComeFromExpandedThenAttached) {
   EXPECT_EQ(min, Point(-5, -5));
   EXPECT_EQ(max, Point(-4, -3));
 
+  // Attributes outside the block's body are drawn too.
   AddLine(insert.expanded, {1, 2}, {3, 0}, f.settings);
   ASSERT_TRUE(insert.GetExtents(min, max));
-  EXPECT_EQ(min, Point(1, 0));
+  EXPECT_EQ(min, Point(-5, -5));
   EXPECT_EQ(max, Point(3, 2));
 }
 

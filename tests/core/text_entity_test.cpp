@@ -267,7 +267,7 @@ TEST_F(TextEntityTest, TranslateAndRotate) {
   EXPECT_NEAR(text.rotation, 0.25 + kPiD / 2, 1e-15);
 }
 
-TEST_F(TextEntityTest, ExtentsFromTheLaidOutLineStrokes) {
+TEST_F(TextEntityTest, ExtentsFromTheLaidOutStrokes) {
   struct Case {
     const char* name;
     std::u16string content;
@@ -282,7 +282,8 @@ TEST_F(TextEntityTest, ExtentsFromTheLaidOutLineStrokes) {
       {"two lines", u"A\nB", 0, kAlignLeft, {10, 1}, {11.4, 7}},
       {"turned a quarter", u"A", kPiD / 2, kAlignLeft, {8, 5}, {10, 6.4}},
       {"empty", u"", 0, kAlignLeft, {10, 5}, {10, 5}},
-      {"arc strokes do not count", u"O", 0, kAlignLeft, {10, 5}, {10, 5}},
+      // O's upper half circle: centre (11, 6), radius 1.
+      {"arc strokes count whole", u"O", 0, kAlignLeft, {10, 5}, {12, 7}},
       {"line feeds only", u"\n\n", 0, kAlignRight, {10, 5}, {10, 5}},
   };
   for (const Case& c : cases) {

@@ -331,7 +331,7 @@ TEST(ArcChainSegments, RoundsAndLimits) {
   }
 }
 
-TEST_F(TextLayout, ExtentsCountLineStrokesFromTheInsertionPoint) {
+TEST_F(TextLayout, ExtentsCountEveryStrokeFromTheInsertionPoint) {
   struct Case {
     const char* name;
     std::u16string content;
@@ -340,7 +340,8 @@ TEST_F(TextLayout, ExtentsCountLineStrokesFromTheInsertionPoint) {
   } cases[] = {
       {"line stroke", u"A", 0, {2, 3}, {2.7, 4}},
       {"upside down", u"A", kTextUpsideDown, {2, 2}, {2.7, 3}},
-      {"arcs do not count", u"Q", 0, {2, 3}, {2, 3}},
+      // Q's quarter arc about (2.5, 3.5), radius 0.5, from 0 to a quarter turn.
+      {"arc stroke", u"Q", 0, {2, 3}, {3, 4}},
       {"empty", u"", 0, {2, 3}, {2, 3}},
       {"second line", u"A\nA", 0, {2, 1}, {2.7, 4}},
   };
