@@ -76,16 +76,29 @@ double AngleOf(const Point& from, const Point& to) {
   return std::atan2(to.y - from.y, to.x - from.x);
 }
 
-// The symbol file read as a drawing; its messages are the native file's. A file that is not
-// a drawing at all opens as an empty drawing there, which a symbol must not be.
-bool ReadSymbol(const std::filesystem::path& path, Drawing& symbol, MessageBoxService& messages) {
-  const OpenResult opened = OpenDrawing(path, symbol, messages);
-  if (!opened.opened) return false;
-  if (opened.version < 0) {
-    messages.Show(kUnexpectedFileFormat, MessageButtons::Ok, MessageIcon::Exclamation);
-    return false;
+// Passes messages on and counts them.
+class CountedMessages : public MessageBoxService {
+ public:
+  explicit CountedMessages(MessageBoxService& messages) : messages_(messages) {}
+  MessageAnswer Show(std::u16string_view text, MessageButtons buttons, MessageIcon icon) override {
+    ++count;
+    return messages_.Show(text, buttons, icon);
   }
-  return true;
+  int count = 0;
+
+ private:
+  MessageBoxService& messages_;
+};
+
+// The symbol file read as a drawing; its messages are the native file's. A file too short to
+// hold a magic opens silently as an empty drawing there, which a symbol must not be.
+bool ReadSymbol(const std::filesystem::path& path, Drawing& symbol, MessageBoxService& messages) {
+  CountedMessages counted(messages);
+  const OpenResult opened = OpenDrawing(path, symbol, counted);
+  if (opened.opened && opened.version >= 0) return true;
+  if (counted.count == 0)
+    messages.Show(kUnexpectedFileFormat, MessageButtons::Ok, MessageIcon::Exclamation);
+  return false;
 }
 
 // The three answers of one reference; false when the command is to end.
