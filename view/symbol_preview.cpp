@@ -60,7 +60,9 @@ SymbolPreview PreviewSymbolFile(const std::filesystem::path& file, int width, in
   if (!bytes) return preview;
   Drawing symbol;
   SilentMessages silent;
-  if (!OpenDrawingBytes(*bytes, symbol, silent).opened) return preview;
+  // A file that is no drawing at all opens as an empty one: no version was read.
+  const OpenResult opened = OpenDrawingBytes(*bytes, symbol, silent);
+  if (!opened.opened || opened.version < 0) return preview;
   preview.picture = RenderSymbolPreview(symbol, width, height);
   if (!preview.picture) {
     messages.Show(u"Not enough memory to complete the operation!", MessageButtons::Ok,

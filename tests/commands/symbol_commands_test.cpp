@@ -412,5 +412,32 @@ TEST(InsertSymbol, ADamagedSymbolIsRefused) {
   EXPECT_EQ(t.s.drawing().blocks.size(), 0u);
 }
 
+TEST(InsertSymbol, FreeLineGroupsOfTheSymbolTakeTheNextFreeName) {
+  SymbolSession t("command draw_INSERT\ndialog ok Symbol=Sketch\ntap 50 50\ndefault\ndefault\n");
+  {
+    Drawing symbol;
+    symbol.New();
+    EntityList stroke;
+    stroke.AddTail(new LineEntity({0, 0}, {0, 9}, symbol.settings));
+    BlockDefinition* group = symbol.blocks.CreateBlock(u"*FLD1", stroke, {}, {}, {});
+    auto* reference = new InsertEntity(u"*FLD1", {}, 1, 1, 0, symbol.settings);
+    reference->SetBlock(*group);
+    symbol.entities.AddTail(reference);
+    RecordingMessageBox messages;
+    ASSERT_TRUE(SaveDrawing(symbol, t.catalog / "Sketch.KorvoDWG", messages));
+  }
+  EntityList own;
+  own.AddTail(new LineEntity({0, 0}, {9, 0}, t.s.drawing().settings));
+  t.s.drawing().blocks.CreateBlock(u"*fld1", own, {}, {}, {});
+  t.s.Play();
+  ASSERT_NE(t.s.drawing().blocks.Find(u"*FLD2"), nullptr);
+  EXPECT_EQ(t.s.drawing().blocks.Find(u"*FLD1")->Head()->AsLine()->end, Point(9, 0));
+  EXPECT_EQ(t.s.drawing().blocks.Find(u"*FLD2")->Head()->AsLine()->end, Point(0, 9));
+  const BlockDefinition* sketch = t.s.drawing().blocks.Find(u"Sketch");
+  ASSERT_NE(sketch, nullptr);
+  EXPECT_EQ(sketch->Head()->AsInsert()->blockName, u"*FLD2");
+  ASSERT_EQ(LiveInserts(t.s.drawing()).size(), 1u);
+}
+
 }  // namespace
 }  // namespace korvo
