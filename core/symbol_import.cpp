@@ -83,13 +83,20 @@ BlockDefinition* ImportSymbol(Drawing& drawing, Drawing& symbol, std::u16string_
   RenameClashingFreeLineBlocks(drawing, symbol);
 
   const std::vector<BlockDefinition*> nested(symbol.blocks.begin(), symbol.blocks.end());
+  std::vector<BlockDefinition*> moved;
+  std::vector<const BlockDefinition*> kept;
   for (BlockDefinition* block : nested) {
     // The symbol's own definition of the name it is inserted under is replaced below.
-    if (drawing.blocks.Find(block->name) != nullptr || EqualsNoCase(block->name, name)) continue;
+    if (EqualsNoCase(block->name, name)) continue;
+    if (const BlockDefinition* own = drawing.blocks.Find(block->name)) {
+      kept.push_back(own);
+      continue;
+    }
     symbol.blocks.Remove(block, TableRemoval::Keep);
     ImportTablesRecorded(drawing, *block);
     drawing.blocks.Add(block);
     drawing.undo.RecordChange(UndoKind::BlockAdded, block);
+    moved.push_back(block);
   }
 
   ImportTablesRecorded(drawing, symbol.entities);
@@ -97,6 +104,12 @@ BlockDefinition* ImportSymbol(Drawing& drawing, Drawing& symbol, std::u16string_
   if (!symbol.entities.GetExtents(low, high)) low = high = symbol.settings.basePoint;
   const Size extent{high.x - low.x, high.y - low.y};
   const Point base = symbol.settings.basePoint;
+
+  // References the symbol brings to blocks the drawing kept show the drawing's definitions.
+  for (const BlockDefinition* own : kept) {
+    RebindBlock(symbol.entities, *own);
+    for (BlockDefinition* block : moved) RebindBlock(*block, *own);
+  }
 
   BlockDefinition* block = drawing.blocks.Find(name);
   if (block == nullptr) {

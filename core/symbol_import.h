@@ -26,7 +26,8 @@ std::vector<std::pair<std::u16string, std::u16string>> RenameClashingFreeLineBlo
 // Brings a symbol drawing into `drawing` as the block `name`, recording each change in the
 // drawing's open undo group:
 // - the "*FLD" rule above, then every block of the symbol whose name the drawing does not
-//   hold moves over (recorded as added); blocks the drawing holds already stay as they are;
+//   hold moves over (recorded as added); blocks the drawing holds already stay as they are,
+//   and the symbol's references to them show the drawing's definitions;
 // - the layers, line types and text styles the symbol's entities use are looked up by name,
 //   and those the drawing lacks are added as copies (recorded as added);
 // - the symbol's entities become the definition `name`, based at the symbol's insertion base

@@ -439,5 +439,16 @@ TEST(InsertSymbol, FreeLineGroupsOfTheSymbolTakeTheNextFreeName) {
   ASSERT_EQ(LiveInserts(t.s.drawing()).size(), 1u);
 }
 
+TEST(SaveAsSymbol, ACatalogueThatIsNotThereIsReported) {
+  SymbolSession t("command 32887\ndialog ok Name=Lost\nanswer ok\n");
+  const fs::path missing = t.catalog / "not" / "there";
+  t.s.session().profile().SetString(kSettingsSection, kSymbolCatalogKey, missing.u16string());
+  t.s.AddLine({20, 100}, {60, 100});
+  t.s.Play();
+  EXPECT_EQ(t.Messages(), std::vector<std::u16string>{u"Failed to save document."});
+  EXPECT_FALSE(fs::exists(missing));
+  EXPECT_EQ(t.s.engine().CurrentCommandId(), 0);
+}
+
 }  // namespace
 }  // namespace korvo

@@ -156,5 +156,20 @@ TEST(SymbolImport, AnEmptyNameImportsNothing) {
   EXPECT_FALSE(drawing.undo.CanUndo());
 }
 
+TEST(SymbolImport, ABlockTheDrawingHoldsAlreadyIsKeptAndShownByTheSymbolsReferences) {
+  Drawing drawing;
+  drawing.New();
+  AddBlock(drawing, u"Door", {1, 0}, false);
+  Drawing symbol;
+  symbol.New();
+  AddBlock(symbol, u"Door", {0, 5}, true);
+  BlockDefinition* block = ImportSymbol(drawing, symbol, u"Room");
+  ASSERT_NE(block, nullptr);
+  EXPECT_EQ(drawing.blocks.Find(u"Door")->Head()->AsLine()->end, Point(1, 0));
+  const InsertEntity* door = block->Head()->AsInsert();
+  ASSERT_EQ(door->expanded.size(), 1u);
+  EXPECT_EQ(door->expanded.Head()->AsLine()->end, Point(1, 0));
+}
+
 }  // namespace
 }  // namespace korvo
