@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 #include "commands/string_table.h"
 #include "platform/profile.h"
@@ -15,6 +16,8 @@ namespace {
 constexpr std::u16string_view kLibraryLabel = u"Symbol Library:";
 // A file name of the platform the symbols come from holds at most this many characters.
 constexpr int kMaxSymbolName = 260;
+constexpr int kMaxCatalog = 4096;
+constexpr std::u16string_view kCatalogLabel = u"Catalogue:";
 constexpr std::u16string_view kCatalogFailedMessage = u"Cannot create folder: '%s'!";
 
 std::u16string Format(int id, const std::vector<FormatArg>& args) {
@@ -180,12 +183,24 @@ std::optional<SymbolLocation> RunSymbolDialog(SymbolDialogModel& model,
       sheet.AddListRow(std::u16string(kLibraryLabel), &library, JoinLines(model.libraries()));
     sheet.AddTextRow(std::u16string(layout.nameLabel), name.data(), kMaxSymbolName);
     if (layout.addRows) layout.addRows(sheet);
+    // The "..." button's answer: a catalogue typed here fills the lists anew and shows the
+    // dialog again. The row is wide enough for the catalogue it starts with.
+    const std::u16string& catalog = model.location().catalog;
+    const int32_t catalogLength = std::max<int32_t>(kMaxCatalog, int32_t(catalog.size()));
+    std::vector<char16_t> chosenCatalog(std::size_t(catalogLength) + 1, u'\0');
+    std::copy(catalog.begin(), catalog.end(), chosenCatalog.begin());
+    sheet.AddTextRow(std::u16string(kCatalogLabel), chosenCatalog.data(), catalogLength);
     if (sheets.Run(sheet) != PropertySheetResult::Ok) return std::nullopt;
+
+    model.SetName(std::u16string(name.data()));
+    if (std::u16string_view(chosenCatalog.data()) != catalog) {
+      model.SetCatalog(std::u16string(chosenCatalog.data()));
+      continue;
+    }
 
     if (hasLibraries && library >= 0 &&
         static_cast<std::size_t>(library) < model.libraries().size())
       model.SelectLibrary(model.libraries()[static_cast<std::size_t>(library)]);
-    model.SetName(std::u16string(name.data()));
     if (!model.Accept()) continue;
     if (model.mode() == SymbolDialogMode::Open) WriteSymbolLocation(profile, model.location());
     return model.location();

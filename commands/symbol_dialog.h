@@ -93,8 +93,10 @@ struct SymbolSheetLayout {
 };
 
 // Runs the dialog as a property sheet: the rows "Symbol Library:" (the library list, when
-// there is a catalogue) and the name. OK that the model refuses shows the sheet again. In
-// open mode an accepted location is written to the profile. Nothing when cancelled.
+// there is a catalogue), the name, the caller's rows, and "Catalogue:" (what the "..." button
+// chooses: a new catalogue fills the lists again and shows the sheet once more). OK that the
+// model refuses shows the sheet again. In open mode an accepted location is written to the
+// profile. Nothing when cancelled.
 std::optional<SymbolLocation> RunSymbolDialog(SymbolDialogModel& model,
                                               PropertySheetService& sheets, Profile& profile,
                                               const SymbolSheetLayout& layout = {});

@@ -1,5 +1,6 @@
 #include "platform/symbol_catalog.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <system_error>
 
@@ -73,6 +74,19 @@ std::vector<std::u16string> ListSymbols(std::u16string_view catalog, std::u16str
       symbols.push_back(name.substr(0, name.size() - kSymbolExtension.size()));
   }
   return symbols;
+}
+
+std::vector<std::u16string> ListSubFolders(const fs::path& folder) {
+  std::vector<std::u16string> folders;
+  std::error_code error;
+  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    std::error_code kindError;
+    if (it->is_directory(kindError)) folders.push_back(TextOf(it->path().filename()));
+  }
+  std::sort(folders.begin(), folders.end(), [](const std::u16string& a, const std::u16string& b) {
+    return ToUpper(a) < ToUpper(b);
+  });
+  return folders;
 }
 
 SymbolLocation ReadSymbolLocation(const Profile& profile, bool withSymbol) {

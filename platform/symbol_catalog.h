@@ -45,6 +45,12 @@ std::vector<std::u16string> ListSymbolLibraries(std::u16string_view catalog);
 // (compared without regard to case), without it. Empty when the folder cannot be read.
 std::vector<std::u16string> ListSymbols(std::u16string_view catalog, std::u16string_view library);
 
+// One level of the catalogue folder dialog's tree: the sub-folders of `folder` (folders
+// only), sorted by name without regard to case. Empty when it cannot be read.
+std::vector<std::u16string> ListSubFolders(const std::filesystem::path& folder);
+// The name of that tree's root when the device has none of its own.
+inline constexpr std::u16string_view kDefaultDeviceName = u"My Mobile Device";
+
 // The settings: catalogue (default empty), library (default the root entry) and, only when
 // `withSymbol`, the last symbol.
 SymbolLocation ReadSymbolLocation(const Profile& profile, bool withSymbol);

@@ -257,6 +257,24 @@ TEST(InsertSymbol, TheCursorPointsGiveScaleAndRotation) {
       {"rotation on the insertion point", "default\ntap 50 50\n", 1, 1, 0},
       {"typed", "point 60 55\nvalue 180\n", 1, 1, 2 * kQuarter},
   };
+  // The dialog's scale factors and angle are what the defaults answer.
+  struct DialogCase {
+    const char* name;
+    const char* dialog;
+    double xScale, yScale, rotation;
+  } dialogCases[] = {
+      {"dialog as it opens", "dialog ok Symbol=Box\n", 1, 1, 0},
+      {"dialog values", "dialog ok Symbol=Box #3=2 #4=0.5 #5=90\n", 2, 0.5, kQuarter},
+  };
+  for (const DialogCase& c : dialogCases) {
+    SCOPED_TRACE(c.name);
+    InsertSession t(std::string("command draw_INSERT\n") + c.dialog +
+                    "tap 50 50\ndefault\ndefault\ndefault\n");
+    t.s.Play();
+    const std::vector<InsertEntity*> inserts = LiveInserts(t.s.drawing());
+    ASSERT_EQ(inserts.size(), 1u);
+    ExpectReference(inserts[0], {50, 50}, c.xScale, c.yScale, c.rotation);
+  }
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     InsertSession t(std::string("command draw_INSERT\ndialog ok Symbol=Box\ntap 50 50\n") +

@@ -169,5 +169,25 @@ TEST(SymbolName, OnlyNamesOfOneFileAreTaken) {
   }
 }
 
+TEST_F(SymbolDialog, ACatalogueChosenInTheDialogFillsTheListsAnew) {
+  ScratchFolder other{"other"};
+  fs::create_directories(other / "Pipes");
+  WriteLineSymbol(other / "Pipes" / "Valve.KorvoDWG");
+  testing::MemoryProfile profile;
+  SymbolDialogModel model(SymbolDialogMode::Open, Start(), messages);
+  HeadlessPropertySheet sheets;
+  sheets.QueueAnswer({PropertySheetResult::Ok,
+                      {{u"Catalogue", 0, other.path().u16string()}, {u"Name", 0, u"Valve"}}});
+  sheets.QueueAnswer({PropertySheetResult::Ok, {{u"", 1, u"Pipes"}}});
+  const std::optional<SymbolLocation> chosen = RunSymbolDialog(model, sheets, profile);
+  ASSERT_TRUE(chosen);
+  EXPECT_EQ(chosen->catalog, other.path().u16string());
+  EXPECT_EQ(chosen->library, u"Pipes");
+  EXPECT_EQ(chosen->name, u"Valve");
+  EXPECT_EQ(sheets.Titles().size(), 2u);
+  EXPECT_TRUE(messages.Messages().empty());
+  EXPECT_EQ(profile.GetString(u"SETTINGS", u"SymbolCatalog", u""), other.path().u16string());
+}
+
 }  // namespace
 }  // namespace korvo

@@ -164,5 +164,14 @@ TEST(SymbolCatalog, DeletingAndRenamingTellWhatHappened) {
   EXPECT_EQ(DeleteSymbolFile(catalog / "C.KorvoDWG"), SymbolFileRemoval::NotFound);
 }
 
+TEST(SymbolCatalog, TheFolderTreeListsFoldersSortedWithoutRegardToCase) {
+  ScratchFolder root;
+  for (const char* name : {"beta", "Alpha", "gamma", "Delta"}) fs::create_directories(root / name);
+  Touch(root / "aardvark.txt");
+  EXPECT_EQ(ListSubFolders(root.path()),
+            (std::vector<std::u16string>{u"Alpha", u"beta", u"Delta", u"gamma"}));
+  EXPECT_TRUE(ListSubFolders(root / "missing").empty());
+}
+
 }  // namespace
 }  // namespace korvo
