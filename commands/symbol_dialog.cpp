@@ -80,7 +80,10 @@ bool SymbolDialogModel::SelectLibrary(std::u16string_view library) {
 void SymbolDialogModel::SelectSymbol(std::u16string_view name, int previewWidth,
                                      int previewHeight) {
   location_.name = name;
-  preview_ = PreviewSymbolFile(FileOf(name), previewWidth, previewHeight, messages_);
+  preview_ = {};
+  // A name that is no file name of the library reads nothing from elsewhere.
+  if (IsValidSymbolName(name))
+    preview_ = PreviewSymbolFile(FileOf(name), previewWidth, previewHeight, messages_);
 }
 
 bool SymbolDialogModel::DeleteSymbol(std::u16string_view name) {

@@ -79,7 +79,9 @@ TEST_F(SymbolDialog, SelectingASymbolPreviewsIt) {
   struct Case {
     const char* name;
     const char16_t* symbol;
-  } hidden[] = {{"missing", u"Nothing"}, {"not a drawing", u"Broken"}};
+  } hidden[] = {{"missing", u"Nothing"},
+                {"not a drawing", u"Broken"},
+                {"outside the library", u"../Lib/Line"}};
   for (const Case& c : hidden) {
     SCOPED_TRACE(c.name);
     model.SelectSymbol(c.symbol, 32, 32);
