@@ -13,6 +13,9 @@ class View;
 // The reference being placed, drawn with XOR on the window where the answers so far would put
 // it. Each Show takes the previous picture off first; Hide (and the destructor) take it off
 // for good, so the window is left as it was. The parts yield to newer pen moves.
+//
+// FIXME: as with the transform preview, a repaint while this is shown wipes it, and the next
+// erase then draws it back as a ghost until the command repaints.
 class InsertPreview {
  public:
   // `view` and `block` must outlive the preview; the reference takes the current properties.
