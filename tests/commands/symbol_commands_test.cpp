@@ -5,11 +5,13 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "commands/command_engine.h"
+#include "core/archive.h"
 #include "core/block_definition.h"
 #include "core/drawing.h"
 #include "core/drawing_file.h"
@@ -185,16 +187,24 @@ TEST(SaveAsSymbol, ADefaultFolderThatCannotBeMadeIsReported) {
   EXPECT_EQ(t.s.engine().CurrentCommandId(), 0);
 }
 
+// A line that cannot write its body.
+class UnwritableLine : public LineEntity {
+ public:
+  using LineEntity::LineEntity;
+  bool WriteBody(ArchiveWriter&) const override { return false; }
+};
+
 TEST(SaveAsSymbol, AFailedWriteKeepsThePreviousFile) {
   SymbolSession t("command 32887\ndialog ok Name=Old\nanswer yes\nanswer ok\n");
   WriteSymbol(t.catalog / "Old.KorvoDWG", {{{1, 1}, {2, 2}}});
   const std::optional<std::vector<uint8_t>> before = ReadFileBytes(t.catalog / "Old.KorvoDWG");
-  // A drawing without layers cannot be written readably.
   t.s.AddLine({20, 100}, {60, 100});
-  t.s.drawing().layers.Clear();
+  t.s.drawing().entities.AddTail(new UnwritableLine({0, 0}, {1, 1}, t.s.drawing().settings));
   t.s.Play();
   EXPECT_EQ(t.Messages().back(), u"Failed to save document.");
   EXPECT_EQ(ReadFileBytes(t.catalog / "Old.KorvoDWG"), before);
+  // Nothing written beside it stays behind.
+  EXPECT_EQ(std::distance(fs::directory_iterator(t.catalog.path()), {}), 1);
   EXPECT_EQ(t.Setting(kSymbolKey), u"?");
 }
 
