@@ -1,5 +1,6 @@
 #include "view/symbol_preview.h"
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -37,8 +38,15 @@ std::unique_ptr<Bitmap> RenderSymbolPreview(Drawing& symbol, int width, int heig
   // symbol of no width or height still gets a window of some size.
   const double span = std::max(high.x - low.x, high.y - low.y);
   const double margin = span > 0 ? span / 20 : 1.0;
-  settings.viewOrigin = Point(low.x - margin, low.y - margin);
   settings.viewExtent = Size{high.x - low.x + 2 * margin, high.y - low.y + 2 * margin};
+  // The render context anchors the window at the lower-left pixel and takes the larger of the
+  // two pixel sizes; the same sizes put the extents in the middle of the other direction.
+  const double columns = std::max(width - 1, 1);
+  const double rows = std::max(height - 1, 1);
+  const double pixel =
+      std::max(settings.viewExtent.width / columns, settings.viewExtent.height / rows);
+  settings.viewOrigin =
+      Point((low.x + high.x) / 2 - pixel * columns / 2, (low.y + high.y) / 2 - pixel * rows / 2);
 
   DeviceContext dc(*picture);
   dc.SetBackgroundColor(paper);
