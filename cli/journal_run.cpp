@@ -12,6 +12,7 @@
 #include "platform/file_io.h"
 #include "platform/journal.h"
 #include "platform/memory_profile.h"
+#include "platform/symbol_catalog.h"
 #include "platform/utf16.h"
 #include "plugin/plugin_commands.h"
 #include "plugin/plugin_runner.h"
@@ -36,6 +37,7 @@ struct RunArguments {
   int width = 0;  // 0: as the journal says
   int height = 0;
   bool transcript = false;
+  std::optional<std::string> symbols;  // the symbol catalogue folder
 };
 
 // "WxH" with both in 1..Journal::kMaxSize.
@@ -65,6 +67,8 @@ bool ParseRunArguments(std::span<const std::string> args, RunArguments& run) {
       if (!ParseClientSize(args[++i], run.width, run.height)) return false;
     } else if (arg == "--save" && !run.save && i + 1 < args.size()) {
       run.save = args[++i];
+    } else if (arg == "--symbols" && !run.symbols && i + 1 < args.size()) {
+      run.symbols = args[++i];
     } else if (arg.starts_with("--")) {
       return false;
     } else if (!journal) {
@@ -84,7 +88,8 @@ bool ParseRunArguments(std::span<const std::string> args, RunArguments& run) {
 int RunJournalCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
   RunArguments run;
   if (!ParseRunArguments(args, run)) {
-    err << "usage: korvocad-cli run JOURNAL [DRAWING] [--size WxH] [--save OUT] [--transcript]\n";
+    err << "usage: korvocad-cli run JOURNAL [DRAWING] [--size WxH] [--save OUT] [--transcript] "
+           "[--symbols DIR]\n";
     return 2;
   }
   const auto bytes = ReadFileBytes(std::filesystem::path(run.journal));
@@ -106,6 +111,13 @@ int RunJournalCommand(std::span<const std::string> args, std::ostream& out, std:
   JournalPlayer player(std::move(read.journal), run.transcript ? &out : nullptr);
   // A headless run keeps the user's stored settings out of it.
   MemoryProfile profile;
+  if (run.symbols) {
+    if (PrepareSymbolCatalog(std::filesystem::path(*run.symbols)) != CatalogStatus::Ready) {
+      err << *run.symbols << ": cannot be used as the symbol catalogue\n";
+      return 1;
+    }
+    profile.SetString(kSettingsSection, kSymbolCatalogKey, Utf8ToUtf16(*run.symbols));
+  }
   PluginHost plugins;
   plugins.commandLine = Utf8ToUtf16(CommandLineOf(args));
   EditorSession session(player.SessionOptions(&profile));

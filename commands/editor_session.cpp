@@ -1,7 +1,9 @@
 #include "commands/editor_session.h"
 
+#include "commands/symbol_commands.h"
 #include "commands/transform_commands.h"
 #include "core/drawing_settings.h"
+#include "platform/symbol_catalog.h"
 
 namespace korvo {
 namespace {
@@ -29,6 +31,7 @@ EditorSession::EditorSession(const EditorSessionOptions& options)
   drawing_.New();
   engine_.AttachWindows(&frame_, &viewWindow_);
   RegisterEditingCommands(engine_);
+  RegisterSymbolCommands(engine_, {DefaultSymbolCatalog()});
   commandBar_.MoveToFront(u"REDO");
   commandBar_.MoveToFront(u"UNDO");
   viewWindow_.SetClientSize(options.width, options.height);

@@ -1,5 +1,7 @@
 #include "commands/string_table.h"
 
+#include "platform/symbol_catalog.h"
+
 namespace korvo {
 namespace {
 
@@ -101,6 +103,17 @@ constexpr StringRow kRows[] = {
     {StringId::MatchTargetNoSourcePrompt, u"Select target object? <Settings>"},
     {StringId::InsertionBasePrompt, u"Insertion base point? <%g, %g>"},
     {StringId::InsertionBaseDescription, u"Base point of insertion of drawing"},
+    // The symbol library. The doubled blanks of the rename message and the spelling of the
+    // catalogue title are the program's own.
+    {StringId::NotEnoughMemoryMessage, u"Not enough memory to complete the operation!"},
+    {StringId::SymbolRenameFailedMessage, u"Cannot rename file  '%s'  to '%s'!"},
+    {StringId::SymbolReplaceQuestion,
+     u"The file %s already exists. Do you want to replace the existing file?"},
+    {StringId::SymbolDeleteQuestion, u"Are you sure you want to delete '%s'?"},
+    {StringId::SymbolDeleteFailedMessage, u"Cannot delete file: '%s'!"},
+    {StringId::SymbolNameMissingMessage, u"Specify a correct name of Symbol!"},
+    {StringId::RootSymbolLibrary, kRootSymbolLibrary},
+    {StringId::SymbolCatalogTitle, u"Select Catalogue of the Drawing Symbol Libraraies"},
     // Plug-in modules.
     {StringId::PluginLoadFailedMessage, u"Loading %s failed!"},
     {StringId::PluginEntryMissingMessage, u"Resolving <<KorvoCADPluginProc>> failed!"},

@@ -105,6 +105,15 @@ inline constexpr int MatchTargetPrompt = 214;
 inline constexpr int MatchTargetNoSourcePrompt = 215;
 inline constexpr int InsertionBasePrompt = 237;
 inline constexpr int InsertionBaseDescription = 238;
+// The symbol library.
+inline constexpr int NotEnoughMemoryMessage = 245;
+inline constexpr int SymbolRenameFailedMessage = 263;
+inline constexpr int SymbolReplaceQuestion = 264;
+inline constexpr int SymbolDeleteQuestion = 265;
+inline constexpr int SymbolDeleteFailedMessage = 266;
+inline constexpr int SymbolNameMissingMessage = 267;
+inline constexpr int RootSymbolLibrary = 269;
+inline constexpr int SymbolCatalogTitle = 276;
 // Plug-in modules.
 inline constexpr int PluginLoadFailedMessage = 115;
 inline constexpr int PluginEntryMissingMessage = 123;

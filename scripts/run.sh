@@ -2,7 +2,8 @@
 # Installs what is missing, builds, and runs the program's main job on the sample drawing:
 # prints it as JSON and converts it into a new native drawing file; then exports the showcase
 # drawing as DXF and as a bitmap; edits the sample drawing through an input journal; last, draws
-# a part with the command-set plug-in from a journal and exports it as DXF and as a bitmap.
+# a part with the command-set plug-in from a journal and exports it as DXF and as a bitmap; then
+# saves a symbol into a catalogue of its own and inserts it twice, exported the same way.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -27,4 +28,9 @@ echo "Drew a flange plate with the command-set plug-in by samples/part.journal i
 build/bin/korvocad-cli convert "$out/part.KorvoDWG" "$out/part.dxf"
 build/bin/korvocad-cli convert "$out/part.KorvoDWG" "$out/part.bmp" --width 600 --height 800 --white
 echo "Exported it as $out/part.dxf and $out/part.bmp (600 x 800; compare docs/part.png)."
-
+rm -rf "$out/symbols"
+build/bin/korvocad-cli run samples/symbols.journal --save "$out/frames.KorvoDWG" --symbols "$out/symbols"
+echo "Saved a frame as a symbol in $out/symbols and inserted it twice by samples/symbols.journal into $out/frames.KorvoDWG."
+build/bin/korvocad-cli convert "$out/frames.KorvoDWG" "$out/frames.dxf"
+build/bin/korvocad-cli convert "$out/frames.KorvoDWG" "$out/frames.bmp" --width 600 --height 800 --white
+echo "Exported it as $out/frames.dxf and $out/frames.bmp (600 x 800)."

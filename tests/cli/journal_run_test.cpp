@@ -14,6 +14,7 @@
 #include "core/drawing_file.h"
 #include "core/element_code.h"
 #include "core/entity.h"
+#include "core/insert_entity.h"
 #include "platform/message_box.h"
 #include "tests/support/scratch_folder.h"
 
@@ -142,6 +143,44 @@ TEST(JournalRunCli, SaveThatFailsExitsWithOne) {
                                  (folder.path() / "missing" / "x.KorvoDWG").string()});
   EXPECT_EQ(run.status, 1);
   EXPECT_FALSE(run.err.empty());
+}
+
+// The symbol sample saves its frame into the catalogue given and inserts it twice.
+TEST(JournalRunCli, TheSymbolSampleSavesAndInsertsItsFrame) {
+  testing::ScratchFolder folder;
+  const std::filesystem::path journal =
+      std::filesystem::path(KORVOCAD_SOURCE_DIR) / "samples" / "symbols.journal";
+  const std::filesystem::path catalog = folder.path() / "symbols";
+  const std::filesystem::path saved = folder.path() / "frames.KorvoDWG";
+  const RunResult run =
+      RunArgs({journal.string(), "--save", saved.string(), "--symbols", catalog.string()});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(std::filesystem::exists(catalog / "Frame.KorvoDWG"));
+  RecordingMessageBox messages;
+  Drawing drawing;
+  ASSERT_TRUE(OpenDrawing(saved, drawing, messages).opened);
+  std::vector<const InsertEntity*> inserts;
+  for (const Entity* e : drawing.entities) {
+    EXPECT_NE(e->GetElementCode(), ElementCode::Line);
+    if (const InsertEntity* insert = e->AsInsert()) inserts.push_back(insert);
+  }
+  ASSERT_EQ(inserts.size(), 2u);
+  EXPECT_EQ(inserts[0]->insertionPoint, Point(100, 20));
+  EXPECT_EQ(inserts[1]->insertionPoint, Point(140, 120));
+  EXPECT_NEAR(inserts[1]->xScale, 2, 1e-12);
+  EXPECT_NEAR(inserts[1]->yScale, 1, 1e-12);
+  EXPECT_NEAR(inserts[1]->rotation, 1.5707963267948966, 1e-12);
+  ASSERT_NE(drawing.blocks.Find(u"Frame"), nullptr);
+  EXPECT_EQ(drawing.blocks.Find(u"Frame")->size(), 5u);
+}
+
+TEST(JournalRunCli, ASymbolCatalogueThatCannotBeMadeExitsWithOne) {
+  testing::ScratchFolder folder;
+  std::ofstream(folder.path() / "taken") << "a file";
+  const RunResult run =
+      RunArgs({WriteJournal(folder, "").string(), "--symbols", (folder.path() / "taken").string()});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("cannot be used as the symbol catalogue"), std::string::npos);
 }
 
 }  // namespace

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "commands/progressive_draw.h"
+#include "core/insert_entity.h"
+#include "geometry/point.h"
+
+namespace korvo {
+
+class BlockDefinition;
+class DrawingSettings;
+class View;
+
+// The reference being placed, drawn with XOR on the window where the answers so far would put
+// it. Each Show takes the previous picture off first; Hide (and the destructor) take it off
+// for good, so the window is left as it was. The parts yield to newer pen moves.
+//
+// FIXME: as with the transform preview, a repaint while this is shown wipes it, and the next
+// erase then draws it back as a ghost until the command repaints.
+class InsertPreview {
+ public:
+  // `view` and `block` must outlive the preview; the reference takes the current properties.
+  InsertPreview(View& view, const BlockDefinition& block, const DrawingSettings& settings);
+  ~InsertPreview();
+  InsertPreview(const InsertPreview&) = delete;
+  InsertPreview& operator=(const InsertPreview&) = delete;
+
+  void Show(const Point& insertion, double xScale, double yScale, double rotation,
+            const PenMoveWaiting& waiting);
+  void Hide();
+  bool shown() const { return shown_; }
+
+ private:
+  View& view_;
+  const BlockDefinition& block_;
+  InsertEntity ghost_;
+  ProgressiveDraw progress_;
+  bool shown_ = false;
+};
+
+}  // namespace korvo
