@@ -1,0 +1,36 @@
+#pragma once
+
+#include "commands/draw_options.h"
+
+namespace korvo {
+
+class CommandEngine;
+
+// The drawing commands the host runs itself. Each asks its points with an XOR preview of the
+// object being built, appends what it builds with the drawing's current properties, records
+// it for undo and goes on with the next object until the user stops; a cancel discards the
+// object under construction.
+//
+// Filled solid: three or four vertices; the next solid starts from the last two.
+void RunSolid(CommandEngine& engine);
+// Rectangle: two corners; corners and line width from `options`.
+void RunRectangle(CommandEngine& engine, const RectangleOptions& options);
+// Donut: the diameters dialog, then a copy at each centre.
+void RunDonut(CommandEngine& engine, DonutOptions& options);
+// Polyline: line, tangential-arc and arc-by-centre segments chosen from the polyline menu.
+void RunPolyline(CommandEngine& engine, const PolylineOptions& options);
+// Text: the "Define Text" dialog, then start, height and angle of each text.
+void RunText(CommandEngine& engine, TextOptions& options);
+// Free line: drags become line segments of a new free-line group (a block) per stroke.
+void RunFreeLine(CommandEngine& engine);
+// Match properties: a source, then targets that receive its chosen properties.
+void RunMatchProperties(CommandEngine& engine, MatchOptions& options);
+// Insertion base point of the drawing.
+void RunSetBase(CommandEngine& engine);
+// Polygon: runs the script command of the same name.
+void RunPolygon(CommandEngine& engine);
+
+// Registers the commands above; their options live as long as the engine's handlers.
+void RegisterDrawingCommands(CommandEngine& engine);
+
+}  // namespace korvo
