@@ -13,8 +13,8 @@ class CommandEngine;
 //
 // Filled solid: three or four vertices; the next solid starts from the last two.
 void RunSolid(CommandEngine& engine);
-// Rectangle: two corners; corners and line width from `options`.
-void RunRectangle(CommandEngine& engine, const RectangleOptions& options);
+// Rectangle: the options dialog, then two corners for each rectangle.
+void RunRectangle(CommandEngine& engine, RectangleOptions& options);
 // Donut: the diameters dialog, then a copy at each centre.
 void RunDonut(CommandEngine& engine, DonutOptions& options);
 // Polyline: line, tangential-arc and arc-by-centre segments chosen from the polyline menu.

@@ -69,8 +69,9 @@ void RunSolid(CommandEngine& engine) {
   }
 }
 
-void RunRectangle(CommandEngine& engine, const RectangleOptions& options) {
+void RunRectangle(CommandEngine& engine, RectangleOptions& options) {
   const DrawCommandScope scope(engine, CommandId::DrawRectangle);
+  if (!AskRectangleOptions(engine, options)) return;
   ShapePreview preview(engine.view());
   const DrawingSettings& settings = engine.drawing().settings;
   for (;;) {
