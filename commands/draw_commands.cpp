@@ -20,6 +20,7 @@ void RegisterDrawingCommands(CommandEngine& engine) {
   add(CommandId::DrawPolyline,
       [](CommandEngine& e, DrawOptions& o) { RunPolyline(e, o.polyline); });
   add(CommandId::DrawText, [](CommandEngine& e, DrawOptions& o) { RunText(e, o.text); });
+  add(CommandId::DrawFreeLine, [](CommandEngine& e, DrawOptions&) { RunFreeLine(e); });
   add(CommandId::SetBase, [](CommandEngine& e, DrawOptions&) { RunSetBase(e); });
 }
 

@@ -21,7 +21,10 @@ void RunDonut(CommandEngine& engine, DonutOptions& options);
 void RunPolyline(CommandEngine& engine, const PolylineOptions& options);
 // Text: the "Define Text" dialog, then start, height and angle of each text.
 void RunText(CommandEngine& engine, TextOptions& options);
-// Free line: drags become line segments of a new free-line group (a block) per stroke.
+// Free line: drags become line segments of a new free-line group (a block named "*FLD" and
+// a number) per stroke. Beyond kMaxFreeLineGroups groups a message says no more can be made
+// and the command ends.
+inline constexpr int kMaxFreeLineGroups = 9999;
 void RunFreeLine(CommandEngine& engine);
 // Match properties: a source, then targets that receive its chosen properties.
 void RunMatchProperties(CommandEngine& engine, MatchOptions& options);
