@@ -21,6 +21,8 @@ void RegisterDrawingCommands(CommandEngine& engine) {
       [](CommandEngine& e, DrawOptions& o) { RunPolyline(e, o.polyline); });
   add(CommandId::DrawText, [](CommandEngine& e, DrawOptions& o) { RunText(e, o.text); });
   add(CommandId::DrawFreeLine, [](CommandEngine& e, DrawOptions&) { RunFreeLine(e); });
+  add(CommandId::MatchProperties,
+      [](CommandEngine& e, DrawOptions& o) { RunMatchProperties(e, o.match); });
   add(CommandId::SetBase, [](CommandEngine& e, DrawOptions&) { RunSetBase(e); });
 }
 
