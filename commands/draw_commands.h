@@ -30,8 +30,6 @@ void RunFreeLine(CommandEngine& engine);
 void RunMatchProperties(CommandEngine& engine, MatchOptions& options);
 // Insertion base point of the drawing.
 void RunSetBase(CommandEngine& engine);
-// Polygon: runs the script command of the same name.
-void RunPolygon(CommandEngine& engine);
 
 // Registers the commands above; their options live as long as the engine's handlers.
 void RegisterDrawingCommands(CommandEngine& engine);
