@@ -40,6 +40,7 @@ struct MenuRequest {
 class PolylineMenuScope {
  public:
   PolylineMenuScope(CommandEngine& engine, MenuRequest& request) : engine_(engine) {
+    engine.polylineClosable = false;
     const auto mode = [&request](SegmentMode m) {
       return [&request, m](CommandEngine& e, int) {
         request.mode = m;
@@ -54,7 +55,10 @@ class PolylineMenuScope {
       e.inputState = InputState::Enter;
     });
   }
-  ~PolylineMenuScope() { RegisterIdle(engine_); }
+  ~PolylineMenuScope() {
+    engine_.polylineClosable = false;
+    RegisterIdle(engine_);
+  }
   PolylineMenuScope(const PolylineMenuScope&) = delete;
   PolylineMenuScope& operator=(const PolylineMenuScope&) = delete;
 
@@ -100,6 +104,7 @@ class PolylineDialogue {
   // One polyline from "Start?"; false when the command ends.
   bool Run() {
     vertices_.clear();
+    engine_.polylineClosable = false;
     Point start;
     if (GetPoint(engine_, start, StringId::PolylineStartPrompt, StringId::PolylineStartDescription,
                  kPointKeepWaiting) != InputResult::Picked)
@@ -107,6 +112,8 @@ class PolylineDialogue {
     vertices_.push_back({start, options_.startWidth, options_.endWidth, 0});
     for (;;) {
       request_ = {};
+      // Closing needs two segments at least: one more joins the ends.
+      engine_.polylineClosable = vertices_.size() >= 3;
       const InputResult result = mode_ == SegmentMode::ArcByCenter ? AskArcByCenter() : AskEnd();
       if (request_.mode) {
         mode_ = *request_.mode;

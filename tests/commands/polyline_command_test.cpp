@@ -129,6 +129,19 @@ TEST(PolylineCommand, JournalsBuildTheSegments) {
   }
 }
 
+TEST(PolylineCommand, CloseIsEnabledOnceThereAreTwoSegments) {
+  JournalSession s(
+      "command 1001\ncommand draw_POLYLINE\ncommand 1001\ntap 10 10\ncommand 1001\ntap 50 10\n"
+      "command 1001\ntap 50 40\ncommand 1001\ndefault\ncommand 1001\ncommand 32819\n"
+      "command 1001\n");
+  std::vector<bool> enabled;
+  s.AddProbe(1001, [&](CommandEngine& e) { enabled.push_back(e.IsCommandEnabled(32916)); });
+  s.Play();
+  // Before the command, at "Start?", after one and two vertices, after three, at the next
+  // "Start?", after the command.
+  EXPECT_EQ(enabled, (std::vector<bool>{false, false, false, false, true, false, false}));
+}
+
 TEST(PolylineCommand, CancelDiscardsThePolylineUnderConstruction) {
   JournalSession s("command draw_POLYLINE\ntap 10 10\ntap 50 10\ntap 50 40\ncommand 32819\n");
   s.Play();
