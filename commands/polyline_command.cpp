@@ -104,6 +104,7 @@ class PolylineDialogue {
   // One polyline from "Start?"; false when the command ends.
   bool Run() {
     vertices_.clear();
+    mode_ = SegmentMode::Line;  // each polyline starts with line segments
     engine_.polylineClosable = false;
     Point start;
     if (GetPoint(engine_, start, StringId::PolylineStartPrompt, StringId::PolylineStartDescription,

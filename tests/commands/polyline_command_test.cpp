@@ -54,6 +54,7 @@ TEST(PolylineCommand, JournalsBuildTheSegments) {
     std::vector<ExpectedVertex> vertices;
     bool closed;
     const char* transcriptMessages;  // the message boxes shown, in order
+    std::size_t polylines = 1;       // drawn in all; the row's is the last
   } cases[] = {
       {"line segments until done",
        "expect-prompt \"Start?\"\ntap 10 10\nexpect-prompt \"End? <done>\"\ntap 50 10\n"
@@ -88,6 +89,13 @@ TEST(PolylineCommand, JournalsBuildTheSegments) {
        {{{10, 10}, 0}, {{50, 10}, 1}, {{50, 50}, 0}, {{30, 50}, 0}},
        false,
        ""},
+      {"the next polyline starts with line segments again",
+       "tap 10 10\ntap 50 10\ncommand 32915\ntap 50 50\ndefault\n"
+       "tap 100 100\ntap 150 100\ntap 150 150\ndefault\n",
+       {{{100, 100}, 0}, {{150, 100}, 0}, {{150, 150}, 0}},
+       false,
+       "",
+       2},
       {"tangential arc straight back refused",
        "tap 10 10\ntap 50 10\ncommand 32915\ntap 20 10\nanswer ok\n"
        "expect-message \"Invalid end point of arc.\"\ntap 50 50\ndefault\n",
@@ -118,10 +126,10 @@ TEST(PolylineCommand, JournalsBuildTheSegments) {
     JournalSession s(std::string("command draw_POLYLINE\n") + c.journal);
     s.Play();
     const std::vector<PolylineEntity*> polylines = LivePolylines(s.drawing());
-    ASSERT_EQ(polylines.size(), 1u);
-    ExpectVertices(*polylines[0], c.vertices);
-    EXPECT_EQ(polylines[0]->IsClosed(), c.closed);
-    EXPECT_EQ(polylines[0]->layer, s.drawing().settings.currentLayer);
+    ASSERT_EQ(polylines.size(), c.polylines);
+    ExpectVertices(*polylines.back(), c.vertices);
+    EXPECT_EQ(polylines.back()->IsClosed(), c.closed);
+    EXPECT_EQ(polylines.back()->layer, s.drawing().settings.currentLayer);
     std::string messages;
     for (const auto& m : s.player().messageBox().Messages())
       messages += std::string(m.text.begin(), m.text.end()) + "\n";
