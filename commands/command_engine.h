@@ -87,11 +87,12 @@ class CommandEngine {
   // (7 also when the loop was told to quit).
   int WaitForInput();
   int inputState = InputState::None;
-  bool defaultAllowed = false;    // the current prompt has a default ("EnterDefault" enabled)
-  bool dialogAllowed = false;     // the current prompt may be answered in the input dialog
-  bool pluginRunning = false;     // a plug-in command executes
-  bool selectingMany = false;     // object selection runs (its sub-commands are enabled)
-  bool polylineClosable = false;  // the polyline being drawn can be closed ("Close" enabled)
+  bool defaultAllowed = false;  // the current prompt has a default ("EnterDefault" enabled)
+  bool dialogAllowed = false;   // the current prompt may be answered in the input dialog
+  bool pluginRunning = false;   // a plug-in command executes
+  bool selectingMany = false;   // object selection runs (its sub-commands are enabled)
+  // The polyline being drawn can be closed: its menu's "Close" is enabled.
+  bool polylineClosable = false;
   // The current pen messages were synthesised by the keyboard cursor.
   bool keyDriven = false;
   bool keyMoved = false;
