@@ -91,6 +91,8 @@ class CommandEngine {
   bool dialogAllowed = false;   // the current prompt may be answered in the input dialog
   bool pluginRunning = false;   // a plug-in command executes
   bool selectingMany = false;   // object selection runs (its sub-commands are enabled)
+  // The polyline being drawn can be closed: its menu's "Close" is enabled.
+  bool polylineClosable = false;
   // The current pen messages were synthesised by the keyboard cursor.
   bool keyDriven = false;
   bool keyMoved = false;

@@ -48,6 +48,8 @@ bool CommandEngine::IsCommandEnabled(int id) const {
     case CommandId::SelectAll:
     case CommandId::DeselectAll:
       return selectingMany;
+    case CommandId::PolylineClose:
+      return polylineClosable;
     case CommandId::Undo:
       return drawing_.undo.CanUndo();
     case CommandId::Redo:

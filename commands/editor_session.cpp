@@ -1,5 +1,6 @@
 #include "commands/editor_session.h"
 
+#include "commands/draw_commands.h"
 #include "commands/symbol_commands.h"
 #include "commands/transform_commands.h"
 #include "core/drawing_settings.h"
@@ -32,6 +33,7 @@ EditorSession::EditorSession(const EditorSessionOptions& options)
   engine_.AttachWindows(&frame_, &viewWindow_);
   RegisterEditingCommands(engine_);
   RegisterSymbolCommands(engine_, {DefaultSymbolCatalog()});
+  RegisterDrawingCommands(engine_);
   commandBar_.MoveToFront(u"REDO");
   commandBar_.MoveToFront(u"UNDO");
   viewWindow_.SetClientSize(options.width, options.height);

@@ -75,6 +75,7 @@ constexpr StringRow kRows[] = {
     {StringId::DonutCenterPrompt, u"Center? <options>"},
     {StringId::DonutCenterDescription, u"Center point of donut"},
     {StringId::FreeLinePrompt, u"Draw free lines <new group>"},
+    {StringId::FreeLineLimitMessage, u"Maximum number of free line blocks exceeded !"},
     {StringId::PolylineStartPrompt, u"Start?"},
     {StringId::PolylineStartDescription, u"Start point of line"},
     {StringId::PolylineEndPrompt, u"End? <done>"},

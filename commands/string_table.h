@@ -77,6 +77,7 @@ inline constexpr int RectangleOtherDescription = 223;
 inline constexpr int DonutCenterPrompt = 258;
 inline constexpr int DonutCenterDescription = 257;
 inline constexpr int FreeLinePrompt = 181;
+inline constexpr int FreeLineLimitMessage = 182;
 inline constexpr int PolylineStartPrompt = 105;
 inline constexpr int PolylineStartDescription = 111;
 inline constexpr int PolylineEndPrompt = 210;

@@ -6,6 +6,7 @@
 #include "platform/command_bar.h"
 #include "platform/utf16.h"
 #include "plugin/plugin_runner.h"
+#include "plugin/polygon_command.h"
 
 namespace korvo {
 namespace {
@@ -78,6 +79,7 @@ void RegisterPluginCommands(CommandEngine& engine, PluginHost& host) {
   engine.RegisterCommand(CommandId::RunScriptCommand, [&host](CommandEngine& e, int) {
     if (!host.nextScript.empty()) RunScriptedCommand(e, host, host.nextScript);
   });
+  RegisterPolygonCommand(engine, host);
   // FIXME: "Custom Tool" asks for the script with an open-file dialog, which comes with the
   // shell; until then it has no handler.
 }

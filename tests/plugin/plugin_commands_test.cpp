@@ -99,5 +99,21 @@ TEST(PluginCommands, AScriptedCommandRunsThroughTheScriptModule) {
   EXPECT_EQ(s.session().commandBar().Entries().front().name, u"Gear");
 }
 
+TEST(PluginCommands, PolygonRunsItsScriptAndTheEditorStaysUsable) {
+  // Without the script module the polygon ends in the module's message; the next command
+  // still runs.
+  PluginSession s(
+      "command draw_POLYGON\nanswer ok\ncommand draw_FSOLID\ntap 10 10\ntap 50 10\n"
+      "tap 50 50\ndefault\ncommand 32819\n");
+  s.Play();
+  ASSERT_EQ(s.Messages().size(), 1u);
+  EXPECT_EQ(s.Messages()[0],
+            u"Loading " + Utf8ToUtf16((ProgramFolder() / "kcadsjs.kxp").string()) + u" failed!");
+  EXPECT_EQ(s.host().nextScript, u"draw_POLYGON");
+  // The solid drawn after it.
+  EXPECT_EQ(s.drawing().entities.size(), 1u);
+  EXPECT_EQ(s.engine().CurrentCommandId(), 0);
+}
+
 }  // namespace
 }  // namespace korvo::testing

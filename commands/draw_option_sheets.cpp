@@ -1,0 +1,95 @@
+#include "commands/draw_option_sheets.h"
+
+#include <array>
+#include <string>
+
+#include "commands/command_engine.h"
+#include "core/drawing.h"
+#include "core/text_style.h"
+#include "platform/property_sheet.h"
+
+namespace korvo {
+namespace {
+
+// Large enough for any drawing; keeps typed values finite and the geometry sane.
+constexpr double kMaxSize = 1e9;
+constexpr int32_t kMaxTextLength = 255;
+
+bool Accepted(CommandEngine& engine, PropertySheetModel& sheet) {
+  return engine.propertySheet().Run(sheet) == PropertySheetResult::Ok;
+}
+
+}  // namespace
+
+bool AskRectangleOptions(CommandEngine& engine, RectangleOptions& options) {
+  RectangleOptions copy = options;
+  int32_t corners = static_cast<int32_t>(copy.corners);
+  PropertySheetModel sheet(u"Rectangle options", u"RECTANGLE");
+  sheet.AddDoubleRangeRow(u"Line width:", &copy.lineWidth, 0, kMaxSize);
+  sheet.AddListRow(u"Corners:", &corners, u"Plain\nChamfered\nFilleted");
+  sheet.AddDoubleRangeRow(u"Chamfer distance 1:", &copy.chamfer1, 0, kMaxSize);
+  sheet.AddDoubleRangeRow(u"Chamfer distance 2:", &copy.chamfer2, 0, kMaxSize);
+  sheet.AddDoubleRangeRow(u"Fillet radius:", &copy.filletRadius, 0, kMaxSize);
+  if (!Accepted(engine, sheet)) return false;
+  copy.corners = static_cast<RectangleCorners>(corners);
+  options = copy;
+  return true;
+}
+
+bool AskDonutDiameters(CommandEngine& engine, DonutOptions& options) {
+  DonutOptions copy = options;
+  for (;;) {
+    PropertySheetModel sheet(u"Donut diameters", u"DONUT");
+    sheet.AddDoubleRangeRow(u"Inside diameter:", &copy.insideDiameter, 0, kMaxSize);
+    sheet.AddDoubleRangeRow(u"Outside diameter:", &copy.outsideDiameter, 0, kMaxSize);
+    if (!Accepted(engine, sheet)) return false;
+    if (copy.outsideDiameter > copy.insideDiameter) break;
+  }
+  options = copy;
+  return true;
+}
+
+bool AskTextDefinition(CommandEngine& engine, TextOptions& options) {
+  const Drawing& drawing = engine.drawing();
+  TextOptions copy = options;
+  std::u16string styles;
+  int32_t index = 0;
+  int32_t current = 0;
+  for (const TextStyle* style : drawing.textStyles) {
+    if (!styles.empty()) styles += u'\n';
+    styles += style->name;
+    if (style == drawing.settings.currentTextStyle) current = index;
+    ++index;
+  }
+  if (copy.styleIndex < 0 || copy.styleIndex >= index) copy.styleIndex = current;
+  std::array<char16_t, kMaxTextLength + 1> text{};
+  copy.content.copy(text.data(), std::min<std::size_t>(copy.content.size(), kMaxTextLength));
+  int32_t justification = static_cast<int32_t>(copy.justification);
+  PropertySheetModel sheet(u"Define Text", u"TEXT");
+  sheet.AddTextRow(u"Text:", text.data(), kMaxTextLength);
+  if (!styles.empty()) sheet.AddListRow(u"Style:", &copy.styleIndex, styles);
+  sheet.AddDoubleRangeRow(u"Height:", &copy.height, 0, kMaxSize);
+  sheet.AddDoubleRangeRow(u"Rotation:", &copy.rotationDegrees, -360, 360);
+  sheet.AddDoubleRangeRow(u"Width factor:", &copy.widthFactor, 0.01, 100);
+  sheet.AddDoubleRangeRow(u"Obliquing:", &copy.obliqueDegrees, -85, 85);
+  sheet.AddListRow(u"Justification:", &justification, u"Left\nCenter\nRight");
+  if (!Accepted(engine, sheet)) return false;
+  copy.content = text.data();
+  copy.justification = static_cast<TextJustification>(justification);
+  options = copy;
+  return true;
+}
+
+bool AskMatchOptions(CommandEngine& engine, MatchOptions& options) {
+  MatchOptions copy = options;
+  PropertySheetModel sheet(u"Property Selection", u"MATCHPROP");
+  sheet.AddYesNoRow(u"Color:", &copy.color);
+  sheet.AddYesNoRow(u"Layer:", &copy.layer);
+  sheet.AddYesNoRow(u"Line type:", &copy.lineType);
+  sheet.AddYesNoRow(u"Line weight:", &copy.lineWeight);
+  if (!Accepted(engine, sheet)) return false;
+  options = copy;
+  return true;
+}
+
+}  // namespace korvo
