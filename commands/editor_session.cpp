@@ -1,5 +1,6 @@
 #include "commands/editor_session.h"
 
+#include "commands/cut_commands.h"
 #include "commands/transform_commands.h"
 #include "core/drawing_settings.h"
 
@@ -29,6 +30,7 @@ EditorSession::EditorSession(const EditorSessionOptions& options)
   drawing_.New();
   engine_.AttachWindows(&frame_, &viewWindow_);
   RegisterEditingCommands(engine_);
+  RegisterCuttingCommands(engine_);
   commandBar_.MoveToFront(u"REDO");
   commandBar_.MoveToFront(u"UNDO");
   viewWindow_.SetClientSize(options.width, options.height);

@@ -10,6 +10,7 @@
 #include "cli/json_writer.h"
 #include "commands/borrowed_list.h"
 #include "commands/command_engine.h"
+#include "commands/cut_commands.h"
 #include "commands/editor_session.h"
 #include "commands/journal_player.h"
 #include "commands/transform_commands.h"
@@ -39,6 +40,7 @@ class JournalSession {
         session_(player_.SessionOptions()) {
     EXPECT_TRUE(read_.ok()) << (read_.error ? read_.error->message : "");
     RegisterEditingCommands(session_.engine());
+    RegisterCuttingCommands(session_.engine());
     DrawingSettings& s = session_.drawing().settings;
     ShowOneUnitAPixel(s, kSize);
     s.gridOn = 0;

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "commands/command_engine.h"
+#include "commands/cut_commands.h"
 #include "commands/editor_session.h"
 #include "commands/journal_player.h"
 #include "commands/transform_commands.h"
@@ -70,6 +71,7 @@ class PluginSession {
         host_(loader) {
     EXPECT_TRUE(read_.ok()) << (read_.error ? read_.error->message : "");
     RegisterEditingCommands(session_.engine());
+    RegisterCuttingCommands(session_.engine());
     RegisterPluginCommands(session_.engine(), host_);
     DrawingSettings& s = session_.drawing().settings;
     ShowOneUnitAPixel(s, kSize);
