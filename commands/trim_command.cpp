@@ -1,3 +1,5 @@
+#include <cstddef>
+#include <memory>
 #include <vector>
 
 #include "commands/command_engine.h"
@@ -8,6 +10,7 @@
 #include "commands/trim_entity.h"
 #include "core/drawing.h"
 #include "core/entity.h"
+#include "core/entity_list.h"
 #include "platform/command_menus.h"
 #include "platform/message_box.h"
 #include "view/view.h"
@@ -16,13 +19,15 @@ namespace korvo {
 namespace {
 
 // The cutting edges while objects are trimmed: out of the selection, so that picking an
-// object does not clear them, but still flagged selected, so that they stay highlighted
-// and every repaint shows them so. On leaving they are in the selection again (those that
-// are still selected: an edge trimmed away left it).
+// object does not clear them, but still flagged selected, so that the window keeps them
+// highlighted (the picture itself highlights only the selection, so nothing may repaint
+// meanwhile). On leaving they are in the selection again (those that are still selected:
+// an edge trimmed away left it).
 class CuttingEdges {
  public:
   explicit CuttingEdges(Drawing& drawing) : drawing_(drawing), edges_(drawing.selection) {
     drawing.selection.clear();
+    for (const Entity* edge : edges_) cutters_.emplace_back(EntityList::Clone(*edge));
   }
   ~CuttingEdges() {
     for (Entity* edge : edges_)
@@ -45,42 +50,48 @@ class CuttingEdges {
     return result;
   }
 
+  // The edges cut as they were chosen: trimming an edge does not shorten the others' cuts.
   PointList IntersectionsWith(const Entity& object) const {
     PointList points;
-    for (const Entity* edge : edges_)
-      if (edge != &object && !edge->IsErased()) edge->IntersectWith(object, points);
+    for (std::size_t i = 0; i < edges_.size(); ++i)
+      if (edges_[i] != &object && cutters_[i] != nullptr)
+        cutters_[i]->IntersectWith(object, points);
     return points;
   }
 
  private:
   Drawing& drawing_;
   std::vector<Entity*> edges_;
+  std::vector<std::unique_ptr<Entity>> cutters_;  // copies of the edges, in their order
 };
 
 // Trims objects against the edges until the prompt is answered otherwise; returns that
 // answer.
 InputResult TrimObjects(CommandEngine& engine) {
   Drawing& drawing = engine.drawing();
-  CuttingEdges edges(drawing);
   bool changed = false;
   InputResult result;
-  for (;;) {
-    Entity* object = nullptr;
-    PickedPoints picked;
-    result = edges.Pick(engine, object, picked);
-    if (result != InputResult::Picked) break;
-    if (object == nullptr) continue;
-    const PointList points = edges.IntersectionsWith(*object);
-    if (points.empty()) {
-      engine.messageBox().Show(LoadHostString(StringId::TrimNoEdgeMessage), MessageButtons::Ok,
-                               MessageIcon::Exclamation);
-      continue;
-    }
-    const auto tap = picked.find(object);
-    if (tap == picked.end()) continue;
-    if (TrimEntity(drawing, &engine.view(), *object, tap->second, points)) {
-      changed = true;
-      drawing.SetModifiedFlag(true);
+  // The picture draws highlights only for the selection: repaint once the edges are back.
+  {
+    CuttingEdges edges(drawing);
+    for (;;) {
+      Entity* object = nullptr;
+      PickedPoints picked;
+      result = edges.Pick(engine, object, picked);
+      if (result != InputResult::Picked) break;
+      if (object == nullptr) continue;
+      const PointList points = edges.IntersectionsWith(*object);
+      if (points.empty()) {
+        engine.messageBox().Show(LoadHostString(StringId::TrimNoEdgeMessage), MessageButtons::Ok,
+                                 MessageIcon::Exclamation);
+        continue;
+      }
+      const auto tap = picked.find(object);
+      if (tap == picked.end()) continue;
+      if (TrimEntity(drawing, &engine.view(), *object, tap->second, points)) {
+        changed = true;
+        drawing.SetModifiedFlag(true);
+      }
     }
   }
   if (changed) engine.RepaintNow();
