@@ -12,6 +12,7 @@ void RegisterCuttingCommands(CommandEngine& engine) {
   } commands[] = {
       {CommandId::Trim, RunTrim},
       {CommandId::Break, RunBreak},
+      {CommandId::Chamfer, RunChamfer},
   };
   for (const auto& command : commands)
     engine.RegisterCommand(command.id, [run = command.run](CommandEngine& e, int) { run(e); });

@@ -7,6 +7,7 @@ class CommandEngine;
 // The commands that cut objects into pieces or dissolve them.
 void RunTrim(CommandEngine& engine);
 void RunBreak(CommandEngine& engine);
+void RunChamfer(CommandEngine& engine);
 
 // Registers the cutting commands with the engine.
 void RegisterCuttingCommands(CommandEngine& engine);

@@ -242,5 +242,94 @@ TEST(TrimCommand, ACircleLosesTheArcOnTheTapsSide) {
   EXPECT_EQ(outcome.redone, outcome.after);
 }
 
+struct ChamferCase {
+  const char* name;
+  const char* journal;  // after "command tool_CHAMFER"
+  Shapes after;
+  std::vector<std::u16string> messages;
+  double firstDistance;  // in the drawing settings afterwards
+};
+
+TEST(ChamferCommand, ChamfersTwoLinesWithTheDialogsDistances) {
+  const Shapes untouched{"line 20,100 100,100", "line 100,100 100,180", "line 20,40 100,40"};
+  const ChamferCase cases[] = {
+      {"trimmed to the chamfer, the joining line added",
+       "expect-prompt \"Select first line? <options>\"\ntap 50 100\n"
+       "expect-prompt \"Select second line? <select first>\"\ntap 100 150\n"
+       "expect-prompt \"Select first line? <options>\"\n",
+       {"line 20,100 80,100", "line 100,130 100,180", "line 20,40 100,40", "line 80,100 100,130"},
+       {},
+       20},
+      {"without trim the lines stay whole",
+       "tap 50 100\ntap 100 150\n",
+       {"line 20,100 100,100", "line 100,100 100,180", "line 20,40 100,40", "line 80,100 100,130"},
+       {},
+       20},
+      {"parallel lines", "tap 50 100\ntap 50 40\n", untouched, {u"Lines are parallel"}, 20},
+      {"a distance beyond the line",
+       "tap 50 100\ntap 100 150\n",
+       untouched,
+       {u"Distance is too large"},
+       90},
+      {"options again from the first prompt",
+       "default\ndialog ok \"First chamfer distance\"=10 \"Second chamfer distance\"=10\n"
+       "tap 50 100\ntap 100 150\n",
+       {"line 20,100 90,100", "line 100,110 100,180", "line 20,40 100,40", "line 90,100 100,110"},
+       {},
+       10},
+      {"select first again from the second prompt",
+       "tap 20 40\nexpect-prompt \"Select second line? <select first>\"\ndefault\n"
+       "expect-prompt \"Select first line? <options>\"\ntap 50 100\ntap 100 150\n",
+       {"line 20,100 80,100", "line 100,130 100,180", "line 20,40 100,40", "line 80,100 100,130"},
+       {},
+       20},
+  };
+  for (const ChamferCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string name = c.name;
+    const std::string trim = name == "without trim the lines stay whole" ? " Trim=No" : "";
+    const std::string first = name == "a distance beyond the line" ? "90" : "20";
+    JournalSession s("command tool_CHAMFER\ndialog ok \"First chamfer distance\"=" + first +
+                     " \"Second chamfer distance\"=30" + trim + "\n" + c.journal +
+                     (c.messages.empty() ? "" : "answer ok\n") + "command 32819\n" + kUndoRedo);
+    s.AddLine({20, 100}, {100, 100});
+    s.AddLine({100, 100}, {100, 180});
+    s.AddLine({20, 40}, {100, 40});
+    Outcome outcome;
+    AddOutcomeProbes(s, outcome);
+    s.Play();
+    EXPECT_EQ(outcome.after, c.after);
+    EXPECT_TRUE(outcome.windowClean);
+    std::vector<std::u16string> texts;
+    for (const auto& message : s.player().messageBox().Messages()) {
+      EXPECT_EQ(message.icon, MessageIcon::Stop);
+      texts.push_back(message.text);
+    }
+    EXPECT_EQ(texts, c.messages);
+    EXPECT_EQ(outcome.undone, untouched);
+    EXPECT_EQ(outcome.redone, c.after);
+    EXPECT_EQ(s.drawing().settings.factorA, c.firstDistance);
+  }
+}
+
+TEST(ChamferCommand, CancellingTheDialogEndsTheCommandAndUndoRestoresTheDistances) {
+  JournalSession s(
+      "command tool_CHAMFER\ndialog cancel\ncommand 1001\n"
+      "command tool_CHAMFER\ndialog ok \"First chamfer distance\"=5\ncommand 32819\n"
+      "command UNDO\n");
+  s.AddLine({20, 100}, {100, 100});
+  bool running = true;
+  double afterCancel = 0;
+  s.AddProbe(kAfter, [&](CommandEngine& engine) {
+    running = engine.CurrentCommandId() != 0;
+    afterCancel = engine.drawing().settings.factorA;
+  });
+  s.Play();
+  EXPECT_FALSE(running);
+  EXPECT_EQ(afterCancel, 1.0);
+  EXPECT_EQ(s.drawing().settings.factorA, 1.0);
+  EXPECT_FALSE(s.drawing().undo.CanUndo());
+}
+
 }  // namespace
 }  // namespace korvo
