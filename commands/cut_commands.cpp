@@ -13,6 +13,7 @@ void RegisterCuttingCommands(CommandEngine& engine) {
       {CommandId::Trim, RunTrim},
       {CommandId::Break, RunBreak},
       {CommandId::Chamfer, RunChamfer},
+      {CommandId::Explode, RunExplode},
   };
   for (const auto& command : commands)
     engine.RegisterCommand(command.id, [run = command.run](CommandEngine& e, int) { run(e); });

@@ -8,6 +8,7 @@ class CommandEngine;
 void RunTrim(CommandEngine& engine);
 void RunBreak(CommandEngine& engine);
 void RunChamfer(CommandEngine& engine);
+void RunExplode(CommandEngine& engine);
 
 // Registers the cutting commands with the engine.
 void RegisterCuttingCommands(CommandEngine& engine);

@@ -6,9 +6,12 @@
 #include <vector>
 
 #include "commands/command_engine.h"
+#include "core/block_definition.h"
 #include "core/circle_entity.h"
 #include "core/drawing.h"
+#include "core/insert_entity.h"
 #include "core/point_entity.h"
+#include "core/polyline_entity.h"
 #include "tests/commands/cut_shapes.h"
 #include "tests/commands/journal_session.h"
 
@@ -329,6 +332,133 @@ TEST(ChamferCommand, CancellingTheDialogEndsTheCommandAndUndoRestoresTheDistance
   EXPECT_EQ(afterCancel, 1.0);
   EXPECT_EQ(s.drawing().settings.factorA, 1.0);
   EXPECT_FALSE(s.drawing().undo.CanUndo());
+}
+
+// A polyline of colour 3 from (20, 150) to (60, 150) to (60, 190), with a half circle bulge on
+// its second segment when `arc`.
+PolylineEntity* AddPolyline(JournalSession& s, bool arc) {
+  auto* polyline = new PolylineEntity(s.drawing().settings);
+  polyline->colorIndex = 3;
+  polyline->AppendVertex(Point(20, 150), 0, 0, 0, 0, 0);
+  polyline->AppendVertex(Point(60, 150), 0, 0, arc ? 1.0 : 0.0, 0, 0);
+  polyline->AppendVertex(Point(60, 190), 0, 0, 0, 0, 0);
+  polyline->RebuildSegments();
+  s.drawing().entities.AddTail(polyline);
+  return polyline;
+}
+
+// A reference at (100, 50) of a block "B" holding the line (0, 0)–(10, 0) and a circle of
+// radius 5 about (0, 10), scaled by (`xScale`, `yScale`); a nested reference rotated by
+// `nestedRotation` joins the block when that is not 0.
+InsertEntity* AddBlockReference(JournalSession& s, double xScale, double yScale,
+                                double nestedRotation = 0) {
+  Drawing& drawing = s.drawing();
+  EntityList parts;
+  parts.AddTail(new LineEntity(Point(0, 0), Point(10, 0), drawing.settings));
+  parts.AddTail(new CircleEntity(Point(0, 10), 5, drawing.settings));
+  if (nestedRotation != 0) {
+    EntityList inner;
+    inner.AddTail(new LineEntity(Point(0, 0), Point(1, 0), drawing.settings));
+    const BlockDefinition* innerBlock =
+        drawing.blocks.CreateBlock(u"I", inner, Point(), Point(), Size());
+    auto* nested = new InsertEntity(u"I", Point(0, 0), 1, 1, nestedRotation, drawing.settings);
+    nested->SetBlock(*innerBlock);
+    parts.AddTail(nested);
+  }
+  const BlockDefinition* block = drawing.blocks.CreateBlock(u"B", parts, Point(), Point(), Size());
+  auto* reference = new InsertEntity(u"B", Point(100, 50), xScale, yScale, 0, drawing.settings);
+  reference->SetBlock(*block);
+  drawing.entities.AddTail(reference);
+  return reference;
+}
+
+std::vector<int> ColorsOfLive(const Drawing& drawing) {
+  std::vector<int> colors;
+  for (const Entity* entity : drawing.entities)
+    if (!entity->IsErased()) colors.push_back(entity->colorIndex);
+  return colors;
+}
+
+TEST(ExplodeCommand, APolylineFallsIntoItsPiecesInItsColour) {
+  JournalSession s(
+      "command modify_EXPLODE\n"
+      "expect-prompt \"Select object to explode? <done>\"\ntap 40 150\n"
+      "expect-prompt \"Select object to explode? <done>\"\ndefault\n" +
+      kUndoRedo);
+  s.AddLine({20, 100}, {100, 100});
+  AddPolyline(s, false);
+  const Shapes before = LiveShapes(s.drawing());
+  Outcome outcome;
+  AddOutcomeProbes(s, outcome);
+  s.Play();
+  EXPECT_EQ(outcome.after,
+            (Shapes{"line 20,100 100,100", "line 20,150 60,150", "line 60,150 60,190"}));
+  EXPECT_EQ(ColorsOfLive(s.drawing()), (std::vector<int>{256, 3, 3}));
+  EXPECT_TRUE(outcome.windowClean);
+  EXPECT_EQ(outcome.undone, before);
+  EXPECT_EQ(outcome.redone, outcome.after);
+  EXPECT_TRUE(s.player().messageBox().Messages().empty());
+}
+
+TEST(ExplodeCommand, ABlockReferenceLeavesItsPartsWhereItShowedThem) {
+  JournalSession s("command modify_EXPLODE\ntap 110 50\ndefault\n" + kUndoRedo);
+  AddBlockReference(s, 2, 2);
+  Outcome outcome;
+  AddOutcomeProbes(s, outcome);
+  s.Play();
+  EXPECT_EQ(outcome.after, (Shapes{"line 100,50 120,50", "circle 100,70 r10"}));
+  EXPECT_TRUE(outcome.windowClean);
+  EXPECT_EQ(outcome.undone, Shapes{"code 7"});
+  EXPECT_EQ(outcome.redone, outcome.after);
+}
+
+TEST(ExplodeCommand, RefusesWhatCannotBeExploded) {
+  const struct {
+    const char* name;
+    double xScale;
+    double yScale;
+    double nestedRotation;
+    const char* tap;
+  } cases[] = {
+      {"a line", 1, 1, 0, "tap 60 100\n"},
+      {"unequal scales with a rotated nested reference", 2, 1, 0.5, "tap 110 50\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    JournalSession s(std::string("command modify_EXPLODE\n") + c.tap + "answer ok\ndefault\n");
+    s.AddLine({20, 100}, {100, 100});
+    AddBlockReference(s, c.xScale, c.yScale, c.nestedRotation);
+    const Shapes before = LiveShapes(s.drawing());
+    s.Play();
+    EXPECT_EQ(LiveShapes(s.drawing()), before);
+    ASSERT_EQ(s.player().messageBox().Messages().size(), 1u);
+    EXPECT_EQ(s.player().messageBox().Messages()[0].text, u"Selected object cannot be exploded!");
+    EXPECT_EQ(s.player().messageBox().Messages()[0].icon, MessageIcon::Stop);
+    EXPECT_FALSE(s.drawing().undo.CanUndo());
+  }
+}
+
+TEST(ExplodeCommand, UnequalScalesExplodeNestedArcPolylinesIntoPieces) {
+  JournalSession s("command modify_EXPLODE\ntap 110 50\ndefault\n");
+  Drawing& drawing = s.drawing();
+  EntityList parts;
+  auto* nested = new PolylineEntity(drawing.settings);
+  nested->colorIndex = 5;
+  nested->AppendVertex(Point(0, 0), 0, 0, 1.0, 0, 0);
+  nested->AppendVertex(Point(10, 0), 0, 0, 0, 0, 0);
+  nested->AppendVertex(Point(10, 10), 0, 0, 0, 0, 0);
+  nested->RebuildSegments();
+  parts.AddTail(nested);
+  const BlockDefinition* block = drawing.blocks.CreateBlock(u"P", parts, Point(), Point(), Size());
+  auto* reference = new InsertEntity(u"P", Point(100, 50), 2, 1, 0, drawing.settings);
+  reference->SetBlock(*block);
+  drawing.entities.AddTail(reference);
+  s.Play();
+  const Shapes after = LiveShapes(drawing);
+  ASSERT_EQ(after.size(), 2u);
+  EXPECT_EQ(after[0].rfind("ellipse ", 0) == 0 || after[0].rfind("arc ", 0) == 0, true) << after[0];
+  EXPECT_EQ(after[1], "line 120,50 120,60");
+  EXPECT_EQ(ColorsOfLive(drawing), (std::vector<int>{5, 5}));
 }
 
 }  // namespace
