@@ -12,6 +12,7 @@
 #include "core/insert_entity.h"
 #include "core/point_entity.h"
 #include "core/polyline_entity.h"
+#include "core/vertex_entity.h"
 #include "tests/commands/cut_shapes.h"
 #include "tests/commands/journal_session.h"
 
@@ -459,6 +460,77 @@ TEST(ExplodeCommand, UnequalScalesExplodeNestedArcPolylinesIntoPieces) {
   EXPECT_EQ(after[0].rfind("ellipse ", 0) == 0 || after[0].rfind("arc ", 0) == 0, true) << after[0];
   EXPECT_EQ(after[1], "line 120,50 120,60");
   EXPECT_EQ(ColorsOfLive(drawing), (std::vector<int>{5, 5}));
+}
+
+// The live entities with each polyline's vertices: "polyline 20,150 50,150 ...".
+Shapes LiveShapesWithVertices(const Drawing& drawing) {
+  Shapes shapes;
+  for (const Entity* entity : drawing.entities) {
+    if (entity->IsErased()) continue;
+    const PolylineEntity* polyline = entity->AsPolyline();
+    if (polyline == nullptr) {
+      shapes.push_back(testing::cut::Shape(*entity));
+      continue;
+    }
+    std::string text = "polyline";
+    for (const Entity* vertex : polyline->vertexList) {
+      const Point at = vertex->AsVertex()->position;
+      text += ' ';
+      text += testing::cut::Rounded(at.x);
+      text += ',';
+      text += testing::cut::Rounded(at.y);
+    }
+    shapes.push_back(text);
+  }
+  return shapes;
+}
+
+TEST(ChamferCommand, PolylineSegmentsWhenThePolylineBoxIsChecked) {
+  const struct {
+    const char* name;
+    const char* options;
+    const char* taps;
+    Shapes after;
+  } cases[] = {
+      {"two segments of one polyline: the corner becomes a segment",
+       "Polyline=Yes",
+       "tap 40 150\ntap 60 170\n",
+       {"polyline 20,150 50,150 60,160 60,190", "line 80,130 80,190"}},
+      {"the same, picked the other way round",
+       "Polyline=Yes",
+       "tap 60 170\ntap 40 150\n",
+       {"polyline 20,150 50,150 60,160 60,190", "line 80,130 80,190"}},
+      {"a segment and a line: the vertex moves, a line joins",
+       "Polyline=Yes",
+       "tap 40 150\ntap 80 170\n",
+       {"polyline 20,150 70,150 60,190", "line 80,160 80,190", "line 70,150 80,160"}},
+      {"without trim: only the joining line",
+       "Polyline=Yes Trim=No",
+       "tap 40 150\ntap 60 170\n",
+       {"polyline 20,150 60,150 60,190", "line 80,130 80,190", "line 50,150 60,160"}},
+      {"unchecked: a polyline cannot be picked",
+       "Polyline=No",
+       "tap 40 150\n",
+       {"polyline 20,150 60,150 60,190", "line 80,130 80,190"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Shapes after, undone, redone;
+    JournalSession s(std::string("command tool_CHAMFER\ndialog ok \"First chamfer distance\"=10 "
+                                 "\"Second chamfer distance\"=10 ") +
+                     c.options + "\n" + c.taps + "command 32819\n" + kUndoRedo);
+    AddPolyline(s, false);
+    s.AddLine({80, 130}, {80, 190});
+    const Shapes before = LiveShapesWithVertices(s.drawing());
+    s.AddProbe(kAfter, [&](CommandEngine& e) { after = LiveShapesWithVertices(e.drawing()); });
+    s.AddProbe(kUndone, [&](CommandEngine& e) { undone = LiveShapesWithVertices(e.drawing()); });
+    s.AddProbe(kRedone, [&](CommandEngine& e) { redone = LiveShapesWithVertices(e.drawing()); });
+    s.Play();
+    EXPECT_EQ(after, c.after);
+    EXPECT_EQ(undone, before);
+    EXPECT_EQ(redone, c.after);
+    EXPECT_TRUE(s.player().messageBox().Messages().empty());
+  }
 }
 
 }  // namespace
