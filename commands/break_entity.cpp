@@ -119,6 +119,9 @@ bool BreakArc(Cut& cut, ArcEntity& arc, const Point& a, const Point& b) {
   if (tb < ta) std::swap(ta, tb);
   const bool headLeft = ta - start > kSameAngle;
   const bool tailLeft = end - tb > kSameAngle;
+  // Both points at the same end: what is left is the whole arc.
+  if ((!headLeft && tb - start <= kSameAngle) || (!tailLeft && end - ta <= kSameAngle))
+    return false;
   if (!headLeft && !tailLeft) {
     cut.TakeImageOff();
     cut.Erase();
