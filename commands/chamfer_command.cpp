@@ -142,6 +142,8 @@ bool ChamferRound(CommandEngine& engine, ChamferOptions& options) {
   {
     // The window keeps the highlight, but a polyline must stay pickable for its other
     // segments: a pick toggles the selection of what it hits.
+    // FIXME: the pick box over the highlighted polyline blinks it out while it stays there,
+    // as trim's edges do.
     const ScopedChange<uint8_t> unflagged(
         first.entity->flags, static_cast<uint8_t>(first.entity->flags & ~EntityFlag::Selected));
     secondResult =

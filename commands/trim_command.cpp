@@ -38,6 +38,8 @@ class CuttingEdges {
 
   // The edge flags are off while an object is picked: the pick toggles the selection of
   // what it hits, and an edge may be trimmed too. The window keeps showing them dotted.
+  // FIXME: the pick's pre-highlight of an edge XORs a dotted image over the dotted one, so
+  // the edge blinks out while the pick box is over it (it comes back when the box leaves).
   InputResult Pick(CommandEngine& engine, Entity*& object, PickedPoints& picked) {
     std::vector<Entity*> flagged;
     for (Entity* edge : edges_) {
