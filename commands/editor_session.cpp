@@ -1,5 +1,6 @@
 #include "commands/editor_session.h"
 
+#include "commands/cut_commands.h"
 #include "commands/draw_commands.h"
 #include "commands/symbol_commands.h"
 #include "commands/transform_commands.h"
@@ -34,6 +35,7 @@ EditorSession::EditorSession(const EditorSessionOptions& options)
   RegisterEditingCommands(engine_);
   RegisterSymbolCommands(engine_, {DefaultSymbolCatalog()});
   RegisterDrawingCommands(engine_);
+  RegisterCuttingCommands(engine_);
   commandBar_.MoveToFront(u"REDO");
   commandBar_.MoveToFront(u"UNDO");
   viewWindow_.SetClientSize(options.width, options.height);
