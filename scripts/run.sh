@@ -3,7 +3,8 @@
 # prints it as JSON and converts it into a new native drawing file; then exports the showcase
 # drawing as DXF and as a bitmap; edits the sample drawing through an input journal; last, draws
 # a part with the command-set plug-in from a journal and exports it as DXF and as a bitmap; then
-# saves a symbol into a catalogue of its own and inserts it twice, exported the same way.
+# saves a symbol into a catalogue of its own and inserts it twice, exported the same way; and
+# draws a mounting plate with the host's own drawing, cutting and symbol commands, exported too.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -34,3 +35,9 @@ echo "Saved a frame as a symbol in $out/symbols and inserted it twice by samples
 build/bin/korvocad-cli convert "$out/frames.KorvoDWG" "$out/frames.dxf"
 build/bin/korvocad-cli convert "$out/frames.KorvoDWG" "$out/frames.bmp" --width 600 --height 800 --white
 echo "Exported it as $out/frames.dxf and $out/frames.bmp (600 x 800)."
+rm -rf "$out/workshop-symbols"
+build/bin/korvocad-cli run samples/workshop.journal --save "$out/workshop.KorvoDWG" --symbols "$out/workshop-symbols"
+echo "Drew a mounting plate by samples/workshop.journal into $out/workshop.KorvoDWG (its screw symbol in $out/workshop-symbols, the view in $out/workshop-window.bmp)."
+build/bin/korvocad-cli convert "$out/workshop.KorvoDWG" "$out/workshop.dxf"
+build/bin/korvocad-cli convert "$out/workshop.KorvoDWG" "$out/workshop.bmp" --width 600 --height 800 --white
+echo "Exported it as $out/workshop.dxf and $out/workshop.bmp (600 x 800; compare docs/workshop.png)."
