@@ -101,6 +101,14 @@ InputResult Ask(CommandEngine& engine, const Point& base, const Point& defaultPo
         return InputResult::PenMoved;
       case InputState::Dialog: {
         engine.ReleasePen();
+        if (engine.ownInputDialog) {
+          // The command's dialog may end the question (as a menu command does) or leave it
+          // waiting.
+          engine.inputState = InputState::Waiting;
+          engine.ownInputDialog(engine);
+          previous = engine.inputState;
+          continue;
+        }
         const InputDialogAnswer answer = question.RunDialog();
         if (answer.result == InputDialogResult::Ok) {
           out = Point(answer.point.x, answer.point.y);
