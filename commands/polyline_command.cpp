@@ -96,19 +96,6 @@ Point EndDirection(const std::vector<PolylineVertex>& vertices) {
   return Point(std::cos(angle), std::sin(angle));
 }
 
-// Clears the command's own input dialog when a question ends, so that questions of other
-// commands get the coordinates again.
-class OwnDialogScope {
- public:
-  explicit OwnDialogScope(CommandEngine& engine) : engine_(engine) {}
-  ~OwnDialogScope() { engine_.ownInputDialog = nullptr; }
-  OwnDialogScope(const OwnDialogScope&) = delete;
-  OwnDialogScope& operator=(const OwnDialogScope&) = delete;
-
- private:
-  CommandEngine& engine_;
-};
-
 class PolylineDialogue {
  public:
   PolylineDialogue(CommandEngine& engine, PolylineOptions& options)
@@ -265,13 +252,12 @@ class PolylineDialogue {
   InputResult Ask(const Point& base, Point& at, int promptId, int descriptionId,
                   const CandidateOf& candidateOf,
                   uint32_t flags = kPointNoDefault | kPointDefaultAnyway) {
-    // "Dialog..." at these questions shows the polyline's options, not the coordinates.
-    engine_.ownInputDialog = [this](CommandEngine& e) {
-      request_.options = true;
-      e.inputState = InputState::Enter;
-    };
-    const OwnDialogScope ownDialog(engine_);
     for (;;) {
+      // "Dialog..." at these questions shows the polyline's options, not the coordinates.
+      engine_.ownInputDialog = [this](CommandEngine& e) {
+        request_.options = true;
+        e.inputState = InputState::Enter;
+      };
       const InputResult result = GetPoint(engine_, base, base, at, promptId, descriptionId, flags);
       if (result == InputResult::CursorMoved) {
         ShowCandidate(candidateOf(at));
