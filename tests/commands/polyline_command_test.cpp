@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "commands/command_engine.h"
+#include "commands/point_input.h"
+#include "commands/string_table.h"
 #include "core/drawing.h"
 #include "core/polyline_entity.h"
 #include "core/vertex_entity.h"
@@ -238,6 +240,21 @@ TEST(PolylineCommand, TheStartQuestionTakesTypedPoints) {
   const std::vector<PolylineEntity*> polylines = LivePolylines(s.drawing());
   ASSERT_EQ(polylines.size(), 1u);
   ExpectVertices(*polylines[0], {{{10, 10}, 0}, {{50, 10}, 0}});
+}
+
+// A question nested in a polyline question (as a transparent command asks it) keeps the
+// coordinates dialog.
+TEST(PolylineCommand, ANestedQuestionTakesTypedPoints) {
+  JournalSession s("command draw_POLYLINE\ntap 10 10\ncommand 1001\npoint 20 20\n");
+  InputResult result = InputResult::Cancel;
+  Point answer;
+  s.AddProbe(1001, [&](CommandEngine& e) {
+    result = GetPoint(e, answer, StringId::PolylineStartPrompt, StringId::PolylineStartDescription,
+                      kPointKeepWaiting);
+  });
+  s.Play();
+  EXPECT_EQ(result, InputResult::Picked);
+  ExpectPointNear(answer, {20, 20}, 1e-9);
 }
 
 TEST(PolylineCommand, CloseIsEnabledOnceThereAreTwoSegments) {
