@@ -93,6 +93,10 @@ class CommandEngine {
   bool selectingMany = false;   // object selection runs (its sub-commands are enabled)
   // The polyline being drawn can be closed: its menu's "Close" is enabled.
   bool polylineClosable = false;
+  // When set, the next point question takes it, and "DialogInput" at that question calls it
+  // instead of opening the input dialog: the command asks for values of its own (the
+  // polyline's widths and mode).
+  std::function<void(CommandEngine&)> ownInputDialog;
   // The current pen messages were synthesised by the keyboard cursor.
   bool keyDriven = false;
   bool keyMoved = false;

@@ -16,7 +16,7 @@ void RegisterDrawingCommands(CommandEngine& engine) {
   add(CommandId::DrawSolid, [](CommandEngine& e, DrawOptions&) { RunSolid(e); });
   add(CommandId::DrawRectangle,
       [](CommandEngine& e, DrawOptions& o) { RunRectangle(e, o.rectangle); });
-  add(CommandId::DrawDonut, [](CommandEngine& e, DrawOptions& o) { RunDonut(e, o.donut); });
+  add(CommandId::DrawDonut, [](CommandEngine& e, DrawOptions&) { RunDonut(e); });
   add(CommandId::DrawPolyline,
       [](CommandEngine& e, DrawOptions& o) { RunPolyline(e, o.polyline); });
   add(CommandId::DrawText, [](CommandEngine& e, DrawOptions& o) { RunText(e, o.text); });

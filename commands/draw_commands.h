@@ -16,9 +16,10 @@ void RunSolid(CommandEngine& engine);
 // Rectangle: the options dialog, then two corners for each rectangle.
 void RunRectangle(CommandEngine& engine, RectangleOptions& options);
 // Donut: the diameters dialog, then a copy at each centre.
-void RunDonut(CommandEngine& engine, DonutOptions& options);
-// Polyline: line, tangential-arc and arc-by-centre segments chosen from the polyline menu.
-void RunPolyline(CommandEngine& engine, const PolylineOptions& options);
+void RunDonut(CommandEngine& engine);
+// Polyline: line, tangential-arc and arc-by-centre segments chosen from the polyline menu;
+// its input dialog sets the widths of the next segments and the mode.
+void RunPolyline(CommandEngine& engine, PolylineOptions& options);
 // Text: the "Define Text" dialog, then start, height and angle of each text.
 void RunText(CommandEngine& engine, TextOptions& options);
 // Free line: drags become line segments of a new free-line group (a block named "*FLD" and

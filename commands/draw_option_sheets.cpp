@@ -49,6 +49,20 @@ bool AskDonutDiameters(CommandEngine& engine, DonutOptions& options) {
   return true;
 }
 
+bool AskPolylineOptions(CommandEngine& engine, PolylineOptions& options,
+                        PolylineSegmentMode& mode) {
+  PolylineOptions copy = options;
+  int32_t segments = static_cast<int32_t>(mode);
+  PropertySheetModel sheet(u"Polyline options", u"POLYLINE");
+  sheet.AddDoubleRangeRow(u"Start width:", &copy.startWidth, 0, kMaxSize);
+  sheet.AddDoubleRangeRow(u"End width:", &copy.endWidth, 0, kMaxSize);
+  sheet.AddListRow(u"Segments:", &segments, u"Line\nArc by Center\nTangential Arc");
+  if (!Accepted(engine, sheet)) return false;
+  options = copy;
+  mode = static_cast<PolylineSegmentMode>(segments);
+  return true;
+}
+
 bool AskTextDefinition(CommandEngine& engine, TextOptions& options) {
   const Drawing& drawing = engine.drawing();
   TextOptions copy = options;

@@ -16,6 +16,8 @@ bool AskRectangleOptions(CommandEngine& engine, RectangleOptions& options);
 // "Donut diameters": inside and outside diameter; the outside one must be the larger, else
 // the dialog is shown again.
 bool AskDonutDiameters(CommandEngine& engine, DonutOptions& options);
+// "Polyline options": start and end width of the next segment and the segment mode.
+bool AskPolylineOptions(CommandEngine& engine, PolylineOptions& options, PolylineSegmentMode& mode);
 // "Define Text": text, style, height, rotation, width factor, obliquing, justification.
 bool AskTextDefinition(CommandEngine& engine, TextOptions& options);
 // "Property Selection": which properties match properties copies.

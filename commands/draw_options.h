@@ -16,6 +16,7 @@ struct RectangleOptions {
   double filletRadius = 0;
 };
 
+// The values of the "Donut diameters" dialog; the drawing's settings keep them.
 struct DonutOptions {
   double insideDiameter = 0.5;
   double outsideDiameter = 1.0;
@@ -34,6 +35,10 @@ struct TextOptions {
   TextJustification justification = TextJustification::Left;
 };
 
+// The kinds of segment the polyline command draws, in the order of its menu and dialog.
+enum class PolylineSegmentMode : int32_t { Line = 0, ArcByCenter = 1, TangentArc = 2 };
+
+// The widths of the next segments; the polyline's input dialog sets them.
 struct PolylineOptions {
   double startWidth = 0;
   double endWidth = 0;
@@ -50,7 +55,6 @@ struct MatchOptions {
 // The option values the drawing commands keep between runs in one editor session.
 struct DrawOptions {
   RectangleOptions rectangle;
-  DonutOptions donut;
   TextOptions text;
   PolylineOptions polyline;
   MatchOptions match;

@@ -1,7 +1,9 @@
 #include "commands/point_input.h"
 
 #include <cmath>
+#include <functional>
 #include <numbers>
+#include <utility>
 
 #include "commands/command_engine.h"
 #include "commands/snapping.h"
@@ -69,6 +71,10 @@ struct Question {
 InputResult Ask(CommandEngine& engine, const Point& base, const Point& defaultPoint, Point& out,
                 const PromptText& prompt, int promptId, uint32_t flags) {
   const Question question{engine, base, defaultPoint, flags};
+  // The command's own dialog belongs to this question alone: questions of transparent
+  // commands nested in it get the coordinates.
+  const std::function<void(CommandEngine&)> ownDialog =
+      std::exchange(engine.ownInputDialog, nullptr);
   View& view = engine.view();
   if (Has(flags, kPointFinishAtOnce)) return question.Finish(InputResult::Default);
 
@@ -101,6 +107,14 @@ InputResult Ask(CommandEngine& engine, const Point& base, const Point& defaultPo
         return InputResult::PenMoved;
       case InputState::Dialog: {
         engine.ReleasePen();
+        if (ownDialog) {
+          // The command's dialog may end the question (as a menu command does) or leave it
+          // waiting.
+          engine.inputState = InputState::Waiting;
+          ownDialog(engine);
+          previous = engine.inputState;
+          continue;
+        }
         const InputDialogAnswer answer = question.RunDialog();
         if (answer.result == InputDialogResult::Ok) {
           out = Point(answer.point.x, answer.point.y);

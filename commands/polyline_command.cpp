@@ -8,6 +8,7 @@
 #include "commands/command_id.h"
 #include "commands/draw_command.h"
 #include "commands/draw_commands.h"
+#include "commands/draw_option_sheets.h"
 #include "commands/point_input.h"
 #include "commands/string_table.h"
 #include "core/drawing.h"
@@ -20,7 +21,7 @@
 namespace korvo {
 namespace {
 
-enum class SegmentMode { Line, TangentArc, ArcByCenter };
+using SegmentMode = PolylineSegmentMode;
 
 struct PolylineVertex {
   Point at;
@@ -33,6 +34,7 @@ struct PolylineVertex {
 struct MenuRequest {
   std::optional<SegmentMode> mode;
   bool close = false;
+  bool options = false;  // "Dialog...": the widths and the mode
 };
 
 // The menu's commands end the waiting question (as Enter would) and leave their request;
@@ -96,7 +98,7 @@ Point EndDirection(const std::vector<PolylineVertex>& vertices) {
 
 class PolylineDialogue {
  public:
-  PolylineDialogue(CommandEngine& engine, const PolylineOptions& options)
+  PolylineDialogue(CommandEngine& engine, PolylineOptions& options)
       : engine_(engine), options_(options), preview_(engine.view()) {}
 
   MenuRequest& request() { return request_; }
@@ -118,6 +120,10 @@ class PolylineDialogue {
       const InputResult result = mode_ == SegmentMode::ArcByCenter ? AskArcByCenter() : AskEnd();
       if (request_.mode) {
         mode_ = *request_.mode;
+        continue;
+      }
+      if (request_.options) {
+        AskOptions();
         continue;
       }
       if (request_.close) {
@@ -171,7 +177,8 @@ class PolylineDialogue {
         const InputResult end = Ask(
             center, at, StringId::PolylineArcEndPrompt, StringId::PolylineArcEndDescription,
             [&](const Point& p) { return ArcCandidate(center, p); }, kPointNoDefault);
-        if (end == InputResult::Cancel || request_.mode || request_.close) return end;
+        if (end == InputResult::Cancel || request_.mode || request_.close || request_.options)
+          return end;
         if (end != InputResult::Picked) break;
         const std::optional<double> bulge = ArcAbout(center, at);
         if (!bulge) continue;
@@ -246,6 +253,11 @@ class PolylineDialogue {
                   const CandidateOf& candidateOf,
                   uint32_t flags = kPointNoDefault | kPointDefaultAnyway) {
     for (;;) {
+      // "Dialog..." at these questions shows the polyline's options, not the coordinates.
+      engine_.ownInputDialog = [this](CommandEngine& e) {
+        request_.options = true;
+        e.inputState = InputState::Enter;
+      };
       const InputResult result = GetPoint(engine_, base, base, at, promptId, descriptionId, flags);
       if (result == InputResult::CursorMoved) {
         ShowCandidate(candidateOf(at));
@@ -266,6 +278,16 @@ class PolylineDialogue {
     preview_.Show(BuildPolyline(engine_.drawing().settings, candidate, false));
   }
 
+  // A cancelled dialog changes nothing; accepted widths hold from the segment that starts at
+  // the last vertex on.
+  void AskOptions() {
+    SegmentMode mode = mode_;
+    if (!AskPolylineOptions(engine_, options_, mode)) return;
+    mode_ = mode;
+    vertices_.back().startWidth = options_.startWidth;
+    vertices_.back().endWidth = options_.endWidth;
+  }
+
   void Append(const Point& at, double bulge) {
     vertices_.back().bulge = bulge;
     vertices_.push_back({at, options_.startWidth, options_.endWidth, 0});
@@ -282,7 +304,7 @@ class PolylineDialogue {
   }
 
   CommandEngine& engine_;
-  const PolylineOptions& options_;
+  PolylineOptions& options_;
   ShapePreview preview_;
   std::vector<PolylineVertex> vertices_;
   SegmentMode mode_ = SegmentMode::Line;
@@ -291,7 +313,7 @@ class PolylineDialogue {
 
 }  // namespace
 
-void RunPolyline(CommandEngine& engine, const PolylineOptions& options) {
+void RunPolyline(CommandEngine& engine, PolylineOptions& options) {
   const DrawCommandScope scope(engine, CommandId::DrawPolyline, kPolylineMenuBar);
   PolylineDialogue dialogue(engine, options);
   const PolylineMenuScope menu(engine, dialogue.request());

@@ -95,9 +95,25 @@ void RunRectangle(CommandEngine& engine, RectangleOptions& options) {
   }
 }
 
-void RunDonut(CommandEngine& engine, DonutOptions& options) {
+namespace {
+
+// The diameters live in the drawing's settings, so every run on this drawing starts from the
+// last accepted ones.
+bool AskDonutOptions(CommandEngine& engine, DonutOptions& options) {
+  DrawingSettings& settings = engine.drawing().settings;
+  options = {settings.donutInsideDiameter, settings.donutOutsideDiameter};
+  if (!AskDonutDiameters(engine, options)) return false;
+  settings.donutInsideDiameter = options.insideDiameter;
+  settings.donutOutsideDiameter = options.outsideDiameter;
+  return true;
+}
+
+}  // namespace
+
+void RunDonut(CommandEngine& engine) {
   const DrawCommandScope scope(engine, CommandId::DrawDonut);
-  if (!AskDonutDiameters(engine, options)) return;
+  DonutOptions options;
+  if (!AskDonutOptions(engine, options)) return;
   const DrawingSettings& settings = engine.drawing().settings;
   ShapePreview preview(engine.view());
   for (;;) {
@@ -118,7 +134,7 @@ void RunDonut(CommandEngine& engine, DonutOptions& options) {
       if (result != InputResult::Picked) return;
       AddDrawnEntity(engine, placed(center));
     }
-    if (!AskDonutDiameters(engine, options)) return;
+    if (!AskDonutOptions(engine, options)) return;
   }
 }
 

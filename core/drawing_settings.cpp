@@ -16,6 +16,8 @@ void DrawingSettings::Reset() {
   factorB = 1.0;
   values.fill(0.0);
   workAngle = 0.7853981633974483;
+  donutInsideDiameter = 0.5;
+  donutOutsideDiameter = 1.0;
   gridOn = 0;
   orthoSnap = 0;
   gridSnap = 1;

@@ -34,6 +34,9 @@ class DrawingSettings {
   double factorB;
   std::array<double, 5> values;  // saved from version 1
   double workAngle;              // working value of commands; never saved
+  // The donut command's diameters; kept with the drawing but never saved.
+  double donutInsideDiameter;
+  double donutOutsideDiameter;
   uint8_t gridOn;
   uint8_t orthoSnap;  // never saved
   uint8_t gridSnap;

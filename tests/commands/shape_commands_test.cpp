@@ -255,6 +255,48 @@ TEST(DonutCommand, CancelOrAnImpossibleRingEndsWithNothingAdded) {
   }
 }
 
+// The drawing's settings keep the diameters: a later run offers the last accepted ones.
+TEST(DonutCommand, DiametersAreKeptInTheDrawingSettings) {
+  struct Case {
+    const char* name;
+    const char* journal;
+    double inside;
+    double outside;
+    std::size_t donuts;
+  } cases[] = {
+      {"accepted values kept",
+       "dialog ok \"Inside diameter\"=6 \"Outside diameter\"=10\n"
+       "command 32819\n",
+       6, 10, 0},
+      {"cancel keeps the reset values", "dialog cancel\n", 0.5, 1, 0},
+      {"refused ring keeps the reset values",
+       "dialog ok \"Inside diameter\"=5 \"Outside diameter\"=5\n", 0.5, 1, 0},
+      {"options cancelled later keep the first values",
+       "dialog ok \"Inside diameter\"=6 \"Outside diameter\"=10\ndefault\n"
+       "dialog cancel\n",
+       6, 10, 0},
+      {"next run starts from them",
+       "dialog ok \"Inside diameter\"=6 \"Outside diameter\"=10\ncommand 32819\n"
+       "command draw_DONUT\ndialog ok\ntap 50 50\ncommand 32819\n",
+       6, 10, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    JournalSession s(std::string("command draw_DONUT\n") + c.journal);
+    s.Play();
+    EXPECT_EQ(s.drawing().settings.donutInsideDiameter, c.inside);
+    EXPECT_EQ(s.drawing().settings.donutOutsideDiameter, c.outside);
+    const std::vector<PolylineEntity*> donuts = LivePolylines(s.drawing());
+    ASSERT_EQ(donuts.size(), c.donuts);
+    if (c.donuts == 0) continue;
+    // Mean diameter 8 and ring width 2, as the kept values give.
+    const std::vector<Point> vertices = VerticesOf(*donuts[0]);
+    ASSERT_EQ(vertices.size(), 2u);
+    ExpectPointNear(vertices[0], {46, 50}, 1e-9);
+    for (const Entity* entity : donuts[0]->vertexList) EXPECT_EQ(entity->AsVertex()->startWidth, 2);
+  }
+}
+
 TEST(SetBaseCommand, APointBecomesTheBaseWithUndoTheDefaultChangesNothing) {
   JournalSession s(
       "command SETBASE\nexpect-prompt \"Insertion base point? <0, 0>\"\ntap 30 40\n"
