@@ -125,6 +125,9 @@ Entity* PluginContext::CheckEntity(PluginEntity* pointer) const {
 
 PluginEntity* PluginContext::Issue(Entity* entity) {
   if (entity == nullptr || !IsLive()) return nullptr;
+  // Issued before and still where it was: no search through the drawing again.
+  if (CheckEntity(reinterpret_cast<PluginEntity*>(entity)) != nullptr)
+    return reinterpret_cast<PluginEntity*>(entity);
   EntityPlace place;
   if (!FindPlace(entity, place)) return nullptr;
   entities_[entity] = place;
