@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QMainWindow>
+
+namespace korvo {
+
+class EditorSession;
+class PromptBar;
+class ViewWidget;
+
+// The editor's main window: the view in the centre with the prompt bar under it. Closing the
+// window asks the frame to exit, so a modified drawing is offered for saving first.
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit MainWindow(EditorSession& session, QWidget* parent = nullptr);
+
+  // Brings every widget up to date with the session: the view's picture, the title, the
+  // states of menu items and buttons. Called whenever the queue has run dry.
+  void Refresh();
+
+  ViewWidget& viewWidget() { return *viewWidget_; }
+  PromptBar& promptBar() { return *promptBar_; }
+  EditorSession& session() { return session_; }
+
+  // Posts the command to the frame, as a menu item does.
+  void PostCommand(int id);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  EditorSession& session_;
+  ViewWidget* viewWidget_;
+  PromptBar* promptBar_;
+};
+
+}  // namespace korvo
