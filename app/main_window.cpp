@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
+#include "app/key_input.h"
 #include "app/prompt_bar.h"
 #include "app/view_widget.h"
 #include "commands/command_id.h"
@@ -25,6 +26,8 @@ MainWindow::MainWindow(EditorSession& session, QWidget* parent)
   setCentralWidget(centre);
   setWindowTitle(QStringLiteral("KorvoCAD"));
   resize(1024, 768);
+  BuildMenus();
+  BuildToolbars();
   viewWidget_->setFocus();
 }
 
@@ -43,33 +46,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-  Window& view = session_.viewWindow();
-  switch (event->key()) {
-    case Qt::Key_Escape:
-      PostCommand(CommandId::Stop);
-      return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      view.Post(KeyMessage(&view, KeyCode::Enter));
-      return;
-    case Qt::Key_Space:
-      view.Post(KeyMessage(&view, KeyCode::Space));
-      return;
-    case Qt::Key_Left:
-      view.Post(KeyMessage(&view, KeyCode::Left));
-      return;
-    case Qt::Key_Right:
-      view.Post(KeyMessage(&view, KeyCode::Right));
-      return;
-    case Qt::Key_Up:
-      view.Post(KeyMessage(&view, KeyCode::Up));
-      return;
-    case Qt::Key_Down:
-      view.Post(KeyMessage(&view, KeyCode::Down));
-      return;
-    default:
-      QMainWindow::keyPressEvent(event);
-  }
+  if (!PostKeyPress(*event, session_)) QMainWindow::keyPressEvent(event);
 }
 
 }  // namespace korvo

@@ -27,11 +27,18 @@ class MainWindow : public QMainWindow {
   // Posts the command to the frame, as a menu item does.
   void PostCommand(int id);
 
+ private:
+  // Each part of the window is built and refreshed in its own file: main_menus.cpp (menu bar,
+  // command menus, status), main_toolbars.cpp (toolbars, prompt toolbar, palette).
+  void BuildMenus();
+  void RefreshMenus();
+  void BuildToolbars();
+  void RefreshToolbars();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
- private:
   EditorSession& session_;
   ViewWidget* viewWidget_;
   PromptBar* promptBar_;
