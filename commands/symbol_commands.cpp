@@ -15,6 +15,8 @@
 #include "core/entity.h"
 #include "core/insert_entity.h"
 #include "core/symbol_import.h"
+#include "exchange/dxf_import.h"
+#include "exchange/open_as.h"
 #include "platform/property_sheet.h"
 #include "platform/scoped_change.h"
 
@@ -94,6 +96,14 @@ class CountedMessages : public MessageBoxService {
 // hold a magic opens silently as an empty drawing there, which a symbol must not be.
 bool ReadSymbol(const std::filesystem::path& path, Drawing& symbol, MessageBoxService& messages) {
   CountedMessages counted(messages);
+  if (LowerCaseExtension(path) == ".dxf") {
+    // The importer reports what it refuses; a file it takes is a drawing.
+    const OpenResult imported = ImportDxf(path, symbol, counted);
+    if (imported.opened) return true;
+    if (counted.count == 0)
+      messages.Show(kUnexpectedFileFormat, MessageButtons::Ok, MessageIcon::Exclamation);
+    return false;
+  }
   const OpenResult opened = OpenDrawing(path, symbol, counted);
   if (opened.opened && opened.version >= 0) return true;
   if (counted.count == 0)

@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "commands/string_table.h"
+#include "core/drawing.h"
+#include "exchange/dxf_import.h"
 #include "platform/profile.h"
 #include "platform/property_sheet.h"
 #include "platform/text_format.h"
@@ -19,6 +21,7 @@ constexpr int kMaxSymbolName = 260;
 constexpr int kMaxCatalog = 4096;
 constexpr std::u16string_view kCatalogLabel = u"Catalogue:";
 constexpr std::u16string_view kCatalogFailedMessage = u"Cannot create folder: '%s'!";
+constexpr std::u16string_view kNotEnoughMemory = u"Not enough memory to complete the operation!";
 
 std::u16string Format(int id, const std::vector<FormatArg>& args) {
   return FormatMessage(LoadHostString(id), args);
@@ -35,6 +38,27 @@ std::u16string JoinLines(const std::vector<std::u16string>& items) {
     joined += item;
   }
   return joined;
+}
+
+bool EndsWithNoCase(std::u16string_view text, std::u16string_view tail) {
+  return text.size() > tail.size() &&
+         ToUpper(text.substr(text.size() - tail.size())) == ToUpper(tail);
+}
+
+// A DXF symbol is imported into a drawing of its own and drawn as a native one is.
+SymbolPreview PreviewDxfFile(const std::filesystem::path& file, int width, int height,
+                             MessageBoxService& messages) {
+  SymbolPreview preview;
+  Drawing symbol;
+  RecordingMessageBox silent;
+  if (!ImportDxf(file, symbol, silent).opened) return preview;
+  preview.picture = RenderSymbolPreview(symbol, width, height);
+  if (!preview.picture) {
+    messages.Show(kNotEnoughMemory, MessageButtons::Ok, MessageIcon::Stop);
+    return preview;
+  }
+  preview.shown = true;
+  return preview;
 }
 
 }  // namespace
@@ -83,7 +107,9 @@ void SymbolDialogModel::SelectSymbol(std::u16string_view name, int previewWidth,
   preview_ = {};
   // A name that is no file name of the library reads nothing from elsewhere.
   if (IsValidSymbolName(name))
-    preview_ = PreviewSymbolFile(FileOf(name), previewWidth, previewHeight, messages_);
+    preview_ = IsDxfSymbol(name)
+                   ? PreviewDxfFile(FileOf(name), previewWidth, previewHeight, messages_)
+                   : PreviewSymbolFile(FileOf(name), previewWidth, previewHeight, messages_);
 }
 
 bool SymbolDialogModel::DeleteSymbol(std::u16string_view name) {
@@ -106,14 +132,21 @@ bool SymbolDialogModel::DeleteSymbol(std::u16string_view name) {
 }
 
 bool SymbolDialogModel::RenameSymbol(std::u16string_view from, std::u16string_view to) {
+  // A DXF file stays one: the new name gets the extension when it lacks it.
+  std::u16string target(to);
+  if (IsDxfSymbol(from) && !EndsWithNoCase(target, kDxfSymbolExtension))
+    target += kDxfSymbolExtension;
+  const std::filesystem::path targetFile =
+      IsDxfSymbol(from) ? SymbolFolder(location_.catalog, location_.library) / target
+                        : FileOf(target);
   const bool moved = IsValidSymbolName(from) && IsValidSymbolName(to) &&
-                     RenameSymbolFile(FileOf(from), FileOf(to));
+                     RenameSymbolFile(FileOf(from), targetFile);
   if (!moved) {
     messages_.Show(Format(StringId::SymbolRenameFailedMessage, {from, to}), MessageButtons::Ok,
                    MessageIcon::Exclamation);
     return false;
   }
-  if (location_.name == from) location_.name = to;
+  if (location_.name == from) location_.name = target;
   FillSymbols();
   return true;
 }
@@ -137,7 +170,11 @@ bool SymbolDialogModel::Accept() {
 }
 
 std::filesystem::path SymbolDialogModel::FilePath() const {
-  return SymbolFilePath(location_, SymbolFormat::Native);
+  return FileOf(location_.name);
+}
+
+bool SymbolDialogModel::IsDxfSymbol(std::u16string_view name) const {
+  return std::find(dxfSymbols_.begin(), dxfSymbols_.end(), name) != dxfSymbols_.end();
 }
 
 std::u16string_view SymbolDialogModel::HelpTopic() const {
@@ -146,9 +183,16 @@ std::u16string_view SymbolDialogModel::HelpTopic() const {
 
 void SymbolDialogModel::FillSymbols() {
   symbols_ = ListSymbols(location_.catalog, location_.library);
+  dxfSymbols_.clear();
+  // A symbol is saved as a drawing file; DXF files are only ever read.
+  if (mode_ != SymbolDialogMode::Open) return;
+  dxfSymbols_ = ListSymbolFiles(location_.catalog, location_.library, kDxfSymbolExtension);
+  symbols_.insert(symbols_.end(), dxfSymbols_.begin(), dxfSymbols_.end());
 }
 
 std::filesystem::path SymbolDialogModel::FileOf(std::u16string_view name) const {
+  if (IsDxfSymbol(name))
+    return SymbolFolder(location_.catalog, location_.library) / std::u16string(name);
   SymbolLocation location = location_;
   location.name = name;
   return SymbolFilePath(location, SymbolFormat::Native);

@@ -30,7 +30,11 @@ class SymbolDialogModel {
   SymbolDialogMode mode() const { return mode_; }
   const SymbolLocation& location() const { return location_; }
   const std::vector<std::u16string>& libraries() const { return libraries_; }
+  // In open mode the list also holds the library's DXF files, each under its whole file name
+  // ("Bracket.dxf"), so that the two kinds can be told apart.
   const std::vector<std::u16string>& symbols() const { return symbols_; }
+  // Whether the list item `name` stands for a DXF file.
+  bool IsDxfSymbol(std::u16string_view name) const;
   // The library's index in libraries(); the root entry stands for every library text with a
   // "*" in it.
   std::optional<std::size_t> LibraryIndex() const;
@@ -55,7 +59,7 @@ class SymbolDialogModel {
   // not a file name, or in save mode a file that exists and is not to be replaced).
   bool Accept();
   // The file the dialog stands for: its catalogue, library and name with the drawing
-  // extension.
+  // extension, or a DXF file of the list under its own name.
   std::filesystem::path FilePath() const;
   // The help topic of the dialog's help button.
   std::u16string_view HelpTopic() const;
@@ -69,6 +73,7 @@ class SymbolDialogModel {
   MessageBoxService& messages_;
   std::vector<std::u16string> libraries_;
   std::vector<std::u16string> symbols_;
+  std::vector<std::u16string> dxfSymbols_;
   SymbolPreview preview_;
 };
 

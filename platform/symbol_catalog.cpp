@@ -61,18 +61,26 @@ std::vector<std::u16string> ListSymbolLibraries(std::u16string_view catalog) {
   return libraries;
 }
 
-std::vector<std::u16string> ListSymbols(std::u16string_view catalog, std::u16string_view library) {
-  std::vector<std::u16string> symbols;
+std::vector<std::u16string> ListSymbolFiles(std::u16string_view catalog,
+                                            std::u16string_view library,
+                                            std::u16string_view extension) {
+  std::vector<std::u16string> files;
   const fs::path folder = SymbolFolder(catalog, library);
-  if (folder.empty()) return symbols;
+  if (folder.empty()) return files;
   std::error_code error;
   for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
     std::error_code kindError;
     if (it->is_directory(kindError)) continue;
-    const std::u16string name = TextOf(it->path().filename());
-    if (EndsWithNoCase(name, kSymbolExtension))
-      symbols.push_back(name.substr(0, name.size() - kSymbolExtension.size()));
+    std::u16string name = TextOf(it->path().filename());
+    if (EndsWithNoCase(name, extension)) files.push_back(std::move(name));
   }
+  return files;
+}
+
+std::vector<std::u16string> ListSymbols(std::u16string_view catalog, std::u16string_view library,
+                                        std::u16string_view extension) {
+  std::vector<std::u16string> symbols = ListSymbolFiles(catalog, library, extension);
+  for (std::u16string& name : symbols) name.resize(name.size() - extension.size());
   return symbols;
 }
 

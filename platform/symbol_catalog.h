@@ -41,9 +41,14 @@ std::filesystem::path SymbolFilePath(const SymbolLocation& location, SymbolForma
 // gives them (leaving out names with a line break). Empty for an empty catalogue setting; only the
 // root entry for a catalogue that cannot be read.
 std::vector<std::u16string> ListSymbolLibraries(std::u16string_view catalog);
-// The files (not folders) of the library folder whose names end in the symbol extension
-// (compared without regard to case), without it. Empty when the folder cannot be read.
-std::vector<std::u16string> ListSymbols(std::u16string_view catalog, std::u16string_view library);
+// The files (not folders) of the library folder whose names end in `extension` (compared
+// without regard to case), without it. Empty when the folder cannot be read.
+std::vector<std::u16string> ListSymbols(std::u16string_view catalog, std::u16string_view library,
+                                        std::u16string_view extension = kSymbolExtension);
+// The same files with their whole names, the extension spelt as on disk.
+std::vector<std::u16string> ListSymbolFiles(std::u16string_view catalog,
+                                            std::u16string_view library,
+                                            std::u16string_view extension);
 
 // One level of the catalogue folder dialog's tree: the sub-folders of `folder` (folders
 // only), sorted by name without regard to case. Empty when it cannot be read.

@@ -440,6 +440,42 @@ TEST(InsertSymbol, ADamagedSymbolIsRefused) {
   EXPECT_EQ(t.s.drawing().blocks.size(), 0u);
 }
 
+// One line from (0, 0) to (10, 5) on layer 0, written by hand.
+constexpr std::string_view kLineDxf =
+    "0\nSECTION\n2\nENTITIES\n0\nLINE\n8\n0\n10\n0\n20\n0\n11\n10\n21\n5\n0\nENDSEC\n0\nEOF\n";
+
+// The library's DXF files are offered under their own names and inserted as drawing files are.
+TEST(InsertSymbol, ADxfFileOfTheLibraryIsInsertedLikeADrawingFile) {
+  InsertSession t(
+      "command draw_INSERT\ndialog ok Symbol=Bracket.DXF\ntap 50 50\ndefault\ndefault\n"
+      "default\n");
+  std::ofstream(t.catalog / "Bracket.DXF", std::ios::binary) << kLineDxf;
+  t.s.Play();
+  EXPECT_TRUE(t.Messages().empty());
+  const std::vector<InsertEntity*> inserts = LiveInserts(t.s.drawing());
+  ASSERT_EQ(inserts.size(), 1u);
+  EXPECT_EQ(inserts[0]->blockName, u"Bracket.DXF");
+  ASSERT_EQ(inserts[0]->expanded.size(), 1u);
+  const LineEntity* part = inserts[0]->expanded.Head()->AsLine();
+  ASSERT_NE(part, nullptr);
+  ExpectPointNear(part->start, {50, 50}, 1e-9);
+  ExpectPointNear(part->end, {60, 55}, 1e-9);
+  EXPECT_EQ(t.Setting(kSymbolKey), u"Bracket.DXF");
+}
+
+TEST(InsertSymbol, ADxfFileThatCannotBeReadIsRefused) {
+  InsertSession t("command draw_INSERT\ndialog ok Symbol=Bad.dxf\nanswer ok\n");
+  std::ofstream(t.catalog / "Bad.dxf", std::ios::binary)
+      << "0\nSECTION\n2\nENTITIES\n0\nLINE\n10\nx";
+  t.s.AddLine({20, 100}, {60, 100});
+  const std::string before = LiveEntities(t.s.drawing());
+  t.s.Play();
+  EXPECT_EQ(t.Messages().size(), 1u);
+  EXPECT_EQ(LiveEntities(t.s.drawing()), before);
+  EXPECT_EQ(t.s.drawing().blocks.size(), 0u);
+  EXPECT_FALSE(t.s.drawing().undo.CanUndo());
+}
+
 TEST(InsertSymbol, FreeLineGroupsOfTheSymbolTakeTheNextFreeName) {
   SymbolSession t("command draw_INSERT\ndialog ok Symbol=Sketch\ntap 50 50\ndefault\ndefault\n");
   {

@@ -128,6 +128,33 @@ TEST_F(SymbolDialog, RenameMovesTheFileOrSaysWhyNot) {
   EXPECT_EQ(symbols, (std::vector<std::u16string>{u"Beam", u"Taken"}));
 }
 
+// DXF files are offered for reading only, under their whole names.
+TEST_F(SymbolDialog, OpenModeAlsoListsDxfFilesUnderTheirOwnNames) {
+  std::ofstream(catalog / "Lib" / "Plate.DXF", std::ios::binary)
+      << "0\nSECTION\n2\nENTITIES\n0\nLINE\n8\n0\n10\n0\n20\n0\n11\n10\n21\n5\n0\nENDSEC\n"
+         "0\nEOF\n";
+  SymbolDialogModel open(SymbolDialogMode::Open, Start(), messages);
+  EXPECT_EQ(open.symbols(), (std::vector<std::u16string>{u"Line", u"Plate.DXF"}));
+  EXPECT_TRUE(open.IsDxfSymbol(u"Plate.DXF"));
+  EXPECT_FALSE(open.IsDxfSymbol(u"Line"));
+  open.SelectSymbol(u"Plate.DXF", 32, 32);
+  ASSERT_TRUE(open.preview().shown);
+  const Bitmap& picture = *open.preview().picture;
+  const uint32_t background = picture.Pixel(0, 0);
+  EXPECT_TRUE(std::any_of(picture.pixels().begin(), picture.pixels().end(),
+                          [&](uint32_t p) { return p != background; }));
+  EXPECT_EQ(open.FilePath(), catalog / "Lib" / "Plate.DXF");
+
+  // Renamed, it stays a DXF file.
+  EXPECT_TRUE(open.RenameSymbol(u"Plate.DXF", u"Bracket"));
+  EXPECT_TRUE(fs::exists(catalog / "Lib" / "Bracket.dxf"));
+  EXPECT_EQ(open.symbols(), (std::vector<std::u16string>{u"Line", u"Bracket.dxf"}));
+
+  SymbolDialogModel save(SymbolDialogMode::Save, Start(), messages);
+  EXPECT_EQ(save.symbols(), std::vector<std::u16string>{u"Line"});
+  EXPECT_TRUE(messages.Messages().empty());
+}
+
 TEST_F(SymbolDialog, OkInOpenModeWritesTheSettings) {
   testing::MemoryProfile profile;
   SymbolDialogModel model(SymbolDialogMode::Open, Start(u" *** Root Symbols ***"), messages);
