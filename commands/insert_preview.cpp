@@ -23,11 +23,15 @@ void InsertPreview::Show(const Point& insertion, double xScale, double yScale, d
   // Expanded afresh from the block each time, so no rounding builds up over many pen moves.
   ghost_.SetBlock(block_);
   shown_ = true;
+  shownOn_ = view_.windowGeneration();
   progress_.Continue(view_, ghost_, waiting);
 }
 
 void InsertPreview::Hide() {
-  if (shown_) progress_.Erase(view_, ghost_);
+  if (shown_ && view_.windowGeneration() == shownOn_)
+    progress_.Erase(view_, ghost_);
+  else
+    progress_.Reset();
   shown_ = false;
 }
 

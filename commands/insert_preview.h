@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "commands/progressive_draw.h"
 #include "core/insert_entity.h"
 #include "geometry/point.h"
@@ -12,10 +14,8 @@ class View;
 
 // The reference being placed, drawn with XOR on the window where the answers so far would put
 // it. Each Show takes the previous picture off first; Hide (and the destructor) take it off
-// for good, so the window is left as it was. The parts yield to newer pen moves.
-//
-// FIXME: as with the transform preview, a repaint while this is shown wipes it, and the next
-// erase then draws it back as a ghost until the command repaints.
+// for good, so the window is left as it was. The parts yield to newer pen moves. A repaint
+// while it is shown wipes it; it is then forgotten rather than erased.
 class InsertPreview {
  public:
   // `view` and `block` must outlive the preview; the reference takes the current properties.
@@ -35,6 +35,7 @@ class InsertPreview {
   InsertEntity ghost_;
   ProgressiveDraw progress_;
   bool shown_ = false;
+  uint64_t shownOn_ = 0;  // the view's window generation when drawn
 };
 
 }  // namespace korvo

@@ -32,6 +32,7 @@ void TransformPreview::Show(const std::optional<EditTransform>& transform,
                             const PenMoveWaiting& waiting, const std::optional<Point>& bandFrom,
                             const Point& bandTo) {
   Hide();
+  shownOn_ = view_.windowGeneration();
   if (bandFrom) {
     band_.start = *bandFrom;
     band_.end = bandTo;
@@ -50,9 +51,13 @@ void TransformPreview::Show(const std::optional<EditTransform>& transform,
 }
 
 void TransformPreview::Hide() {
-  if (objectsShown_) progress_.Erase(view_, clones_);
+  const bool onWindow = view_.windowGeneration() == shownOn_;
+  if (objectsShown_ && onWindow)
+    progress_.Erase(view_, clones_);
+  else
+    progress_.Reset();
   objectsShown_ = false;
-  if (bandShown_) view_.DrawXor(band_);
+  if (bandShown_ && onWindow) view_.DrawXor(band_);
   bandShown_ = false;
 }
 

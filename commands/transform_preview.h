@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include <optional>
 #include <span>
 
@@ -19,10 +21,8 @@ class View;
 // rubber band from a fixed point to the cursor. Each Show takes the previous picture off
 // first; Hide (and the destructor) take it off for good, so the window is left as it was.
 // The clones yield to newer pen moves (ProgressiveDraw).
-//
-// FIXME: a repaint while this is shown (a transparent command that redraws, such as the grid
-// toggle) wipes it from the window, and the next erase then draws it back as a ghost until the
-// command repaints; the view has no way yet to tell its XOR users that it painted.
+// A repaint while it is shown (a transparent command such as the grid toggle) wipes it from
+// the window; it is then forgotten rather than erased, which would draw it back.
 class TransformPreview {
  public:
   // Clones `sources` (each as it stands now, selected flag included: selected objects
@@ -54,6 +54,7 @@ class TransformPreview {
   Layer bandLayer_{u"0", 7, nullptr, -3.0};
   LineEntity band_;
   bool bandShown_ = false;
+  uint64_t shownOn_ = 0;  // the view's window generation when drawn
 };
 
 }  // namespace korvo

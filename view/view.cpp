@@ -36,6 +36,7 @@ void View::Resize(int width, int height) {
   // The cursor drawn on the old window went with it: hiding it now draws nothing, and the
   // next paint draws it again.
   window_ = Bitmap(width, height, BackgroundColor());
+  ++windowGeneration_;
   drawnCursor_.style = CursorStyle::None;
   windowInvalid_ = true;
   InvalidatePicture(PictureBitmap::Delete);

@@ -124,6 +124,9 @@ class View {
 
   // --- state
   const Bitmap& window() const { return window_; }
+  // Counts the times the window bitmap was overwritten from the picture (or made anew): XOR
+  // feedback drawn before a change of it is no longer there to be taken off.
+  uint64_t windowGeneration() const { return windowGeneration_; }
   const Bitmap* offscreenBitmap() const { return offscreen_.get(); }
   bool tripleBitmap() const { return tripleBitmap_; }
   bool needsRegen() const { return needsRegen_; }
@@ -182,6 +185,7 @@ class View {
   Drawing& drawing_;
   Profile& profile_;
   Bitmap window_{0, 0};
+  uint64_t windowGeneration_ = 0;
   std::unique_ptr<Bitmap> offscreen_;
   bool tripleBitmap_ = false;
   bool needsRegen_ = true;

@@ -24,6 +24,7 @@ void View::DragTo(const ScreenPoint& point) {
   if (!dragging_ || !offscreen_) return;
   const ScreenPoint offset = ClampedDragOffset(point);
   const ScreenPoint tile = TileOrigin();
+  ++windowGeneration_;
   DeviceContext dc(window_);
   // A picture of the window alone leaves uncovered what was dragged in.
   if (!tripleBitmap_)

@@ -109,6 +109,7 @@ void View::UpdateHighlight(DeviceContext& memory) {
 }
 
 void View::CopyTileToWindow(const ScreenPoint& tile) {
+  ++windowGeneration_;
   DeviceContext dc(window_);
   dc.BitBlt(0, 0, window_.width() + 1, window_.height() + 1, *offscreen_, tile.x, tile.y,
             BlitOp::SourceCopy);

@@ -314,6 +314,17 @@ TEST(InsertSymbol, ThePreviewFollowsTheCursorAndLeavesNoTrace) {
   EXPECT_EQ(t.s.session().view().window(), t.s.windowBefore());
 }
 
+// The grid toggled while the reference follows the pen repaints the window; the reference
+// then must not come back as a ghost when it moves on or the command ends.
+TEST(InsertSymbol, AGridToggleWhileThePreviewIsShownLeavesNoGhost) {
+  InsertSession t(
+      "command draw_INSERT\ndialog ok Symbol=Box\n"
+      "press 30 30\nmove 50 50\ncommand GRID\nmove 60 50\ncommand GRID\ncommand 32819\n");
+  t.s.Play();
+  EXPECT_TRUE(LiveInserts(t.s.drawing()).empty());
+  EXPECT_EQ(t.s.session().view().window(), t.s.windowBefore());
+}
+
 TEST(InsertSymbol, ACancelAtAnyStepPlacesNothing) {
   struct Case {
     const char* name;

@@ -59,6 +59,23 @@ TEST_F(PreviewFixture, FollowsTheCursorAndLeavesNoTrace) {
   EXPECT_EQ(Picture(), blank);
 }
 
+// A repaint while the picture is shown wipes it; taking it off afterwards must not draw it
+// back, and the next picture is drawn whole.
+TEST_F(PreviewFixture, ARepaintWhileShownLeavesNoGhost) {
+  std::vector<Entity*> sources{line};
+  TransformPreview preview(view, sources);
+  preview.Show(MoveTransform({0, 0}, {0, 50}), {}, Point(10, 10), Point(100, 100));
+  view.InvalidatePicture(PictureBitmap::Keep);
+  view.Paint();
+  EXPECT_EQ(Picture(), blank);
+  preview.Show(MoveTransform({0, 0}, {0, 50}), {});
+  const std::string moved = Picture();
+  EXPECT_NE(moved, blank);
+  view.Paint();
+  preview.Hide();
+  EXPECT_EQ(Picture(), blank);
+}
+
 TEST_F(PreviewFixture, ThePictureStartsFromTheSourcesEachTime) {
   std::vector<Entity*> sources{line};
   TransformPreview preview(view, sources);
