@@ -46,6 +46,12 @@ bool EditorApp::OpenStartFile(const std::filesystem::path& file) {
   return opened.opened;
 }
 
+void EditorApp::SetDialogHelp(DialogHelp help) {
+  dialogHelp_ = std::move(help);
+  inputDialog_.SetHelp(dialogHelp_);
+  propertySheet_.SetHelp(dialogHelp_);
+}
+
 int EditorApp::Run() {
   mainWindow_->show();
   return session_->Run();

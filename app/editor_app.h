@@ -42,12 +42,16 @@ class EditorApp {
   QtMessageBox& messageBox() { return messageBox_; }
   QtInputDialog& inputDialog() { return inputDialog_; }
   QtPropertySheet& propertySheet() { return propertySheet_; }
+  // What the dialogs' Help buttons call; the dialogs show none while it is empty.
+  void SetDialogHelp(DialogHelp help);
+  const DialogHelp& dialogHelp() const { return dialogHelp_; }
 
  private:
   Profile& profile_;
   QtMessageBox messageBox_;
   QtInputDialog inputDialog_;
   QtPropertySheet propertySheet_;
+  DialogHelp dialogHelp_;
   MessageBoxService* previousMessageBox_ = nullptr;
   std::unique_ptr<EditorSession> session_;
   std::unique_ptr<PluginHost> plugins_;

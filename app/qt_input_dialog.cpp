@@ -1,11 +1,157 @@
 #include "app/qt_input_dialog.h"
 
-namespace korvo {
+#include <QButtonGroup>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <array>
+#include <utility>
 
-// FIXME: placeholder until the dialog widget exists; answers like a cancelled dialog.
-InputDialogAnswer QtInputDialog::Run(const InputDialogRequest&) {
-  typed_.clear();
-  return {};
+#include "app/qt_message_box.h"
+
+namespace korvo {
+namespace {
+
+QString Text(std::u16string_view text) {
+  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The window shows the model's rows and hands every edit to it at once, so that the model
+// knows which rows were touched and reads untouched ones exactly as they were shown.
+class InputDialogWindow : public QDialog {
+ public:
+  InputDialogWindow(InputDialogModel& model, const DialogHelp& help, QWidget* parent)
+      : QDialog(parent), model_(model) {
+    const std::u16string& caption = model.Request().description;
+    setWindowTitle(caption.empty() ? QStringLiteral("KorvoCAD") : Text(caption));
+    auto* layout = new QVBoxLayout(this);
+    AddModes(*layout);
+    form_ = new QFormLayout;
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+      captions_[i] = new QLabel(this);
+      rows_[i] = new QLineEdit(this);
+      rows_[i]->setObjectName(QStringLiteral("row%1").arg(i));
+      rows_[i]->setMinimumWidth(160);
+      captions_[i]->setBuddy(rows_[i]);
+      form_->addRow(captions_[i], rows_[i]);
+      connect(rows_[i], &QLineEdit::textEdited, this,
+              [this, i](const QString& text) { model_.SetRowText(i, text.toStdU16String()); });
+    }
+    layout->addLayout(form_);
+    AddButtons(*layout, help);
+    ShowRows();
+  }
+
+  // The typed text goes into the rows through the model, then shows selected.
+  void TakeTypedText(const QString& typed) {
+    if (typed.isEmpty()) return;
+    model_.TakeTypedText(typed.toStdU16String());
+    ShowRows();
+  }
+
+  std::optional<DialogPoint> point;
+
+ private:
+  void AddModes(QVBoxLayout& layout) {
+    const auto& modes = model_.Modes();
+    if (modes.size() < 2) return;
+    auto* row = new QHBoxLayout;
+    auto* group = new QButtonGroup(this);
+    for (InputDialogMode mode : modes) {
+      auto* button = new QRadioButton(Text(InputDialogModel::ModeLabel(mode)), this);
+      button->setObjectName(QStringLiteral("mode") + Text(InputDialogModel::ModeLabel(mode)));
+      group->addButton(button);
+      row->addWidget(button);
+      modeButtons_.push_back({mode, button});
+      connect(button, &QRadioButton::toggled, this, [this, mode](bool on) {
+        if (!on || model_.Mode() == mode) return;
+        model_.SetMode(mode);
+        ShowRows();
+      });
+    }
+    row->addStretch(1);
+    layout.addLayout(row);
+  }
+
+  void AddButtons(QVBoxLayout& layout, const DialogHelp& help) {
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("ok"));
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancel"));
+    QPushButton* onScreen =
+        buttons->addButton(QStringLiteral("On-screen"), QDialogButtonBox::ActionRole);
+    onScreen->setObjectName(QStringLiteral("onScreen"));
+    onScreen->setAutoDefault(false);
+    AddHelpButton(*buttons, help, QtInputDialog::kHelpTopic);
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] { Accept(); });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(onScreen, &QPushButton::clicked, this,
+            [this] { done(static_cast<int>(InputDialogResult::OnScreen)); });
+    layout.addWidget(buttons);
+  }
+
+  // Brings the mode buttons and rows in line with the model; the first row takes the focus
+  // with its text selected.
+  void ShowRows() {
+    for (const auto& [mode, button] : modeButtons_) {
+      if (mode == model_.Mode() && !button->isChecked()) button->setChecked(true);
+    }
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+      const bool shown = i < model_.RowCount();
+      form_->setRowVisible(static_cast<int>(i), shown);
+      if (!shown) continue;
+      captions_[i]->setText(Text(model_.RowCaption(i)));
+      rows_[i]->setText(Text(model_.RowText(i)));
+    }
+    FocusRow(0);
+  }
+
+  void FocusRow(std::size_t row) {
+    if (row >= model_.RowCount()) row = 0;
+    rows_[row]->setFocus();
+    rows_[row]->selectAll();
+  }
+
+  // A text that does not read keeps the dialog open, with the focus on the row at fault.
+  void Accept() {
+    point = model_.Accept();
+    if (point) {
+      done(static_cast<int>(InputDialogResult::Ok));
+      return;
+    }
+    QtMessageBox box;
+    box.SetParent(this);
+    box.Show(model_.ErrorMessage(), MessageButtons::Ok, MessageIcon::Exclamation);
+    FocusRow(model_.ErrorRow().value_or(0));
+  }
+
+  InputDialogModel& model_;
+  QFormLayout* form_ = nullptr;
+  std::array<QLabel*, 2> captions_{};
+  std::array<QLineEdit*, 2> rows_{};
+  std::vector<std::pair<InputDialogMode, QRadioButton*>> modeButtons_;
+};
+
+}  // namespace
+
+InputDialogAnswer QtInputDialog::Run(const InputDialogRequest& request) {
+  InputDialogModel model(request);
+  InputDialogWindow window(model, help_, parent_.data());
+  window.TakeTypedText(std::exchange(typed_, QString()));
+  const int code = window.exec();
+  InputDialogAnswer answer;
+  if (code == static_cast<int>(InputDialogResult::Ok) && window.point) {
+    answer.result = InputDialogResult::Ok;
+    answer.point = *window.point;
+  } else if (code == static_cast<int>(InputDialogResult::OnScreen)) {
+    answer.result = InputDialogResult::OnScreen;
+  }
+  return answer;
 }
 
 }  // namespace korvo

@@ -4,20 +4,27 @@
 #include <QString>
 #include <QWidget>
 
+#include "app/dialog_help.h"
 #include "platform/input_dialog.h"
 
 namespace korvo {
 
-// The point input dialog as a Qt dialog over an InputDialogModel.
+// The point input dialog as a Qt dialog over an InputDialogModel: a choice of the offered
+// modes, the rows of the chosen one, OK, Cancel, "On-screen" and Help.
 class QtInputDialog : public InputDialogService {
  public:
+  static constexpr std::u16string_view kHelpTopic = u"specify_points";
+
   void SetParent(QWidget* parent) { parent_ = parent; }
-  // What the user typed into the view before the dialog opened: it goes into the first row.
+  void SetHelp(DialogHelp help) { help_ = std::move(help); }
+  // What the user typed into the view before the dialog opened: the next dialog starts with
+  // it in its rows, selected, so that typing on replaces it.
   void SetTypedText(QString text) { typed_ = std::move(text); }
   InputDialogAnswer Run(const InputDialogRequest& request) override;
 
  private:
   QPointer<QWidget> parent_;
+  DialogHelp help_;
   QString typed_;
 };
 

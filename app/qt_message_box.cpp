@@ -55,6 +55,36 @@ MessageAnswer AnswerOf(int button, MessageButtons buttons) {
   }
 }
 
+// The first button is the default, as the platform's boxes have it.
+QMessageBox::StandardButton FirstOf(MessageButtons buttons) {
+  switch (buttons) {
+    case MessageButtons::Ok:
+    case MessageButtons::OkCancel:
+      return QMessageBox::Ok;
+    case MessageButtons::YesNo:
+    case MessageButtons::YesNoCancel:
+      return QMessageBox::Yes;
+    case MessageButtons::RetryCancel:
+      return QMessageBox::Retry;
+  }
+  return QMessageBox::Ok;
+}
+
+// Escape and the window's close button give Cancel, or No or OK where the box has no Cancel.
+QMessageBox::StandardButton EscapeOf(MessageButtons buttons) {
+  switch (buttons) {
+    case MessageButtons::Ok:
+      return QMessageBox::Ok;
+    case MessageButtons::YesNo:
+      return QMessageBox::No;
+    case MessageButtons::OkCancel:
+    case MessageButtons::YesNoCancel:
+    case MessageButtons::RetryCancel:
+      return QMessageBox::Cancel;
+  }
+  return QMessageBox::Ok;
+}
+
 }  // namespace
 
 MessageAnswer QtMessageBox::Show(std::u16string_view text, MessageButtons buttons,
@@ -62,6 +92,10 @@ MessageAnswer QtMessageBox::Show(std::u16string_view text, MessageButtons button
   QMessageBox box(IconOf(icon), QStringLiteral("KorvoCAD"),
                   QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())),
                   ButtonsOf(buttons), parent_.data());
+  // Texts such as "<%g, %g>" would otherwise be taken for markup and vanish.
+  box.setTextFormat(Qt::PlainText);
+  box.setDefaultButton(FirstOf(buttons));
+  box.setEscapeButton(EscapeOf(buttons));
   return AnswerOf(box.exec(), buttons);
 }
 

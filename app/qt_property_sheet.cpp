@@ -1,9 +1,129 @@
 #include "app/qt_property_sheet.h"
 
-namespace korvo {
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <vector>
 
-// FIXME: placeholder until the sheet widget exists; answers like a cancelled sheet.
+#include "app/qt_message_box.h"
+
+namespace korvo {
+namespace {
+
+QString Text(std::u16string_view text) {
+  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+bool IsChoiceKind(PropertyRowKind kind) {
+  return kind == PropertyRowKind::YesNo || kind == PropertyRowKind::Choice ||
+         kind == PropertyRowKind::List;
+}
+
+// The option a two-way or list row shows as chosen; -1 for a list index outside the items.
+int ChosenOption(const PropertySheetModel& model, std::size_t row) {
+  if (const auto flag = model.GetFlag(row)) return *flag != 0 ? 0 : 1;
+  const int32_t index = model.GetIndex(row).value_or(-1);
+  return index >= 0 && static_cast<std::size_t>(index) < model.RowOptions(row).size() ? index : -1;
+}
+
+class PropertySheetWindow : public QDialog {
+ public:
+  PropertySheetWindow(PropertySheetModel& model, const DialogHelp& help, QWidget* parent)
+      : QDialog(parent), model_(model) {
+    setWindowTitle(model.Title().empty() ? QStringLiteral("KorvoCAD") : Text(model.Title()));
+    auto* layout = new QVBoxLayout(this);
+    auto* content = new QWidget;
+    auto* form = new QFormLayout(content);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    for (std::size_t i = 0; i < model.RowCount(); ++i) {
+      QWidget* field = AddField(i);
+      field->setObjectName(QStringLiteral("row%1").arg(i));
+      field->setMinimumWidth(180);
+      form->addRow(Text(model.RowLabel(i)), field);
+      fields_.push_back(field);
+    }
+    scroll_ = new QScrollArea(this);
+    scroll_->setWidget(content);
+    scroll_->setWidgetResizable(true);
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    layout->addWidget(scroll_, 1);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("ok"));
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancel"));
+    AddHelpButton(*buttons, help, model.Name());
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] { Accept(); });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    FitToScreen(*content);
+    if (!fields_.empty()) fields_.front()->setFocus();
+  }
+
+ private:
+  QWidget* AddField(std::size_t row) {
+    const PropertyRowKind kind = *model_.RowKind(row);
+    if (IsChoiceKind(kind)) {
+      auto* box = new QComboBox;
+      for (const std::u16string& option : model_.RowOptions(row)) box->addItem(Text(option));
+      box->setCurrentIndex(ChosenOption(model_, row));
+      connect(box, &QComboBox::activated, this, [this, row](int option) {
+        if (option >= 0) model_.SetRowOption(row, static_cast<std::size_t>(option));
+      });
+      return box;
+    }
+    auto* edit = new QLineEdit(Text(model_.RowText(row)));
+    if (const auto length = model_.RowMaxLength(row)) edit->setMaxLength(*length);
+    connect(edit, &QLineEdit::textEdited, this,
+            [this, row](const QString& text) { model_.SetRowText(row, text.toStdU16String()); });
+    return edit;
+  }
+
+  // As wide as the widest row and as tall as all of them, but never beyond most of the
+  // screen: a long sheet scrolls instead.
+  void FitToScreen(const QWidget& content) {
+    const QSize wanted = content.sizeHint();
+    QRect available(0, 0, 1024, 768);
+    if (const QScreen* screen = this->screen()) available = screen->availableGeometry();
+    const int width = std::min(wanted.width() + 40, available.width() * 9 / 10);
+    const int height = std::min(wanted.height() + 80, available.height() * 8 / 10);
+    resize(std::max(width, 320), height);
+  }
+
+  // A sheet that does not read stays open, with the focus on the row at fault.
+  void Accept() {
+    if (model_.Accept()) {
+      accept();
+      return;
+    }
+    QtMessageBox box;
+    box.SetParent(this);
+    box.Show(model_.ErrorMessage(), MessageButtons::Ok, MessageIcon::Exclamation);
+    const std::size_t row = model_.ErrorRow().value_or(0);
+    if (row >= fields_.size()) return;
+    scroll_->ensureWidgetVisible(fields_[row]);
+    fields_[row]->setFocus();
+    if (auto* edit = qobject_cast<QLineEdit*>(fields_[row])) edit->selectAll();
+  }
+
+  PropertySheetModel& model_;
+  QScrollArea* scroll_ = nullptr;
+  std::vector<QWidget*> fields_;
+};
+
+}  // namespace
+
 PropertySheetResult QtPropertySheet::Run(PropertySheetModel& model) {
+  PropertySheetWindow window(model, help_, parent_.data());
+  if (window.exec() == QDialog::Accepted) return PropertySheetResult::Ok;
   model.Discard();
   return PropertySheetResult::Cancel;
 }

@@ -91,7 +91,7 @@ bool InputDialogModel::SetMode(InputDialogMode mode) {
   for (InputDialogMode m : modes_) offered = offered || m == mode;
   if (!offered) return false;
   if (mode == mode_) return true;
-  Load(mode, Evaluate(nullptr).value_or(request_.defaultPoint));
+  Load(mode, Evaluate(nullptr, nullptr).value_or(request_.defaultPoint));
   return true;
 }
 
@@ -99,6 +99,7 @@ void InputDialogModel::Load(InputDialogMode mode, const DialogPoint& point) {
   mode_ = mode;
   loaded_ = point;
   error_.clear();
+  errorRow_.reset();
   const double dx = point.x - request_.base.x;
   const double dy = point.y - request_.base.y;
   rows_.clear();
@@ -144,6 +145,7 @@ bool InputDialogModel::SetRowText(std::size_t row, std::u16string_view text) {
   rows_[row].text = std::u16string(text);
   rows_[row].edited = true;
   error_.clear();
+  errorRow_.reset();
   return true;
 }
 
@@ -199,7 +201,8 @@ DialogPoint InputDialogModel::FromValues(double first, double second) const {
   return fallback;
 }
 
-std::optional<DialogPoint> InputDialogModel::Evaluate(std::u16string* error) const {
+std::optional<DialogPoint> InputDialogModel::Evaluate(std::u16string* error,
+                                                      std::optional<std::size_t>* errorRow) const {
   bool edited = false;
   for (const Row& row : rows_) edited = edited || row.edited;
   if (!edited) return loaded_;
@@ -215,6 +218,7 @@ std::optional<DialogPoint> InputDialogModel::Evaluate(std::u16string* error) con
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
     while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
     const std::u16string label(row.label);
+    if (errorRow) *errorRow = i;
     if (text.empty()) {
       if (error) *error = u"Enter a value for " + label + u".";
       return std::nullopt;
@@ -230,6 +234,7 @@ std::optional<DialogPoint> InputDialogModel::Evaluate(std::u16string* error) con
     }
     values[i] = parsed->value;
   }
+  if (errorRow) errorRow->reset();
   const DialogPoint point = FromValues(values[0], values[1]);
   if (!std::isfinite(point.x) || !std::isfinite(point.y)) {
     if (error) *error = u"The point is out of range.";
@@ -240,7 +245,21 @@ std::optional<DialogPoint> InputDialogModel::Evaluate(std::u16string* error) con
 
 std::optional<DialogPoint> InputDialogModel::Accept() {
   error_.clear();
-  return Evaluate(&error_);
+  errorRow_.reset();
+  return Evaluate(&error_, &errorRow_);
+}
+
+void InputDialogModel::TakeTypedText(std::u16string_view typed) {
+  while (!typed.empty() && IsBlank(typed.front())) typed.remove_prefix(1);
+  while (!typed.empty() && IsBlank(typed.back())) typed.remove_suffix(1);
+  if (typed.empty()) return;
+  const std::size_t comma = typed.find(u',');
+  if (comma != std::u16string_view::npos && SetMode(InputDialogMode::Absolute)) {
+    SetRowText(0, typed.substr(0, comma));
+    SetRowText(1, typed.substr(comma + 1));
+    return;
+  }
+  SetRowText(0, typed);
 }
 
 std::u16string InputDialogModel::FormatAngle(double degrees) {

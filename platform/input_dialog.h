@@ -83,11 +83,19 @@ class InputDialogModel {
   // Sets the row by label; a label of another offered mode switches to that mode first.
   bool SetRowTextByLabel(std::u16string_view label, std::u16string_view text);
 
+  // What the user typed before the dialog opened: "x,y" fills both rows of Absolute (in the
+  // first row of a one-row mode, where the pair does not fit, so that OK names the fault);
+  // anything else goes into the first row of the current mode. Blanks around it are dropped;
+  // an empty text changes nothing.
+  void TakeTypedText(std::u16string_view typed);
+
   // OK: the point the rows denote, or nothing with ErrorMessage() telling why (an empty row,
   // text that is not a finite number, a point out of range). Rows left as they were shown
   // give the point they were shown for, exactly.
   std::optional<DialogPoint> Accept();
   const std::u16string& ErrorMessage() const { return error_; }
+  // The row ErrorMessage() is about; nothing when it is about the point as a whole.
+  std::optional<std::size_t> ErrorRow() const { return errorRow_; }
 
   // How a number is shown in a row: angles rounded to a multiple of 0.0001 degree, lengths
   // and coordinates to a multiple of 0.000001.
@@ -103,7 +111,8 @@ class InputDialogModel {
   };
 
   void Load(InputDialogMode mode, const DialogPoint& point);
-  std::optional<DialogPoint> Evaluate(std::u16string* error) const;
+  std::optional<DialogPoint> Evaluate(std::u16string* error,
+                                      std::optional<std::size_t>* errorRow) const;
   DialogPoint FromValues(double first, double second) const;
 
   InputDialogRequest request_;
@@ -112,6 +121,7 @@ class InputDialogModel {
   std::vector<Row> rows_;
   DialogPoint loaded_;
   std::u16string error_;
+  std::optional<std::size_t> errorRow_;
 };
 
 }  // namespace korvo

@@ -273,6 +273,12 @@ std::u16string_view PropertySheetModel::RowLabel(std::size_t index) const {
   return row != nullptr ? std::u16string_view(row->label) : std::u16string_view();
 }
 
+std::optional<int32_t> PropertySheetModel::RowMaxLength(std::size_t index) const {
+  const Row* row = RowOf(index);
+  if (row == nullptr || row->kind != PropertyRowKind::Text) return std::nullopt;
+  return row->maxLength;
+}
+
 std::u16string PropertySheetModel::RowText(std::size_t index) const {
   const Row* row = RowOf(index);
   if (row == nullptr) return {};
@@ -309,6 +315,7 @@ bool PropertySheetModel::SetRowText(std::size_t index, std::u16string_view text)
   rows_[index].typed = std::u16string(text);
   rows_[index].picked.reset();
   error_.clear();
+  errorRow_.reset();
   return true;
 }
 
@@ -317,6 +324,7 @@ bool PropertySheetModel::SetRowOption(std::size_t index, std::size_t option) {
   rows_[index].picked = option;
   rows_[index].typed.reset();
   error_.clear();
+  errorRow_.reset();
   return true;
 }
 
@@ -338,6 +346,7 @@ void PropertySheetModel::Discard() {
     row.picked.reset();
   }
   error_.clear();
+  errorRow_.reset();
 }
 
 }  // namespace korvo

@@ -87,6 +87,8 @@ class PropertySheetModel {
   std::size_t RowCount() const { return rows_.size(); }
   std::optional<PropertyRowKind> RowKind(std::size_t row) const;
   std::u16string_view RowLabel(std::size_t row) const;
+  // The most characters a text row holds; nothing for the other kinds.
+  std::optional<int32_t> RowMaxLength(std::size_t row) const;
   // The text the row shows: what was typed, else its value (numbers in their shortest exact
   // form, the chosen option's text for choices and lists).
   std::u16string RowText(std::size_t row) const;
@@ -110,6 +112,8 @@ class PropertySheetModel {
   // Cancel: drops what was typed.
   void Discard();
   const std::u16string& ErrorMessage() const { return error_; }
+  // The row ErrorMessage() is about, so that a front end can put the focus there.
+  std::optional<std::size_t> ErrorRow() const { return errorRow_; }
 
  private:
   struct Row {
@@ -147,6 +151,7 @@ class PropertySheetModel {
   std::u16string name_;
   std::vector<Row> rows_;
   std::u16string error_;
+  std::optional<std::size_t> errorRow_;
 };
 
 // The platform's property sheet: the shell shows a window around the model, headless runs

@@ -215,11 +215,15 @@ void PropertySheetModel::WriteBack(const Row& row) {
 
 bool PropertySheetModel::Accept() {
   error_.clear();
+  errorRow_.reset();
   std::vector<Reading> readings;
   readings.reserve(rows_.size());
-  for (const Row& row : rows_) {
-    auto reading = Read(row, &error_);
-    if (!reading) return false;
+  for (std::size_t i = 0; i < rows_.size(); ++i) {
+    auto reading = Read(rows_[i], &error_);
+    if (!reading) {
+      errorRow_ = i;
+      return false;
+    }
     readings.push_back(std::move(*reading));
   }
   for (std::size_t i = 0; i < rows_.size(); ++i) {

@@ -258,6 +258,70 @@ TEST(InputDialogModel, PointsBeyondTheDoublesAreRefused) {
   model.SetRowText(0, u"1e308");
   EXPECT_FALSE(model.Accept().has_value());
   EXPECT_EQ(model.ErrorMessage(), u"The point is out of range.");
+  EXPECT_FALSE(model.ErrorRow().has_value());
+}
+
+TEST(InputDialogModel, TheRefusalNamesTheRowThatDoesNotRead) {
+  struct Case {
+    const char* name;
+    std::u16string first;  // empty: left as shown
+    std::u16string second;
+    std::size_t row;
+  } cases[] = {
+      {"first row", u"x", u"", 0},
+      {"second row while the first is untouched", u"", u"y", 1},
+      {"second row after a good first", u"3", u"", 1},
+      {"both bad: the first is named", u"x", u"y", 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    InputDialogModel model(Request(false, {}, {1, 2}));
+    if (!c.first.empty()) model.SetRowText(0, c.first);
+    if (!c.second.empty() || c.row == 1) model.SetRowText(1, c.second);
+    EXPECT_FALSE(model.Accept().has_value());
+    EXPECT_EQ(model.ErrorRow(), c.row);
+    model.SetRowText(c.row, u"5");
+    if (c.row == 0 && !c.second.empty()) model.SetRowText(1, u"6");
+    EXPECT_TRUE(model.Accept().has_value());
+    EXPECT_FALSE(model.ErrorRow().has_value());
+  }
+}
+
+TEST(InputDialogModel, TypedTextGoesIntoTheRowsItFits) {
+  using M = InputDialogMode;
+  struct Case {
+    const char* name;
+    bool hasBase;
+    uint32_t flags;
+    std::u16string typed;
+    M mode;
+    std::u16string first;
+    std::u16string second;  // of a two-row mode
+  } cases[] = {
+      {"a pair fills X and Y", false, 0, u"30,40", M::Absolute, u"30", u"40"},
+      {"a pair with a base switches back to absolute", true, 0, u" 30, 40 ", M::Absolute, u"30",
+       u" 40"},
+      {"one number goes into the first row", false, 0, u"12.5", M::Absolute, u"12.5", u"2"},
+      {"an angle question takes the number", true, kPointShowAngle, u"45", M::Angle, u"45", u""},
+      {"a pair does not fit a distance question", true, kPointShowDistance, u"3,4", M::Distance,
+       u"3,4", u""},
+      {"blanks only change nothing", false, 0, u"  ", M::Absolute, u"1", u"2"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    InputDialogModel model(Request(c.hasBase, {0, 0}, {1, 2}, c.flags));
+    if (c.hasBase && c.flags == 0) model.SetMode(M::Polar);
+    model.TakeTypedText(c.typed);
+    EXPECT_EQ(model.Mode(), c.mode);
+    EXPECT_EQ(model.RowText(0), c.first);
+    EXPECT_EQ(model.RowText(1), c.second);
+  }
+  InputDialogModel pair(Request(false, {}, {0, 0}));
+  pair.TakeTypedText(u"30,40");
+  const auto point = pair.Accept();
+  ASSERT_TRUE(point.has_value());
+  EXPECT_EQ(point->x, 30);
+  EXPECT_EQ(point->y, 40);
 }
 
 }  // namespace

@@ -56,6 +56,9 @@ TEST(PropertySheetModel, ShowsTheCallersValues) {
   EXPECT_TRUE(sheet.RowOptions(1).empty());
   EXPECT_EQ(sheet.RowKind(7), PropertyRowKind::List);
   EXPECT_FALSE(sheet.RowKind(8));
+  EXPECT_EQ(sheet.RowMaxLength(0), 7);
+  EXPECT_FALSE(sheet.RowMaxLength(1).has_value());
+  EXPECT_FALSE(sheet.RowMaxLength(8).has_value());
 }
 
 // Each case types one text into one row and presses OK.
@@ -151,6 +154,7 @@ TEST(PropertySheetModel, RefusesTextsTheRowCannotHold) {
     sheet.SetRowText(c.row, c.typed);
     EXPECT_FALSE(sheet.Accept());
     EXPECT_EQ(sheet.ErrorMessage(), c.message);
+    EXPECT_EQ(sheet.ErrorRow(), c.row);
     // Nothing reached the caller, not even the rows that did read.
     EXPECT_EQ(std::u16string(v.name), u"abc");
     EXPECT_EQ(v.count, 3);
@@ -159,6 +163,7 @@ TEST(PropertySheetModel, RefusesTextsTheRowCannotHold) {
     sheet.SetRowText(c.row, sheet.RowOptions(c.row).empty() ? u"1" : sheet.RowOptions(c.row)[0]);
     EXPECT_TRUE(sheet.Accept());
     EXPECT_TRUE(sheet.ErrorMessage().empty());
+    EXPECT_FALSE(sheet.ErrorRow().has_value());
   }
 }
 
@@ -186,6 +191,7 @@ TEST(PropertySheetModel, ValuesTheRowsCannotHoldMustBeRetyped) {
     AddAll(sheet, v);
     EXPECT_FALSE(sheet.Accept());
     EXPECT_EQ(sheet.ErrorMessage(), c.message);
+    EXPECT_EQ(sheet.ErrorRow(), c.row);
     sheet.SetRowText(c.row, u"1");
     EXPECT_TRUE(sheet.Accept());
   }
