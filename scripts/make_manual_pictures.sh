@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Draws the manual's pictures: plays each journal of docs/manual/ on a new drawing with the
 # command-line tool, renders the drawing's view (the journal zooms to what it shows) as a
-# bitmap on white, and keeps it as data/help/NAME.png for the manual to embed.
+# bitmap on white, and keeps it, framed in grey, as data/help/NAME.png for the manual to embed.
 # Needs a build (build/bin/korvocad-cli) and python3 with PIL (Debian: python3-pil).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -28,8 +28,11 @@ for journal in docs/manual/*.journal; do
   "$cli" convert "$work/$name.KorvoDWG" "$work/$name.bmp" --width "$width" --height "$height" --white
   "$python" - "$work/$name.bmp" "data/help/$name.png" <<'PY'
 import sys
-from PIL import Image
-Image.open(sys.argv[1]).convert("RGB").save(sys.argv[2], optimize=True)
+from PIL import Image, ImageDraw
+picture = Image.open(sys.argv[1]).convert("RGB")
+# A grey frame on the outermost pixels sets the white picture off the white page.
+ImageDraw.Draw(picture).rectangle([0, 0, picture.width - 1, picture.height - 1], outline=(160, 160, 160))
+picture.save(sys.argv[2], optimize=True)
 PY
   echo "data/help/$name.png from $journal"
 done
