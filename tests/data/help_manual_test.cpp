@@ -11,8 +11,12 @@
 #include <string>
 
 #include "commands/command_table.h"
+#include "commands/editor_session.h"
+#include "commands/help_topics.h"
 #include "platform/help_viewer.h"
 #include "platform/utf16.h"
+#include "plugin/plugin_commands.h"
+#include "plugin/plugin_runner.h"
 
 namespace korvo {
 namespace {
@@ -65,6 +69,22 @@ TEST_F(HelpManual, HasAnAnchorForEveryCommandOfTheTable) {
   for (const CommandRow& row : CommandTable::Rows()) {
     EXPECT_TRUE(HasAnchor(row.name)) << "no anchor for the command " << Utf16ToUtf8(row.name);
   }
+}
+
+TEST_F(HelpManual, HasTheTopicOfEveryCommandASessionHandles) {
+  // Help on the running command asks for the topic of whatever runs: every identifier with a
+  // handler in a session set up as the editor's is.
+  EditorSession session;
+  PluginHost plugins;
+  RegisterPluginCommands(session.engine(), plugins);
+  int handled = 0;
+  for (int id = 1; id <= 0xFFFF; ++id) {
+    if (!session.engine().HasHandler(id)) continue;
+    ++handled;
+    const std::u16string_view topic = CommandHelpTopic(id);
+    EXPECT_TRUE(HasAnchor(topic)) << "no anchor for " << Utf16ToUtf8(topic) << " of " << id;
+  }
+  EXPECT_GT(handled, 0);
 }
 
 TEST_F(HelpManual, HasAnAnchorForEveryDialogAndTheContents) {
