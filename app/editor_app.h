@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/qt_help_viewer.h"
 #include "app/qt_input_dialog.h"
 #include "app/qt_message_box.h"
 #include "app/qt_property_sheet.h"
@@ -45,6 +46,7 @@ class EditorApp {
   // What the dialogs' Help buttons call; the dialogs show none while it is empty.
   void SetDialogHelp(DialogHelp help);
   const DialogHelp& dialogHelp() const { return dialogHelp_; }
+  QtHelpViewer& helpViewer() { return helpViewer_; }
 
  private:
   Profile& profile_;
@@ -52,6 +54,7 @@ class EditorApp {
   QtInputDialog inputDialog_;
   QtPropertySheet propertySheet_;
   DialogHelp dialogHelp_;
+  QtHelpViewer helpViewer_;
   MessageBoxService* previousMessageBox_ = nullptr;
   std::unique_ptr<EditorSession> session_;
   std::unique_ptr<PluginHost> plugins_;

@@ -103,6 +103,12 @@ inline constexpr int PolylineLines = 32913;
 inline constexpr int PolylineArcsByCenter = 32914;
 inline constexpr int PolylineTangentArcs = 32915;
 inline constexpr int PolylineClose = 32916;
+
+// Help. The command table names none of them, and no other identifier here or in the table
+// uses these numbers: the block 32940..32942 is kept for help alone.
+inline constexpr int HelpCurrentCommand = 32940;  // the topic of the running command
+inline constexpr int HelpContents = 32941;        // the table of contents
+inline constexpr int HelpQuickStart = 32942;      // the separate quick-start page
 }  // namespace CommandId
 
 }  // namespace korvo

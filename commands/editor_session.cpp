@@ -2,6 +2,7 @@
 
 #include "commands/cut_commands.h"
 #include "commands/draw_commands.h"
+#include "commands/help_commands.h"
 #include "commands/symbol_commands.h"
 #include "commands/transform_commands.h"
 #include "core/drawing_settings.h"
@@ -24,6 +25,7 @@ EditorSession::EditorSession(const EditorSessionOptions& options)
       inputDialog_(Choose<InputDialogService>(options.inputDialog, ownInputDialog_)),
       messageBox_(Choose<MessageBoxService>(options.messageBox, ownMessageBox_)),
       propertySheet_(Choose<PropertySheetService>(options.propertySheet, ownPropertySheet_)),
+      helpViewer_(Choose<HelpViewer>(options.helpViewer, ownHelpViewer_)),
       view_(drawing_, *profile_),
       engine_(queue_, drawing_, view_,
               EditorServices{promptLine_, commandBar_, menus_, *inputDialog_, *messageBox_,
@@ -36,6 +38,7 @@ EditorSession::EditorSession(const EditorSessionOptions& options)
   RegisterSymbolCommands(engine_, {DefaultSymbolCatalog()});
   RegisterDrawingCommands(engine_);
   RegisterCuttingCommands(engine_);
+  RegisterHelpCommands(engine_, *helpViewer_);
   commandBar_.MoveToFront(u"REDO");
   commandBar_.MoveToFront(u"UNDO");
   viewWindow_.SetClientSize(options.width, options.height);

@@ -10,6 +10,7 @@
 #include "platform/command_menus.h"
 #include "platform/headless_input_dialog.h"
 #include "platform/headless_property_sheet.h"
+#include "platform/help_viewer.h"
 #include "platform/memory_profile.h"
 #include "platform/message_box.h"
 #include "platform/message_queue.h"
@@ -20,7 +21,8 @@ namespace korvo {
 
 // How a session is set up. Services left null are made by the session: a headless input
 // dialog and property sheet that cancel, a message box that records and answers with the
-// first button, and a profile held in memory.
+// first button, a profile held in memory, and a help viewer that records what was asked (it
+// knows no help folder, so help shows nothing).
 struct EditorSessionOptions {
   int width = 480;  // client size of the view in pixels
   int height = 640;
@@ -28,6 +30,7 @@ struct EditorSessionOptions {
   MessageBoxService* messageBox = nullptr;
   Profile* profile = nullptr;
   PropertySheetService* propertySheet = nullptr;
+  HelpViewer* helpViewer = nullptr;
 };
 
 // The editor without a shell: one queue, the drawing (a new one), its view and the command
@@ -61,16 +64,19 @@ class EditorSession {
   MessageBoxService& messageBox() { return *messageBox_; }
   Profile& profile() { return *profile_; }
   PropertySheetService& propertySheet() { return *propertySheet_; }
+  HelpViewer& helpViewer() { return *helpViewer_; }
 
  private:
   std::unique_ptr<MemoryProfile> ownProfile_;
   std::unique_ptr<HeadlessInputDialog> ownInputDialog_;
   std::unique_ptr<RecordingMessageBox> ownMessageBox_;
   std::unique_ptr<HeadlessPropertySheet> ownPropertySheet_;
+  std::unique_ptr<RecordingHelpViewer> ownHelpViewer_;
   Profile* profile_;
   InputDialogService* inputDialog_;
   MessageBoxService* messageBox_;
   PropertySheetService* propertySheet_;
+  HelpViewer* helpViewer_;
   MessageQueue queue_;
   Drawing drawing_;
   View view_;
