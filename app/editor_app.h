@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/qt_file_dialog.h"
 #include "app/qt_input_dialog.h"
 #include "app/qt_message_box.h"
 #include "app/qt_property_sheet.h"
@@ -42,12 +43,14 @@ class EditorApp {
   QtMessageBox& messageBox() { return messageBox_; }
   QtInputDialog& inputDialog() { return inputDialog_; }
   QtPropertySheet& propertySheet() { return propertySheet_; }
+  QtFileDialog& fileDialog() { return fileDialog_; }
 
  private:
   Profile& profile_;
   QtMessageBox messageBox_;
   QtInputDialog inputDialog_;
   QtPropertySheet propertySheet_;
+  QtFileDialog fileDialog_;
   MessageBoxService* previousMessageBox_ = nullptr;
   std::unique_ptr<EditorSession> session_;
   std::unique_ptr<PluginHost> plugins_;

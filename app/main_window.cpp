@@ -33,6 +33,8 @@ MainWindow::MainWindow(EditorSession& session, QWidget* parent)
 
 void MainWindow::Refresh() {
   viewWidget_->Present();
+  RefreshMenus();
+  RefreshToolbars();
 }
 
 void MainWindow::PostCommand(int id) {

@@ -3,11 +3,13 @@
 #include <memory>
 
 #include "commands/command_engine.h"
+#include "commands/file_commands.h"
 #include "commands/main_frame.h"
 #include "commands/view_window.h"
 #include "core/drawing.h"
 #include "platform/command_bar.h"
 #include "platform/command_menus.h"
+#include "platform/file_dialog.h"
 #include "platform/headless_input_dialog.h"
 #include "platform/headless_property_sheet.h"
 #include "platform/memory_profile.h"
@@ -28,6 +30,9 @@ struct EditorSessionOptions {
   MessageBoxService* messageBox = nullptr;
   Profile* profile = nullptr;
   PropertySheetService* propertySheet = nullptr;
+  FileDialogService* fileDialog = nullptr;  // made by the session: cancels every dialog
+  // Null: the bitmap export takes its kept options without asking.
+  BitmapOptionsDialog* bitmapOptionsDialog = nullptr;
 };
 
 // The editor without a shell: one queue, the drawing (a new one), its view and the command
@@ -61,16 +66,20 @@ class EditorSession {
   MessageBoxService& messageBox() { return *messageBox_; }
   Profile& profile() { return *profile_; }
   PropertySheetService& propertySheet() { return *propertySheet_; }
+  FileDialogService& fileDialog() { return *fileDialog_; }
+  FileCommands& files() { return files_; }
 
  private:
   std::unique_ptr<MemoryProfile> ownProfile_;
   std::unique_ptr<HeadlessInputDialog> ownInputDialog_;
   std::unique_ptr<RecordingMessageBox> ownMessageBox_;
   std::unique_ptr<HeadlessPropertySheet> ownPropertySheet_;
+  std::unique_ptr<HeadlessFileDialog> ownFileDialog_;
   Profile* profile_;
   InputDialogService* inputDialog_;
   MessageBoxService* messageBox_;
   PropertySheetService* propertySheet_;
+  FileDialogService* fileDialog_;
   MessageQueue queue_;
   Drawing drawing_;
   View view_;
@@ -80,6 +89,7 @@ class EditorSession {
   CommandEngine engine_;
   MainFrame frame_;  // constructed before the view window, its parent
   ViewWindow viewWindow_;
+  FileCommands files_;
 };
 
 }  // namespace korvo
