@@ -1,11 +1,13 @@
 #include "app/editor_app.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
 
 #include "app/main_window.h"
 #include "app/qt_event_source.h"
+#include "commands/command_id.h"
 #include "commands/editor_session.h"
-#include "exchange/open_as.h"
 #include "platform/utf16.h"
 #include "plugin/plugin_commands.h"
 #include "plugin/plugin_runner.h"
@@ -22,6 +24,9 @@ EditorApp::EditorApp(Profile& profile) : profile_(profile) {
   options.profile = &profile_;
   options.propertySheet = &propertySheet_;
   options.helpViewer = &helpViewer_;
+  options.fileDialog = &fileDialog_;
+  // FIXME: the bitmap options dialog widget is wired here once it exists; until then the
+  // export takes the kept options (the screen's size) without asking.
   session_ = std::make_unique<EditorSession>(options);
   plugins_ = std::make_unique<PluginHost>();
   plugins_->commandLine = QCoreApplication::arguments().join(QLatin1Char(' ')).toStdU16String();
@@ -31,6 +36,16 @@ EditorApp::EditorApp(Profile& profile) : profile_(profile) {
   inputDialog_.SetParent(mainWindow_.get());
   propertySheet_.SetParent(mainWindow_.get());
   helpViewer_.SetParent(mainWindow_.get());
+  fileDialog_.SetParent(mainWindow_.get());
+  mainWindow_->SetScriptCommandRunner([this](const std::u16string& name) {
+    plugins_->nextScript = name;
+    session_->PostCommand(CommandId::RunScriptCommand);
+  });
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    BitmapExportOptions& bitmap = session_->files().bitmapOptions();
+    bitmap.width = screen->size().width();
+    bitmap.height = screen->size().height();
+  }
   eventSource_ = std::make_unique<QtEventSource>([this] { mainWindow_->Refresh(); });
   session_->queue().SetEventSource(eventSource_.get());
 }
@@ -42,10 +57,7 @@ EditorApp::~EditorApp() {
 }
 
 bool EditorApp::OpenStartFile(const std::filesystem::path& file) {
-  const OpenResult opened = OpenDrawingAs(file, session_->drawing(), messageBox_);
-  if (!opened.opened) session_->drawing().New();
-  session_->DrawingLoaded();
-  return opened.opened;
+  return session_->files().OpenFile(file);
 }
 
 void EditorApp::SetDialogHelp(DialogHelp help) {

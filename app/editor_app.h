@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "app/qt_help_viewer.h"
+#include "app/qt_file_dialog.h"
 #include "app/qt_input_dialog.h"
 #include "app/qt_message_box.h"
 #include "app/qt_property_sheet.h"
@@ -47,6 +48,7 @@ class EditorApp {
   void SetDialogHelp(DialogHelp help);
   const DialogHelp& dialogHelp() const { return dialogHelp_; }
   QtHelpViewer& helpViewer() { return helpViewer_; }
+  QtFileDialog& fileDialog() { return fileDialog_; }
 
  private:
   Profile& profile_;
@@ -55,6 +57,7 @@ class EditorApp {
   QtPropertySheet propertySheet_;
   DialogHelp dialogHelp_;
   QtHelpViewer helpViewer_;
+  QtFileDialog fileDialog_;
   MessageBoxService* previousMessageBox_ = nullptr;
   std::unique_ptr<EditorSession> session_;
   std::unique_ptr<PluginHost> plugins_;

@@ -9,6 +9,7 @@
 #include "app/view_widget.h"
 #include "commands/command_id.h"
 #include "commands/editor_session.h"
+#include "view/view.h"
 
 namespace korvo {
 
@@ -32,7 +33,13 @@ MainWindow::MainWindow(EditorSession& session, QWidget* parent)
 }
 
 void MainWindow::Refresh() {
+  // What the screen would ask for: a window left invalid (resized, a drawing loaded) is
+  // painted before it is shown.
+  View& view = session_.view();
+  if (view.needsRegen() || view.windowInvalid()) view.Paint();
   viewWidget_->Present();
+  RefreshMenus();
+  RefreshToolbars();
 }
 
 void MainWindow::PostCommand(int id) {

@@ -26,12 +26,14 @@ EditorSession::EditorSession(const EditorSessionOptions& options)
       messageBox_(Choose<MessageBoxService>(options.messageBox, ownMessageBox_)),
       propertySheet_(Choose<PropertySheetService>(options.propertySheet, ownPropertySheet_)),
       helpViewer_(Choose<HelpViewer>(options.helpViewer, ownHelpViewer_)),
+      fileDialog_(Choose<FileDialogService>(options.fileDialog, ownFileDialog_)),
       view_(drawing_, *profile_),
       engine_(queue_, drawing_, view_,
               EditorServices{promptLine_, commandBar_, menus_, *inputDialog_, *messageBox_,
                              *profile_, *propertySheet_}),
       frame_(queue_, engine_, commandBar_, viewWindow_),
-      viewWindow_(queue_, &frame_, view_, engine_) {
+      viewWindow_(queue_, &frame_, view_, engine_),
+      files_(engine_, *fileDialog_, options.bitmapOptionsDialog, [this] { DrawingLoaded(); }) {
   drawing_.New();
   engine_.AttachWindows(&frame_, &viewWindow_);
   RegisterEditingCommands(engine_);
@@ -39,6 +41,8 @@ EditorSession::EditorSession(const EditorSessionOptions& options)
   RegisterDrawingCommands(engine_);
   RegisterCuttingCommands(engine_);
   RegisterHelpCommands(engine_, *helpViewer_);
+  files_.Register();
+  frame_.SetCloseQuery([this] { return files_.SaveModified(); });
   commandBar_.MoveToFront(u"REDO");
   commandBar_.MoveToFront(u"UNDO");
   viewWindow_.SetClientSize(options.width, options.height);
@@ -46,6 +50,7 @@ EditorSession::EditorSession(const EditorSessionOptions& options)
 }
 
 EditorSession::~EditorSession() {
+  frame_.SetCloseQuery(nullptr);
   engine_.AttachWindows(nullptr, nullptr);
 }
 

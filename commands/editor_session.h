@@ -3,11 +3,13 @@
 #include <memory>
 
 #include "commands/command_engine.h"
+#include "commands/file_commands.h"
 #include "commands/main_frame.h"
 #include "commands/view_window.h"
 #include "core/drawing.h"
 #include "platform/command_bar.h"
 #include "platform/command_menus.h"
+#include "platform/file_dialog.h"
 #include "platform/headless_input_dialog.h"
 #include "platform/headless_property_sheet.h"
 #include "platform/help_viewer.h"
@@ -31,6 +33,9 @@ struct EditorSessionOptions {
   Profile* profile = nullptr;
   PropertySheetService* propertySheet = nullptr;
   HelpViewer* helpViewer = nullptr;
+  FileDialogService* fileDialog = nullptr;  // made by the session: cancels every dialog
+  // Null: the bitmap export takes its kept options without asking.
+  BitmapOptionsDialog* bitmapOptionsDialog = nullptr;
 };
 
 // The editor without a shell: one queue, the drawing (a new one), its view and the command
@@ -65,6 +70,8 @@ class EditorSession {
   Profile& profile() { return *profile_; }
   PropertySheetService& propertySheet() { return *propertySheet_; }
   HelpViewer& helpViewer() { return *helpViewer_; }
+  FileDialogService& fileDialog() { return *fileDialog_; }
+  FileCommands& files() { return files_; }
 
  private:
   std::unique_ptr<MemoryProfile> ownProfile_;
@@ -72,11 +79,13 @@ class EditorSession {
   std::unique_ptr<RecordingMessageBox> ownMessageBox_;
   std::unique_ptr<HeadlessPropertySheet> ownPropertySheet_;
   std::unique_ptr<RecordingHelpViewer> ownHelpViewer_;
+  std::unique_ptr<HeadlessFileDialog> ownFileDialog_;
   Profile* profile_;
   InputDialogService* inputDialog_;
   MessageBoxService* messageBox_;
   PropertySheetService* propertySheet_;
   HelpViewer* helpViewer_;
+  FileDialogService* fileDialog_;
   MessageQueue queue_;
   Drawing drawing_;
   View view_;
@@ -86,6 +95,7 @@ class EditorSession {
   CommandEngine engine_;
   MainFrame frame_;  // constructed before the view window, its parent
   ViewWindow viewWindow_;
+  FileCommands files_;
 };
 
 }  // namespace korvo

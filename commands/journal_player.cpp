@@ -5,6 +5,7 @@
 #include "commands/command_id.h"
 #include "commands/command_table.h"
 #include "exchange/bitmap_file.h"
+#include "exchange/bitmap_options_model.h"
 #include "exchange/save_as.h"
 #include "platform/journal_dialog_answer.h"
 #include "platform/message_queue.h"
@@ -31,7 +32,9 @@ JournalPlayer::JournalPlayer(Journal journal, std::ostream* transcript)
         return AnswerMessageBox(text, buttons);
       }),
       inputDialog_([this](const InputDialogModel& model) { return AnswerDialog(model); }),
-      propertySheet_([this](const PropertySheetModel& model) { return AnswerSheet(model); }) {}
+      propertySheet_([this](const PropertySheetModel& model) { return AnswerSheet(model); }),
+      fileDialog_([this](const FileDialogRequest& request) { return AnswerFile(request); }),
+      bitmapOptions_([this](BitmapOptionsModel& model) { return AnswerBitmapOptions(model); }) {}
 
 EditorSessionOptions JournalPlayer::SessionOptions(Profile* profile) {
   EditorSessionOptions options;
@@ -40,6 +43,8 @@ EditorSessionOptions JournalPlayer::SessionOptions(Profile* profile) {
   options.inputDialog = &inputDialog_;
   options.messageBox = &messageBox_;
   options.propertySheet = &propertySheet_;
+  options.fileDialog = &fileDialog_;
+  options.bitmapOptionsDialog = &bitmapOptions_;
   options.profile = profile;
   return options;
 }
@@ -142,6 +147,8 @@ bool JournalPlayer::PlayEvent(const JournalEvent& event) {
       throw JournalFailure(JournalStatus::SyntaxError, event.line, "no message box is open");
     case JournalEventKind::Dialog:
       throw JournalFailure(JournalStatus::SyntaxError, event.line, "no dialog is open");
+    case JournalEventKind::File:
+      throw JournalFailure(JournalStatus::SyntaxError, event.line, "no file dialog is open");
     case JournalEventKind::ExpectPrompt:
     case JournalEventKind::ExpectMessage:
       Check(event);
@@ -267,6 +274,72 @@ std::optional<ScriptedSheetAnswer> JournalPlayer::AnswerSheet(const PropertyShee
                          "the property sheet " + title + " has no row " + row);
   }
   return answer;
+}
+
+std::optional<std::filesystem::path> JournalPlayer::AnswerFile(const FileDialogRequest& request) {
+  const std::string title = Quoted(request.title);
+  if (next_ >= journal_.events.size() || journal_.events[next_].kind != JournalEventKind::File)
+    throw JournalFailure(JournalStatus::SyntaxError, NextLine(),
+                         "the file dialog " + title + " is open but not answered on this line");
+  const JournalEvent& event = journal_.events[next_++];
+  if (event.answer != MessageAnswer::Ok) return std::nullopt;
+  std::filesystem::path path(Utf16ToUtf8(event.text));
+  // The real dialog offers only files that exist for opening.
+  std::error_code error;
+  if (request.mode == FileDialogMode::Open && !std::filesystem::is_regular_file(path, error))
+    throw JournalFailure(
+        JournalStatus::FileError, event.line,
+        "the file dialog " + title + " cannot open " + Quoted(event.text) + ": no such file");
+  return path;
+}
+
+namespace {
+
+std::u16string_view WithoutColon(std::u16string_view label) {
+  return !label.empty() && label.back() == u':' ? label.substr(0, label.size() - 1) : label;
+}
+
+}  // namespace
+
+bool JournalPlayer::AnswerBitmapOptions(BitmapOptionsModel& model) {
+  // Without a dialog line the options stay as they are, as an OK at once would leave them.
+  if (next_ >= journal_.events.size() || journal_.events[next_].kind != JournalEventKind::Dialog)
+    return true;
+  const JournalEvent& event = journal_.events[next_++];
+  if (event.answer != MessageAnswer::Ok) return false;
+  const std::u16string_view labels[] = {BitmapOptionsModel::kWidthLabel,
+                                        BitmapOptionsModel::kHeightLabel,
+                                        BitmapOptionsModel::kBackgroundLabel};
+  for (const JournalDialogField& field : event.fields) {
+    std::size_t row = field.row;
+    for (std::size_t i = 0; row == 0 && i < std::size(labels); ++i) {
+      if (EqualsNoCase(field.label, WithoutColon(labels[i]))) row = i + 1;
+    }
+    switch (row) {
+      case 1:
+        model.widthText = field.value;
+        break;
+      case 2:
+        model.heightText = field.value;
+        break;
+      case 3:
+        if (EqualsNoCase(field.value, BitmapOptionsModel::kBlack)) {
+          model.backgroundChoice = 0;
+        } else if (EqualsNoCase(field.value, BitmapOptionsModel::kWhite)) {
+          model.backgroundChoice = 1;
+        } else {
+          throw JournalFailure(JournalStatus::SyntaxError, event.line,
+                               "the background is Black or White, not " + Quoted(field.value));
+        }
+        break;
+      default:
+        throw JournalFailure(
+            JournalStatus::SyntaxError, event.line,
+            "the bitmap options have no row " +
+                (field.label.empty() ? "#" + std::to_string(field.row) : Quoted(field.label)));
+    }
+  }
+  return true;
 }
 
 void JournalPlayer::Save(const JournalEvent& event) {

@@ -7,7 +7,9 @@
 #include <string>
 
 #include "commands/editor_session.h"
+#include "commands/file_commands.h"
 #include "platform/event_source.h"
+#include "platform/file_dialog.h"
 #include "platform/headless_input_dialog.h"
 #include "platform/headless_property_sheet.h"
 #include "platform/journal.h"
@@ -42,7 +44,9 @@ class JournalFailure : public std::runtime_error {
 // it posts the messages of the next line (a command to the frame, pen and key messages to
 // the view window; typed values post "DialogInput" and wait for the input dialog).
 // Message boxes, input dialogs and property sheets that open take their answers from the
-// journal's next line at once (a `dialog` line answers whichever dialog is open); checks,
+// journal's next line at once (a `dialog` line answers whichever dialog is open, a `file`
+// line the file dialog; the bitmap options take a `dialog` line when one follows, else
+// stay as they are); checks,
 // saves and screenshots happen when their line is reached. When the journal ends while a
 // property sheet is open, the sheet is cancelled; when it ends while a command waits, the
 // command is stopped, and then the session quits.
@@ -73,6 +77,8 @@ class JournalPlayer : public EventSource {
   std::optional<MessageAnswer> AnswerMessageBox(std::u16string_view text, MessageButtons buttons);
   std::optional<ScriptedDialogAnswer> AnswerDialog(const InputDialogModel& model);
   std::optional<ScriptedSheetAnswer> AnswerSheet(const PropertySheetModel& model);
+  std::optional<std::filesystem::path> AnswerFile(const FileDialogRequest& request);
+  bool AnswerBitmapOptions(BitmapOptionsModel& model);
   std::size_t NextLine() const;
   void Save(const JournalEvent& event);
   void Screenshot(const JournalEvent& event);
@@ -82,6 +88,8 @@ class JournalPlayer : public EventSource {
   CallbackMessageBox messageBox_;
   HeadlessInputDialog inputDialog_;
   HeadlessPropertySheet propertySheet_;
+  HeadlessFileDialog fileDialog_;
+  CallbackBitmapOptions bitmapOptions_;
   EditorSession* session_ = nullptr;
   std::size_t next_ = 0;
   bool ended_ = false;

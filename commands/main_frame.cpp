@@ -27,9 +27,7 @@ bool MainFrame::HandleMessage(const Message& message) {
       ShowButtonState(message.wParam, message.lParam);
       return true;
     case MessageKind::Close:
-      // FIXME: the question whether to save a modified drawing belongs here once the
-      // file commands run headless.
-      Queue().PostQuit(0);
+      if (!closeQuery_ || closeQuery_()) Queue().PostQuit(0);
       return true;
     default:
       return false;

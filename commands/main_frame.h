@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 
 #include "platform/window.h"
@@ -22,6 +23,10 @@ class MainFrame : public Window {
 
   bool HandleMessage(const Message& message) override;
 
+  // Asked when the window is to close: false keeps the program running (the user cancelled
+  // the save question). Without one the program quits.
+  void SetCloseQuery(std::function<bool()> query) { closeQuery_ = std::move(query); }
+
   // What the buttons and menu items show, as the shell would draw them.
   bool IsButtonPressed(int id) const;
   // Nothing for an id whose menu item was never checked or unchecked.
@@ -38,6 +43,7 @@ class MainFrame : public Window {
   int dispatching_ = 0;  // the command dispatched while no host command was active
   std::map<int, bool> pressed_;
   std::map<int, bool> menuChecks_;
+  std::function<bool()> closeQuery_;
 };
 
 }  // namespace korvo

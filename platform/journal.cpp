@@ -24,6 +24,7 @@ enum class Shape {
   Text,
   Path,
   BitmapPath,
+  FileAnswer,
 };
 
 struct Word {
@@ -55,6 +56,7 @@ constexpr Word kWords[] = {
     {"expect-message", Shape::Text, JournalEventKind::ExpectMessage},
     {"save", Shape::Path, JournalEventKind::Save},
     {"screenshot", Shape::BitmapPath, JournalEventKind::Screenshot},
+    {"file", Shape::FileAnswer, JournalEventKind::File},
 };
 
 struct KeyName {
@@ -126,6 +128,7 @@ class LineParser {
   }
   bool ParseCommand(JournalEvent& event);
   bool ParseDialog(JournalEvent& event);
+  bool ParseFileAnswer(JournalEvent& event);
 
   const std::vector<JournalToken>& tokens_;
   const Word& word_;
@@ -226,6 +229,22 @@ bool LineParser::ParseDialog(JournalEvent& event) {
   return true;
 }
 
+bool LineParser::ParseFileAnswer(JournalEvent& event) {
+  if (tokens_.size() < 2) return Fail("missing argument (expected ok PATH or cancel)");
+  const std::string& button = tokens_[1].text;
+  if (EqualsAsciiNoCase(button, "cancel")) {
+    event.answer = MessageAnswer::Cancel;
+    return Arguments(1, "cancel alone");
+  }
+  if (!EqualsAsciiNoCase(button, "ok"))
+    return Fail("expected ok or cancel, found " + Quote(button));
+  event.answer = MessageAnswer::Ok;
+  if (!Arguments(2, "ok and one path; quote it when it holds blanks")) return false;
+  if (tokens_[2].text.empty()) return Fail("empty path");
+  event.text = Utf8ToUtf16(tokens_[2].text);
+  return true;
+}
+
 bool LineParser::Parse(JournalEvent& event) {
   event.kind = word_.kind;
   switch (word_.shape) {
@@ -267,6 +286,8 @@ bool LineParser::Parse(JournalEvent& event) {
       return Fail("unknown answer " + Quote(tokens_[1].text) + " (ok, cancel, yes or no)");
     case Shape::Dialog:
       return ParseDialog(event);
+    case Shape::FileAnswer:
+      return ParseFileAnswer(event);
     case Shape::Text:
       if (!Arguments(1, "one text; quote it when it holds blanks")) return false;
       event.text = Utf8ToUtf16(tokens_[1].text);

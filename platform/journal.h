@@ -26,6 +26,8 @@
 //   default                 accept the prompt's default
 //   answer yes              the next message box: ok, cancel, yes or no
 //   dialog ok X=3 #2="4"    the next input dialog: its button, then rows by label or #N
+//   file ok out.dxf         the next file dialog: the name chosen (an open dialog needs an
+//   file cancel             existing file), or cancel
 //   expect-prompt "Start? <done>"   checks of the prompt line and the last message
 //   expect-message "..."
 //   save out.KorvoDWG       saves the drawing
@@ -60,6 +62,7 @@ enum class JournalEventKind : uint8_t {
   ExpectMessage,
   Save,
   Screenshot,
+  File,
 };
 
 // One `NAME=VALUE` of a dialog line.
@@ -81,8 +84,9 @@ struct JournalEvent {
   int screenY = 0;
   uint32_t commandId = 0;  // a command given by number; 0 when given by name
   KeyCode key{};
-  MessageAnswer answer = MessageAnswer::Ok;  // answer and dialog: Ok, Cancel, Yes or No
-  // The command name, the expected text or the path.
+  // answer, dialog and file: Ok, Cancel, Yes or No
+  MessageAnswer answer = MessageAnswer::Ok;
+  // The command name, the expected text or the path (empty for `file cancel`).
   std::u16string text;
   std::vector<JournalDialogField> fields;
 };

@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ clang clang-format libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev libboost-dev
           python3 python3-pil python3-ezdxf gdal-bin locales
-          qt6-base-dev qt6-qpa-plugins libgl-dev libegl-dev xvfb xauth x11-utils fonts-dejavu-core)
+          qt6-base-dev qt6-qpa-plugins libgl-dev libegl-dev xvfb xauth x11-utils xdotool fonts-dejavu-core)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")

@@ -4,7 +4,8 @@
 # drawing as DXF and as a bitmap; edits the sample drawing through an input journal; last, draws
 # a part with the command-set plug-in from a journal and exports it as DXF and as a bitmap; then
 # saves a symbol into a catalogue of its own and inserts it twice, exported the same way; and
-# draws a mounting plate with the host's own drawing, cutting and symbol commands, exported too.
+# draws a mounting plate with the host's own drawing, cutting and symbol commands, exported too;
+# then opens the editor on the sample drawing when a display is available.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -41,3 +42,11 @@ echo "Drew a mounting plate by samples/workshop.journal into $out/workshop.Korvo
 build/bin/korvocad-cli convert "$out/workshop.KorvoDWG" "$out/workshop.dxf"
 build/bin/korvocad-cli convert "$out/workshop.KorvoDWG" "$out/workshop.bmp" --width 600 --height 800 --white
 echo "Exported it as $out/workshop.dxf and $out/workshop.bmp (600 x 800; compare docs/workshop.png)."
+# Last, the editor itself on the sample drawing, when there is a screen to show it on.
+if [[ -n "${DISPLAY:-}" || -n "${WAYLAND_DISPLAY:-}" ]]; then
+  echo "Opening the editor on samples/sample.KorvoDWG (build/bin/korvocad)."
+  build/bin/korvocad samples/sample.KorvoDWG
+else
+  echo "No display (neither DISPLAY nor WAYLAND_DISPLAY is set): the editor is not opened."
+  echo "On a desktop, open it with: build/bin/korvocad samples/sample.KorvoDWG"
+fi

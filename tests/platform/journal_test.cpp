@@ -194,6 +194,11 @@ TEST(Journal, ReportsErrorsWithTheirLine) {
       {"expect without text", "expect-prompt\n", 1, "missing argument"},
       {"unquoted blanks", "expect-prompt Start? <done>\n", 1, "too many arguments"},
       {"two events on a line", "press 1 2\tmove 3 4\n", 1, "too many arguments"},
+      {"file without answer", "file\n", 1, "missing argument"},
+      {"file ok without path", "file ok\n", 1, "missing argument"},
+      {"file ok with empty path", "file ok \"\"\n", 1, "empty path"},
+      {"file cancel with a path", "file cancel a.dxf\n", 1, "too many arguments"},
+      {"file bad button", "file yes a.dxf\n", 1, "expected ok or cancel"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -203,6 +208,19 @@ TEST(Journal, ReportsErrorsWithTheirLine) {
     EXPECT_NE(result.error->message.find(c.messagePart), std::string::npos)
         << result.error->message;
   }
+}
+
+TEST(Journal, FileAnswersCarryTheNameOrCancel) {
+  const JournalReadResult result = ReadJournal("file ok \"my drawing.dxf\"\nFILE Cancel\n");
+  ASSERT_TRUE(result.ok()) << result.error->message;
+  const auto& e = result.journal.events;
+  ASSERT_EQ(e.size(), 2u);
+  EXPECT_EQ(e[0].kind, JournalEventKind::File);
+  EXPECT_EQ(e[0].answer, MessageAnswer::Ok);
+  EXPECT_EQ(e[0].text, u"my drawing.dxf");
+  EXPECT_EQ(e[1].kind, JournalEventKind::File);
+  EXPECT_EQ(e[1].answer, MessageAnswer::Cancel);
+  EXPECT_TRUE(e[1].text.empty());
 }
 
 TEST(Journal, QuotedDigitsNameACommand) {

@@ -1,0 +1,42 @@
+#include "app/qt_file_dialog.h"
+
+#include <QFileDialog>
+#include <QStringList>
+
+namespace korvo {
+namespace {
+
+QString ToQString(std::u16string_view text) {
+  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+QString QtFileDialog::FilterText(const FileFilter& filter) {
+  const QString name = ToQString(filter.name);
+  const QString pattern = ToQString(filter.pattern);
+  if (name.contains(QLatin1Char('(') + pattern + QLatin1Char(')'))) return name;
+  return name + QStringLiteral(" (") + pattern + QLatin1Char(')');
+}
+
+std::optional<std::filesystem::path> QtFileDialog::Run(const FileDialogRequest& request) {
+  const bool save = request.mode == FileDialogMode::Save;
+  QFileDialog dialog(parent_.data(), ToQString(request.title));
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  QStringList filters;
+  for (const FileFilter& filter : request.filters) filters << FilterText(filter);
+  dialog.setNameFilters(filters);
+  if (request.selectedFilter < static_cast<std::size_t>(filters.size()))
+    dialog.selectNameFilter(filters.at(static_cast<qsizetype>(request.selectedFilter)));
+  dialog.setDefaultSuffix(ToQString(request.defaultExtension));
+  if (!request.proposed.empty())
+    dialog.selectFile(QString::fromStdString(request.proposed.string()));
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  const QStringList chosen = dialog.selectedFiles();
+  if (chosen.isEmpty()) return std::nullopt;
+  return std::filesystem::path(chosen.first().toStdString());
+}
+
+}  // namespace korvo

@@ -1,0 +1,63 @@
+#include "app/single_instance.h"
+
+#include <unistd.h>
+
+#include <QLocalSocket>
+
+namespace korvo {
+namespace {
+
+constexpr int kConnectTimeoutMs = 1000;
+constexpr int kWriteTimeoutMs = 3000;
+// A path longer than this is not a path.
+constexpr qint64 kMaxMessage = 64 * 1024;
+
+}  // namespace
+
+SingleInstance::SingleInstance(QString name) : name_(std::move(name)) {}
+
+QString SingleInstance::DefaultName() {
+  return QStringLiteral("korvocad-%1").arg(static_cast<qulonglong>(::getuid()));
+}
+
+bool SingleInstance::HandOver(const QString& file) {
+  QLocalSocket socket;
+  socket.connectToServer(name_);
+  if (!socket.waitForConnected(kConnectTimeoutMs)) return false;
+  socket.write(file.toUtf8());
+  socket.write("\n");
+  socket.flush();
+  socket.waitForBytesWritten(kWriteTimeoutMs);
+  socket.disconnectFromServer();
+  if (socket.state() != QLocalSocket::UnconnectedState) socket.waitForDisconnected(kWriteTimeoutMs);
+  return true;
+}
+
+bool SingleInstance::Listen(std::function<void(const QString&)> received) {
+  received_ = std::move(received);
+  server_.setSocketOptions(QLocalServer::UserAccessOption);
+  if (!server_.listen(name_)) {
+    // A socket left behind by an editor that did not end cleanly: nobody answered on it
+    // (HandOver failed), so it is taken over.
+    QLocalServer::removeServer(name_);
+    if (!server_.listen(name_)) return false;
+  }
+  connect(&server_, &QLocalServer::newConnection, this, [this] {
+    while (QLocalSocket* socket = server_.nextPendingConnection()) {
+      connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+      connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+        if (socket->bytesAvailable() > kMaxMessage) {
+          socket->abort();
+          return;
+        }
+        if (!socket->canReadLine()) return;
+        const QString file = QString::fromUtf8(socket->readLine()).trimmed();
+        socket->disconnectFromServer();
+        if (received_) received_(file);
+      });
+    }
+  });
+  return true;
+}
+
+}  // namespace korvo

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QLocalServer>
+#include <QObject>
+#include <QString>
+#include <functional>
+
+namespace korvo {
+
+// One editor per user: the first start listens on a local socket named after the user; a
+// later start hands its file (or nothing) to that one and ends.
+class SingleInstance : public QObject {
+  Q_OBJECT
+
+ public:
+  // `name` defaults to one per user.
+  explicit SingleInstance(QString name = DefaultName());
+
+  // Hands `file` (absolute, may be empty) to a running editor. False when none runs.
+  bool HandOver(const QString& file);
+  // Becomes the running editor: `received` gets each file a later start hands over (empty
+  // when it had none). False when the socket cannot be made; the editor then runs alone.
+  bool Listen(std::function<void(const QString& file)> received);
+
+  static QString DefaultName();
+
+ private:
+  QString name_;
+  QLocalServer server_;
+  std::function<void(const QString&)> received_;
+};
+
+}  // namespace korvo
