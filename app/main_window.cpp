@@ -33,6 +33,7 @@ MainWindow::MainWindow(EditorSession& session, QWidget* parent)
 
 void MainWindow::Refresh() {
   viewWidget_->Present();
+  RefreshToolbars();
 }
 
 void MainWindow::PostCommand(int id) {

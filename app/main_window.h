@@ -6,6 +6,7 @@ namespace korvo {
 
 class EditorSession;
 class PromptBar;
+class ToolbarSet;
 class ViewWidget;
 
 // The editor's main window: the view in the centre with the prompt bar under it. Closing the
@@ -22,6 +23,7 @@ class MainWindow : public QMainWindow {
 
   ViewWidget& viewWidget() { return *viewWidget_; }
   PromptBar& promptBar() { return *promptBar_; }
+  ToolbarSet& toolbars() { return *toolbars_; }
   EditorSession& session() { return session_; }
 
   // Posts the command to the frame, as a menu item does.
@@ -42,6 +44,7 @@ class MainWindow : public QMainWindow {
   EditorSession& session_;
   ViewWidget* viewWidget_;
   PromptBar* promptBar_;
+  ToolbarSet* toolbars_ = nullptr;  // owned as a child object
 };
 
 }  // namespace korvo

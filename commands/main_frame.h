@@ -1,7 +1,9 @@
 #pragma once
 
+#include <functional>
 #include <map>
 
+#include "platform/button_state.h"
 #include "platform/window.h"
 
 namespace korvo {
@@ -26,6 +28,10 @@ class MainFrame : public Window {
   bool IsButtonPressed(int id) const;
   // Nothing for an id whose menu item was never checked or unchecked.
   const std::map<int, bool>& MenuChecks() const { return menuChecks_; }
+  // Hears every button state after the frame has shown it (the shell's toolbars).
+  void SetButtonStateListener(std::function<void(const ButtonState&)> listener) {
+    buttonStateListener_ = std::move(listener);
+  }
 
  private:
   void RouteCommand(const Message& message);
@@ -38,6 +44,7 @@ class MainFrame : public Window {
   int dispatching_ = 0;  // the command dispatched while no host command was active
   std::map<int, bool> pressed_;
   std::map<int, bool> menuChecks_;
+  std::function<void(const ButtonState&)> buttonStateListener_;
 };
 
 }  // namespace korvo
