@@ -15,6 +15,7 @@ namespace korvo {
 
 class EditorSession;
 class PromptBar;
+class ToolbarSet;
 class ViewWidget;
 
 // The editor's main window: the menu bar, the view in the centre with the prompt bar under
@@ -32,6 +33,7 @@ class MainWindow : public QMainWindow {
 
   ViewWidget& viewWidget() { return *viewWidget_; }
   PromptBar& promptBar() { return *promptBar_; }
+  ToolbarSet& toolbars() { return *toolbars_; }
   EditorSession& session() { return session_; }
 
   // Posts the command to the frame, as a menu item does.
@@ -78,6 +80,7 @@ class MainWindow : public QMainWindow {
   std::map<int, QToolButton*> modeButtons_;
   QToolBar* commandBarToolbar_ = nullptr;
   std::vector<std::u16string> commandBarShown_;
+  ToolbarSet* toolbars_ = nullptr;  // owned as a child object
 };
 
 }  // namespace korvo

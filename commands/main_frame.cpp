@@ -65,6 +65,7 @@ void MainFrame::ShowButtonState(uint32_t wParam, uint32_t lParam) {
   commandBar_.SetEnabled(u"UNDO", engine_.drawing().undo.CanUndo());
   commandBar_.SetEnabled(u"REDO", engine_.drawing().undo.CanRedo());
   if (state.update) menuChecks_[id] = state.pressed;
+  if (buttonStateListener_) buttonStateListener_(state);
 }
 
 bool MainFrame::IsButtonPressed(int id) const {

@@ -3,6 +3,7 @@
 #include <functional>
 #include <map>
 
+#include "platform/button_state.h"
 #include "platform/window.h"
 
 namespace korvo {
@@ -31,6 +32,10 @@ class MainFrame : public Window {
   bool IsButtonPressed(int id) const;
   // Nothing for an id whose menu item was never checked or unchecked.
   const std::map<int, bool>& MenuChecks() const { return menuChecks_; }
+  // Hears every button state after the frame has shown it (the shell's toolbars).
+  void SetButtonStateListener(std::function<void(const ButtonState&)> listener) {
+    buttonStateListener_ = std::move(listener);
+  }
 
  private:
   void RouteCommand(const Message& message);
@@ -44,6 +49,7 @@ class MainFrame : public Window {
   std::map<int, bool> pressed_;
   std::map<int, bool> menuChecks_;
   std::function<bool()> closeQuery_;
+  std::function<void(const ButtonState&)> buttonStateListener_;
 };
 
 }  // namespace korvo

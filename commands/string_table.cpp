@@ -115,6 +115,8 @@ constexpr StringRow kRows[] = {
     {StringId::SymbolNameMissingMessage, u"Specify a correct name of Symbol!"},
     {StringId::RootSymbolLibrary, kRootSymbolLibrary},
     {StringId::SymbolCatalogTitle, u"Select Catalogue of the Drawing Symbol Libraraies"},
+    // Toolbars.
+    {StringId::SelectCommandHint, u"Select a command"},
     // Plug-in modules.
     {StringId::PluginLoadFailedMessage, u"Loading %s failed!"},
     {StringId::PluginEntryMissingMessage, u"Resolving <<KorvoCADPluginProc>> failed!"},

@@ -115,6 +115,8 @@ inline constexpr int SymbolDeleteFailedMessage = 266;
 inline constexpr int SymbolNameMissingMessage = 267;
 inline constexpr int RootSymbolLibrary = 269;
 inline constexpr int SymbolCatalogTitle = 276;
+// Toolbars.
+inline constexpr int SelectCommandHint = 168;
 // Plug-in modules.
 inline constexpr int PluginLoadFailedMessage = 115;
 inline constexpr int PluginEntryMissingMessage = 123;

@@ -46,8 +46,14 @@ void ViewWindow::KeyDown(KeyCode key) {
       case KeyCode::Down:
         view_.ScrollLine(ScrollDirection::Down);
         break;
+      case KeyCode::Enter:
+      case KeyCode::Space:
+        // The command palette, when the shell has one (a headless run does not).
+        if (engine_.CurrentCommandId() == 0 && engine_.HasHandler(CommandId::CommandPalette) &&
+            Parent() != nullptr)
+          Parent()->Post(CommandMessage(Parent(), CommandId::CommandPalette));
+        break;
       default:
-        // Enter and Space open the command palette, which a headless run does not have.
         break;
     }
     return;
