@@ -4,6 +4,7 @@
 
 #include "app/main_window.h"
 #include "app/qt_event_source.h"
+#include "app/view_widget.h"
 #include "commands/editor_session.h"
 #include "exchange/open_as.h"
 #include "platform/utf16.h"
@@ -26,6 +27,8 @@ EditorApp::EditorApp(Profile& profile) : profile_(profile) {
   plugins_->commandLine = QCoreApplication::arguments().join(QLatin1Char(' ')).toStdU16String();
   RegisterPluginCommands(session_->engine(), *plugins_);
   mainWindow_ = std::make_unique<MainWindow>(*session_);
+  mainWindow_->viewWidget().SetTypedTextSink(
+      [this](const QString& text) { inputDialog_.SetTypedText(text); });
   messageBox_.SetParent(mainWindow_.get());
   inputDialog_.SetParent(mainWindow_.get());
   propertySheet_.SetParent(mainWindow_.get());

@@ -46,8 +46,14 @@ void ViewWindow::KeyDown(KeyCode key) {
       case KeyCode::Down:
         view_.ScrollLine(ScrollDirection::Down);
         break;
+      case KeyCode::Enter:
+      case KeyCode::Space:
+        // With nothing running, Enter and Space open the command palette; a headless run has
+        // no palette and the frame lets the command pass.
+        if (engine_.CurrentCommandId() == 0 && !engine_.pluginRunning && Parent() != nullptr)
+          Parent()->Post(CommandMessage(Parent(), CommandId::CommandPalette));
+        break;
       default:
-        // Enter and Space open the command palette, which a headless run does not have.
         break;
     }
     return;
