@@ -254,8 +254,8 @@ class ViewInputGui : public QObject {
     QCOMPARE(run.app().session().drawing().entities.size(), std::size_t{0});
   }
 
-  // A window shrunk to a pixel, then grown far beyond the screen, then back: the view keeps
-  // up at every size and draws again.
+  // A window shrunk until the view is a pixel high, then grown far beyond the screen, then
+  // back: the view keeps up at every size and draws again.
   void tinyAndHugeWindowsSurvive() {
     GuiRun run;
     MainWindow& window = run.app().mainWindow();
