@@ -7,6 +7,7 @@
 #include "app/main_window.h"
 #include "app/qt_event_source.h"
 #include "commands/command_id.h"
+#include "app/view_widget.h"
 #include "commands/editor_session.h"
 #include "platform/utf16.h"
 #include "plugin/plugin_commands.h"
@@ -32,6 +33,8 @@ EditorApp::EditorApp(Profile& profile) : profile_(profile) {
   plugins_->commandLine = QCoreApplication::arguments().join(QLatin1Char(' ')).toStdU16String();
   RegisterPluginCommands(session_->engine(), *plugins_);
   mainWindow_ = std::make_unique<MainWindow>(*session_);
+  mainWindow_->viewWidget().SetTypedTextSink(
+      [this](const QString& text) { inputDialog_.SetTypedText(text); });
   messageBox_.SetParent(mainWindow_.get());
   inputDialog_.SetParent(mainWindow_.get());
   propertySheet_.SetParent(mainWindow_.get());

@@ -4,7 +4,6 @@
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
-#include "app/key_input.h"
 #include "app/prompt_bar.h"
 #include "app/view_widget.h"
 #include "commands/command_id.h"
@@ -16,7 +15,7 @@ namespace korvo {
 MainWindow::MainWindow(EditorSession& session, QWidget* parent)
     : QMainWindow(parent),
       session_(session),
-      viewWidget_(new ViewWidget(session.view(), session.viewWindow())),
+      viewWidget_(new ViewWidget(session)),
       promptBar_(new PromptBar(session.promptLine())) {
   auto* centre = new QWidget(this);
   auto* layout = new QVBoxLayout(centre);
@@ -53,7 +52,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-  if (!PostKeyPress(*event, session_)) QMainWindow::keyPressEvent(event);
+  if (!viewWidget_->PostKey(*event)) QMainWindow::keyPressEvent(event);
 }
 
 }  // namespace korvo

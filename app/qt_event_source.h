@@ -10,7 +10,8 @@ namespace korvo {
 
 // Feeds the message queue from Qt: while the queue is empty, Qt's own events are processed,
 // and the widgets' handlers post what they mean as messages. The queue's clock follows the
-// real one, so the engine's timers fire as time passes.
+// real one, so the engine's timers fire as time passes; between events the source sleeps in
+// Qt's wait, woken by input or by the next timer falling due, never by polling.
 class QtEventSource : public EventSource {
  public:
   // `beforeWait` runs each time the queue has run dry, before the source waits: the shell
@@ -26,10 +27,14 @@ class QtEventSource : public EventSource {
   void Finish() { finished_ = true; }
 
  private:
+  // Moves the queue's clock to the real time elapsed; true when that posted something.
+  bool FollowClock(MessageQueue& queue, std::size_t queued);
+  void WakeForNextTimer(MessageQueue& queue);
+
   std::function<void()> beforeWait_;
   std::function<bool()> idle_;
   QElapsedTimer clock_;
-  QTimer tick_;  // wakes the wait so that the queue's timers fall due
+  QTimer wake_;  // single shot: wakes the wait when the queue's next timer falls due
   bool finished_ = false;
 };
 

@@ -110,8 +110,9 @@ void CommandEngine::ShowCoordinates(const Point& p) {
 
 bool CommandEngine::NewerPenMoveQueued() const {
   if (viewWindow_ == nullptr) return false;
-  return queue_.Contains(
-      {MessageKind::PenMove, viewWindow_, [](const Message& m) { return m.penDown; }});
+  return queue_.Contains({MessageKind::PenMove, viewWindow_, [](const Message& m) {
+                            return m.penDown || m.penRole == PenRole::Hover;
+                          }});
 }
 
 void CommandEngine::CapturePen() {

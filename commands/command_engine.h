@@ -97,6 +97,9 @@ class CommandEngine {
   // instead of opening the input dialog: the command asks for values of its own (the
   // polyline's widths and mode).
   std::function<void(CommandEngine&)> ownInputDialog;
+  // A hovering pointer moves the cursor of a waiting question as the pen does; free-hand
+  // drawing turns it off, since it draws wherever its cursor goes.
+  bool hoverMovesCursor = true;
   // The current pen messages were synthesised by the keyboard cursor.
   bool keyDriven = false;
   bool keyMoved = false;
@@ -146,8 +149,8 @@ class CommandEngine {
   Window* frameWindow() const { return frame_; }
   Window* viewWindow() const { return viewWindow_; }
 
-  // Whether a pen move with the pen down for the view is already queued: a move being
-  // handled now is stale and may be skipped.
+  // Whether a pen move with the pen down (or a hovering one) for the view is already queued:
+  // a move being handled now is stale and may be skipped.
   bool NewerPenMoveQueued() const;
   void RepaintNow() { view_.RepaintNow(); }
   void SetCursorStyle(CursorStyle style) { view_.SetCursorStyle(style); }

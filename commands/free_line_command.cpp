@@ -98,8 +98,12 @@ class CursorScope {
   explicit CursorScope(CommandEngine& engine)
       : engine_(engine), before_(engine.view().cursorStyle()) {
     engine.SetCursorStyle(CursorStyle::None);
+    engine.hoverMovesCursor = false;
   }
-  ~CursorScope() { engine_.SetCursorStyle(before_); }
+  ~CursorScope() {
+    engine_.hoverMovesCursor = true;
+    engine_.SetCursorStyle(before_);
+  }
   CursorScope(const CursorScope&) = delete;
   CursorScope& operator=(const CursorScope&) = delete;
 

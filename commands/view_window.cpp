@@ -35,13 +35,25 @@ bool ViewWindow::HandleMessage(const Message& message) {
     case MessageKind::Command:
       return engine_.ExecuteCommand(static_cast<int>(message.commandId));
     case MessageKind::PenDown:
-      PenDown({message.x, message.y});
-      return true;
     case MessageKind::PenMove:
-      PenMove(message);
-      return true;
     case MessageKind::PenUp:
-      PenUp({message.x, message.y});
+      if (message.penRole == PenRole::Pan)
+        Pan(message);
+      else if (message.penRole == PenRole::Hover)
+        Hover({message.x, message.y});
+      else if (message.kind == MessageKind::PenDown)
+        PenDown({message.x, message.y});
+      else if (message.kind == MessageKind::PenMove)
+        PenMove(message);
+      else
+        PenUp({message.x, message.y});
+      return true;
+    case MessageKind::ZoomAt:
+      // FIXME: a zoom or pan while a question shows a preview repaints the preview away, and
+      // the command's next hide draws it back at the new scale as a stray line until the next
+      // repaint (edge scrolls and transparent zooms do the same); the view should redraw the
+      // XOR feedback it knows of after a repaint.
+      view_.ZoomAt({message.x, message.y}, message.zoomFactor);
       return true;
     case MessageKind::KeyDown:
       KeyDown(message.keyCode);
@@ -70,6 +82,44 @@ void ViewWindow::PenMove(const Message& message) {
     return;
   }
   MoveCursor(p, false);
+}
+
+void ViewWindow::Hover(const ScreenPoint& p) {
+  // Only a waiting question follows the pointer: between questions the state belongs to the
+  // command, free-hand drawing draws wherever its cursor goes, and a drag keeps its pen.
+  if (engine_.inputState != InputState::Waiting || !engine_.hoverMovesCursor || view_.dragging() ||
+      engine_.NewerPenMoveQueued())
+    return;
+  const Window* captured = Queue().GetCapture();
+  if (captured != nullptr && captured != this) return;
+  // The pointer takes over from the keyboard cursor, as the pen does.
+  engine_.keyDriven = false;
+  engine_.keyMoved = false;
+  MoveCursor(p, false);
+}
+
+void ViewWindow::Pan(const Message& message) {
+  const ScreenPoint p{message.x, message.y};
+  switch (message.kind) {
+    case MessageKind::PenDown:
+      // A pen already dragging keeps its drag.
+      if (view_.dragging()) return;
+      panning_ = true;
+      view_.BeginDrag(p);
+      return;
+    case MessageKind::PenMove: {
+      if (!panning_) return;
+      const bool newer = Queue().Contains(
+          {MessageKind::PenMove, this, [](const Message& m) { return m.penRole == PenRole::Pan; }});
+      if (!newer) view_.DragTo(p);
+      return;
+    }
+    default:
+      if (!panning_) return;
+      panning_ = false;
+      view_.EndDrag(p);
+      return;
+  }
 }
 
 void ViewWindow::MoveCursor(const ScreenPoint& p, bool fromKeys) {

@@ -49,8 +49,8 @@ void ViewWindow::KeyDown(KeyCode key) {
       case KeyCode::Enter:
       case KeyCode::Space:
         // The command palette, when the shell has one (a headless run does not).
-        if (engine_.CurrentCommandId() == 0 && engine_.HasHandler(CommandId::CommandPalette) &&
-            Parent() != nullptr)
+        if (engine_.CurrentCommandId() == 0 && !engine_.pluginRunning &&
+            engine_.HasHandler(CommandId::CommandPalette) && Parent() != nullptr)
           Parent()->Post(CommandMessage(Parent(), CommandId::CommandPalette));
         break;
       default:

@@ -23,6 +23,15 @@ enum class MessageKind : uint8_t {
   Close,       // the user asked to close the window
   Quit,        // the message loop ends; never queued, Get returns it (see MessageQueue)
   Registered,  // registeredId (from MessageQueue::RegisterMessage), wParam, lParam
+  ZoomAt,      // x, y: the client pixel whose world point stays put; zoomFactor
+};
+
+// What moves the pen of a pen message. A desktop pointer also moves with nothing pressed, and
+// has a button of its own that drags the view whatever is asked.
+enum class PenRole : uint8_t {
+  Pen,    // the pen, a finger, or the primary mouse button
+  Hover,  // moves only: the pointer with no button pressed
+  Pan,    // down, moves, up: drags the view
 };
 
 // A window message: a plain value, copied into and out of the queue. Each kind uses only the
@@ -35,6 +44,9 @@ struct Message {
   int x = 0;
   int y = 0;
   bool penDown = false;
+  PenRole penRole = PenRole::Pen;  // pen messages
+  // The new window size over the old: below 1 zooms in.
+  double zoomFactor = 0;
   int scrollCode = 0;
   int scrollPosition = 0;
   uint32_t timerId = 0;
@@ -62,6 +74,28 @@ inline Message PenMessage(MessageKind kind, Window* target, int x, int y, bool p
   m.x = x;
   m.y = y;
   m.penDown = penDown;
+  return m;
+}
+
+inline Message HoverMessage(Window* target, int x, int y) {
+  Message m = PenMessage(MessageKind::PenMove, target, x, y, false);
+  m.penRole = PenRole::Hover;
+  return m;
+}
+
+inline Message PanMessage(MessageKind kind, Window* target, int x, int y) {
+  Message m = PenMessage(kind, target, x, y, false);
+  m.penRole = PenRole::Pan;
+  return m;
+}
+
+inline Message ZoomAtMessage(Window* target, int x, int y, double factor) {
+  Message m;
+  m.kind = MessageKind::ZoomAt;
+  m.target = target;
+  m.x = x;
+  m.y = y;
+  m.zoomFactor = factor;
   return m;
 }
 

@@ -151,6 +151,15 @@ void MessageQueue::AdvanceTime(uint64_t ms) {
   PostDueTimers();
 }
 
+std::optional<uint64_t> MessageQueue::TimeToNextTimer() const {
+  std::optional<uint64_t> next;
+  for (const Timer& timer : timers_) {
+    const uint64_t wait = timer.due > now_ ? timer.due - now_ : 0;
+    if (!next || wait < *next) next = wait;
+  }
+  return next;
+}
+
 void MessageQueue::PostDueTimers() {
   std::vector<Timer*> due;
   for (Timer& timer : timers_) {

@@ -94,6 +94,9 @@ class MessageQueue {
   // they fell due.
   void AdvanceTime(uint64_t ms);
   uint64_t Now() const { return now_; }
+  // How long until the next timer falls due, 0 when one is due already; none without timers.
+  // A source that waits for real time sleeps this long at most.
+  std::optional<uint64_t> TimeToNextTimer() const;
 
   // The window that receives the pen wherever it goes; at most one at a time.
   Window* SetCapture(Window* window);

@@ -88,6 +88,10 @@ class View {
   // shifting and then by shrinking.
   void ZoomAbout(const Point& center, double factor);
   void ZoomStep(double factor);
+  // Scales the window by `factor` (below 1 zooms in) so that the world point under the client
+  // pixel `anchor` stays under it; zooming out stops at the limits. No settings record: like
+  // a pen drag, the wheel and the pinch only look around.
+  void ZoomAt(const ScreenPoint& anchor, double factor);
 
   // --- scroll (view_scroll.cpp). Clamped to the limits; no settings record.
   void ScrollHorizontal(ScrollCode code, int position = 0);

@@ -67,6 +67,26 @@ void View::ZoomAbout(const Point& center, double factor) {
   ApplyWindow(origin, extent, true);
 }
 
+void View::ZoomAt(const ScreenPoint& anchor, double factor) {
+  if (!(factor > 0) || !std::isfinite(factor) || window_.width() < 1 || window_.height() < 1)
+    return;
+  const DrawingSettings& settings = drawing_.settings;
+  const Point under = ScreenToWorld(anchor);
+  // Every pixel of the window scales alike, since the extent does on both axes.
+  const double size = PixelSize() * factor;
+  // Below this a pixel no longer tells neighbouring coordinates apart.
+  const double smallest = 1e-9 * std::max({1.0, std::fabs(under.x), std::fabs(under.y)});
+  if (!(size >= smallest) || !std::isfinite(size)) return;
+  const ScreenRect rect = ClientRect();
+  Point origin(under.x - (anchor.x - rect.left) * size, under.y - (rect.bottom - anchor.y) * size);
+  Size extent{settings.viewExtent.width * factor, settings.viewExtent.height * factor};
+  if (factor > 1) {
+    KeepInside(origin.x, extent.width, settings.limitsMin.x, settings.limitsMax.x);
+    KeepInside(origin.y, extent.height, settings.limitsMin.y, settings.limitsMax.y);
+  }
+  ApplyWindow(origin, extent, false);
+}
+
 void View::ZoomStep(double factor) {
   const DrawingSettings& settings = drawing_.settings;
   ZoomAbout(Point(settings.viewOrigin.x + settings.viewExtent.width / 2,

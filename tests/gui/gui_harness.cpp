@@ -1,8 +1,10 @@
 #include "gui_harness.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 #include <QWidget>
 
 #include "app/main_window.h"
@@ -83,15 +85,47 @@ QPoint GuiRun::ViewPosition(const Point& world) const {
   return {static_cast<int>(p.x / ratio), static_cast<int>(p.y / ratio)};
 }
 
+namespace {
+
+// A pointer move delivered at once. A move through the window system (as QTest makes it)
+// arrives whenever the server sends it, maybe after the step that should see its effect.
+void SendMove(QWidget& widget, const QPoint& at, Qt::MouseButtons buttons) {
+  QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(widget.mapToGlobal(at)), Qt::NoButton,
+                   buttons, Qt::NoModifier);
+  QApplication::sendEvent(&widget, &move);
+}
+
+}  // namespace
+
 void GuiRun::ClickWorld(const Point& world) {
   ViewWidget& view = app_->mainWindow().viewWidget();
   const QPoint at = ViewPosition(world);
-  QTest::mouseMove(&view, at);
+  SendMove(view, at, Qt::NoButton);
   QTest::mouseClick(&view, Qt::LeftButton, Qt::NoModifier, at);
 }
 
 void GuiRun::MoveToWorld(const Point& world) {
-  QTest::mouseMove(&app_->mainWindow().viewWidget(), ViewPosition(world));
+  HoverAt(ViewPosition(world));
+}
+
+void GuiRun::HoverAt(const QPoint& at) {
+  SendMove(app_->mainWindow().viewWidget(), at, Qt::NoButton);
+}
+
+void GuiRun::Wheel(const QPoint& at, int delta) {
+  ViewWidget& view = app_->mainWindow().viewWidget();
+  QWheelEvent wheel(QPointF(at), QPointF(view.mapToGlobal(at)), QPoint(), QPoint(0, delta),
+                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(&view, &wheel);
+}
+
+void GuiRun::Drag(const QPoint& from, const QPoint& to, Qt::MouseButton button) {
+  ViewWidget& view = app_->mainWindow().viewWidget();
+  SendMove(view, from, Qt::NoButton);
+  QTest::mousePress(&view, button, Qt::NoModifier, from);
+  constexpr int kSteps = 4;
+  for (int i = 1; i <= kSteps; ++i) SendMove(view, from + (to - from) * i / kSteps, button);
+  QTest::mouseRelease(&view, button, Qt::NoModifier, to);
 }
 
 namespace {

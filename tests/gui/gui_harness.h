@@ -42,6 +42,14 @@ class GuiRun {
   QPoint ViewPosition(const Point& world) const;
   void ClickWorld(const Point& world);
   void MoveToWorld(const Point& world);
+  // The pointer moved over the view to `at` (logical position) with no button pressed.
+  void HoverAt(const QPoint& at);
+  // A wheel turn of `delta` eighths of a degree (120 a notch, positive away from the user)
+  // with the pointer at `at`.
+  void Wheel(const QPoint& at, int delta);
+  // `button` pressed at `from`, moved to `to` in a few steps and released there.
+  void Drag(const QPoint& from, const QPoint& to, Qt::MouseButton button = Qt::LeftButton);
+  void MiddleDrag(const QPoint& from, const QPoint& to) { Drag(from, to, Qt::MiddleButton); }
   void Key(int qtKey);
   // Types `text` into the focused widget, key by key.
   void Type(const QString& text);

@@ -236,6 +236,19 @@ TEST(MessageQueue, TimersTickOnTheVirtualClock) {
   EXPECT_EQ(ticks(), (std::vector<uint32_t>{1}));
 }
 
+TEST(MessageQueue, TimeToNextTimerIsTheNearestDueTime) {
+  MessageQueue queue;
+  RecordingWindow view(queue);
+  EXPECT_EQ(queue.TimeToNextTimer(), std::nullopt) << "no timers: a source may sleep for good";
+  queue.SetTimer(&view, 1, 100);
+  queue.SetTimer(&view, 2, 30);
+  EXPECT_EQ(queue.TimeToNextTimer(), std::optional<uint64_t>{30});
+  queue.AdvanceTime(20);
+  EXPECT_EQ(queue.TimeToNextTimer(), std::optional<uint64_t>{10});
+  queue.KillTimer(&view, 2);
+  EXPECT_EQ(queue.TimeToNextTimer(), std::optional<uint64_t>{80});
+}
+
 TEST(MessageQueue, KillingATimerDropsItsQueuedTick) {
   MessageQueue queue;
   RecordingWindow view(queue);

@@ -282,6 +282,52 @@ TEST_F(ViewFixture, SizeChangeDropsThePictureAndSetsTheApertures) {
   EXPECT_EQ(view.pickBoxSize(), 8);
 }
 
+TEST_F(ViewFixture, EveryWindowSizeFromNothingToHugeSurvivesUseAndPaints) {
+  struct Case {
+    const char* name;
+    int width, height;
+    bool triple;  // whether three by three windows fit under the byte limit
+  } cases[] = {
+      {"minimised", 0, 0, false},  // no picture at all
+      {"one pixel", 1, 1, true},  {"one column", 1, 300, true},
+      {"one row", 300, 1, true},  {"far beyond any screen", 8000, 8000, false},
+  };
+  AddLine(0, 0, 150, 110);
+  view.Paint();
+  const Bitmap first = view.window();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    view.Resize(c.width, c.height);
+    view.Paint();
+    EXPECT_EQ(view.window().width(), c.width);
+    EXPECT_EQ(view.window().height(), c.height);
+    const bool empty = c.width == 0 || c.height == 0;
+    EXPECT_EQ(view.offscreenBitmap() != nullptr, !empty);
+    if (!empty) {
+      EXPECT_EQ(view.tripleBitmap(), c.triple);
+    }
+    EXPECT_EQ(view.windowInvalid(), empty);
+    // The feedback and the moves of the window each draw on it or refuse, never beyond it.
+    const ScreenPoint corner{c.width - 1, c.height - 1};
+    view.ShowCursor(true, corner);
+    view.DrawRubberBand(Point(0, 0), Point(150, 110));
+    view.DrawRubberBand(Point(0, 0), Point(150, 110));
+    view.HideCursor();
+    view.BeginDrag({0, 0});
+    view.DragTo(corner);
+    view.EndDrag(corner, DragEnd::Cancel);
+    view.ZoomAt(corner, 0.5);
+    view.ZoomAt(corner, 2);
+    EXPECT_FALSE(view.cursorVisible());
+  }
+  // Back to the first size, the picture is what it was before all that.
+  drawing.settings.viewOrigin = Point(0, 0);
+  drawing.settings.viewExtent = Size{150, 110};
+  view.Resize(16, 12);
+  view.Paint();
+  EXPECT_EQ(view.window(), first);
+}
+
 TEST_F(ViewFixture, WhiteBackgroundIsReadFromAndWrittenToTheProfile) {
   EXPECT_FALSE(view.whiteBackground());  // nothing stored: black
   view.Paint();

@@ -5,6 +5,7 @@
 
 #include "tests/view/view_test_support.h"
 #include "view/view.h"
+#include "view/wheel_zoom.h"
 
 namespace korvo {
 namespace {
@@ -153,6 +154,89 @@ TEST_F(ZoomFixture, ZoomStepScalesTheVisibleWindowAboutTheStoredCenter) {
   view.ZoomStep(0.5);
   ExpectWindow(Point(37.5, 0), Size{75, 55});
   ExpectChanged();
+}
+
+TEST_F(ZoomFixture, ZoomAtKeepsTheWorldPointUnderTheAnchorPixel) {
+  struct Case {
+    const char* name;
+    Point origin;
+    Size extent;
+    ScreenPoint anchor;
+    double factor;
+    Point expectedOrigin;
+    Size expectedExtent;
+  } cases[] = {
+      // Pixel (4, 3) shows (40, 80); at 5 units a pixel it lies 4 right of and 8 above the
+      // new origin.
+      {"in about an inner pixel", {0, 0}, {150, 110}, {4, 3}, 0.5, {20, 40}, {75, 55}},
+      {"in about the lower-left pixel", {0, 0}, {150, 110}, {0, 11}, 0.5, {0, 0}, {75, 55}},
+      // Pixel (8, 6) shows (60, 42.5) at 2.5 units a pixel.
+      {"out within the limits", {40, 30}, {37.5, 27.5}, {8, 6}, 2, {20, 17.5}, {75, 55}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    drawing.settings.viewOrigin = c.origin;
+    drawing.settings.viewExtent = c.extent;
+    const Point under = view.ScreenToWorld(c.anchor);
+    view.ZoomAt(c.anchor, c.factor);
+    ExpectWindow(c.expectedOrigin, c.expectedExtent);
+    EXPECT_EQ(view.WorldToScreen(under), c.anchor);
+  }
+  // Looking around is no edit: nothing to undo.
+  EXPECT_EQ(records, 0);
+}
+
+TEST_F(ZoomFixture, ZoomAtOutwardsStopsAtTheLimits) {
+  drawing.settings.viewOrigin = Point(20, 40);
+  drawing.settings.viewExtent = Size{75, 55};
+  view.ZoomAt({4, 3}, 4);
+  ExpectWindow(Point(0, 0), Size{150, 110});
+  // Already the whole limits: a further step out changes nothing.
+  drawing.SetModifiedFlag(false);
+  view.ZoomAt({4, 3}, 4);
+  ExpectUnchanged();
+}
+
+TEST_F(ZoomFixture, ZoomAtRefusesFactorsThatBreakTheWindow) {
+  struct Case {
+    const char* name;
+    double factor;
+  } cases[] = {
+      {"zero", 0},
+      {"negative", -0.5},
+      {"not a number", std::numeric_limits<double>::quiet_NaN()},
+      {"infinite", std::numeric_limits<double>::infinity()},
+      {"pixels too small to tell coordinates apart", 1e-12},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    view.ZoomAt({4, 3}, c.factor);
+    ExpectUnchanged();
+  }
+}
+
+TEST_F(ZoomFixture, ZoomAtOnAnEmptyWindowDoesNothing) {
+  view.Resize(0, 0);
+  view.ZoomAt({0, 0}, 0.5);
+  ExpectUnchanged();
+}
+
+TEST(WheelZoomFactor, ANotchScalesByAQuarterAndPartsAddUp) {
+  struct Case {
+    const char* name;
+    int delta;
+    double factor;
+  } cases[] = {
+      {"a notch away zooms in", 120, 0.8},
+      {"a notch towards zooms out", -120, 1.25},
+      {"no turn", 0, 1},
+      {"two notches", 240, 0.64},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_NEAR(WheelZoomFactor(c.delta), c.factor, 1e-12);
+  }
+  EXPECT_NEAR(WheelZoomFactor(60) * WheelZoomFactor(60), WheelZoomFactor(120), 1e-12);
 }
 
 }  // namespace
