@@ -21,6 +21,7 @@ EditorApp::EditorApp(Profile& profile) : profile_(profile) {
   options.messageBox = &messageBox_;
   options.profile = &profile_;
   options.propertySheet = &propertySheet_;
+  options.tableDialogs = &tableDialogs_;
   session_ = std::make_unique<EditorSession>(options);
   plugins_ = std::make_unique<PluginHost>();
   plugins_->commandLine = QCoreApplication::arguments().join(QLatin1Char(' ')).toStdU16String();
@@ -29,6 +30,7 @@ EditorApp::EditorApp(Profile& profile) : profile_(profile) {
   messageBox_.SetParent(mainWindow_.get());
   inputDialog_.SetParent(mainWindow_.get());
   propertySheet_.SetParent(mainWindow_.get());
+  tableDialogs_.SetParent(mainWindow_.get());
   eventSource_ = std::make_unique<QtEventSource>([this] { mainWindow_->Refresh(); });
   session_->queue().SetEventSource(eventSource_.get());
 }

@@ -8,6 +8,7 @@
 #include "app/qt_input_dialog.h"
 #include "app/qt_message_box.h"
 #include "app/qt_property_sheet.h"
+#include "app/qt_table_dialogs.h"
 
 namespace korvo {
 
@@ -42,12 +43,14 @@ class EditorApp {
   QtMessageBox& messageBox() { return messageBox_; }
   QtInputDialog& inputDialog() { return inputDialog_; }
   QtPropertySheet& propertySheet() { return propertySheet_; }
+  QtTableDialogs& tableDialogs() { return tableDialogs_; }
 
  private:
   Profile& profile_;
   QtMessageBox messageBox_;
   QtInputDialog inputDialog_;
   QtPropertySheet propertySheet_;
+  QtTableDialogs tableDialogs_{messageBox_};
   MessageBoxService* previousMessageBox_ = nullptr;
   std::unique_ptr<EditorSession> session_;
   std::unique_ptr<PluginHost> plugins_;

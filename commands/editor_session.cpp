@@ -3,6 +3,7 @@
 #include "commands/cut_commands.h"
 #include "commands/draw_commands.h"
 #include "commands/symbol_commands.h"
+#include "commands/table_commands.h"
 #include "commands/transform_commands.h"
 #include "core/drawing_settings.h"
 #include "platform/symbol_catalog.h"
@@ -24,18 +25,24 @@ EditorSession::EditorSession(const EditorSessionOptions& options)
       inputDialog_(Choose<InputDialogService>(options.inputDialog, ownInputDialog_)),
       messageBox_(Choose<MessageBoxService>(options.messageBox, ownMessageBox_)),
       propertySheet_(Choose<PropertySheetService>(options.propertySheet, ownPropertySheet_)),
+      tableDialogs_(options.tableDialogs),
       view_(drawing_, *profile_),
       engine_(queue_, drawing_, view_,
               EditorServices{promptLine_, commandBar_, menus_, *inputDialog_, *messageBox_,
                              *profile_, *propertySheet_}),
       frame_(queue_, engine_, commandBar_, viewWindow_),
       viewWindow_(queue_, &frame_, view_, engine_) {
+  if (tableDialogs_ == nullptr) {
+    ownTableDialogs_ = std::make_unique<HeadlessTableDialogs>(*messageBox_);
+    tableDialogs_ = ownTableDialogs_.get();
+  }
   drawing_.New();
   engine_.AttachWindows(&frame_, &viewWindow_);
   RegisterEditingCommands(engine_);
   RegisterSymbolCommands(engine_, {DefaultSymbolCatalog()});
   RegisterDrawingCommands(engine_);
   RegisterCuttingCommands(engine_);
+  RegisterTableCommands(engine_, *tableDialogs_);
   commandBar_.MoveToFront(u"REDO");
   commandBar_.MoveToFront(u"UNDO");
   viewWindow_.SetClientSize(options.width, options.height);

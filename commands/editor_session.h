@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "commands/command_engine.h"
+#include "commands/headless_table_dialogs.h"
 #include "commands/main_frame.h"
 #include "commands/view_window.h"
 #include "core/drawing.h"
@@ -19,8 +20,8 @@
 namespace korvo {
 
 // How a session is set up. Services left null are made by the session: a headless input
-// dialog and property sheet that cancel, a message box that records and answers with the
-// first button, and a profile held in memory.
+// dialog, property sheet and table dialogs that cancel, a message box that records and answers with
+// the first button, and a profile held in memory.
 struct EditorSessionOptions {
   int width = 480;  // client size of the view in pixels
   int height = 640;
@@ -28,6 +29,7 @@ struct EditorSessionOptions {
   MessageBoxService* messageBox = nullptr;
   Profile* profile = nullptr;
   PropertySheetService* propertySheet = nullptr;
+  TableDialogService* tableDialogs = nullptr;  // layers, text styles, line type
 };
 
 // The editor without a shell: one queue, the drawing (a new one), its view and the command
@@ -61,16 +63,19 @@ class EditorSession {
   MessageBoxService& messageBox() { return *messageBox_; }
   Profile& profile() { return *profile_; }
   PropertySheetService& propertySheet() { return *propertySheet_; }
+  TableDialogService& tableDialogs() { return *tableDialogs_; }
 
  private:
   std::unique_ptr<MemoryProfile> ownProfile_;
   std::unique_ptr<HeadlessInputDialog> ownInputDialog_;
   std::unique_ptr<RecordingMessageBox> ownMessageBox_;
   std::unique_ptr<HeadlessPropertySheet> ownPropertySheet_;
+  std::unique_ptr<HeadlessTableDialogs> ownTableDialogs_;
   Profile* profile_;
   InputDialogService* inputDialog_;
   MessageBoxService* messageBox_;
   PropertySheetService* propertySheet_;
+  TableDialogService* tableDialogs_;
   MessageQueue queue_;
   Drawing drawing_;
   View view_;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "commands/editor_session.h"
+#include "commands/headless_table_dialogs.h"
 #include "platform/event_source.h"
 #include "platform/headless_input_dialog.h"
 #include "platform/headless_property_sheet.h"
@@ -42,7 +43,9 @@ class JournalFailure : public std::runtime_error {
 // it posts the messages of the next line (a command to the frame, pen and key messages to
 // the view window; typed values post "DialogInput" and wait for the input dialog).
 // Message boxes, input dialogs and property sheets that open take their answers from the
-// journal's next line at once (a `dialog` line answers whichever dialog is open); checks,
+// journal's next line at once (a `dialog` line answers whichever dialog is open); the layers,
+// text styles and line type dialogs take `select`, `row`, `set` and `button` lines until a
+// `dialog` line closes them; checks,
 // saves and screenshots happen when their line is reached. When the journal ends while a
 // property sheet is open, the sheet is cancelled; when it ends while a command waits, the
 // command is stopped, and then the session quits.
@@ -53,7 +56,7 @@ class JournalPlayer : public EventSource {
   explicit JournalPlayer(Journal journal, std::ostream* transcript = nullptr);
 
   // A session for this player: the journal's client size, the player's message box, input
-  // dialog and property sheet; `profile` as given.
+  // dialog, property sheet and table dialogs; `profile` as given.
   EditorSessionOptions SessionOptions(Profile* profile = nullptr);
   // Runs the session until the journal is played out (or a line fails).
   JournalOutcome Play(EditorSession& session);
@@ -62,6 +65,7 @@ class JournalPlayer : public EventSource {
 
   const CallbackMessageBox& messageBox() const { return messageBox_; }
   const HeadlessPropertySheet& propertySheet() const { return propertySheet_; }
+  const HeadlessTableDialogs& tableDialogs() const { return tableDialogs_; }
 
  private:
   // True when the event posted a message.
@@ -73,6 +77,7 @@ class JournalPlayer : public EventSource {
   std::optional<MessageAnswer> AnswerMessageBox(std::u16string_view text, MessageButtons buttons);
   std::optional<ScriptedDialogAnswer> AnswerDialog(const InputDialogModel& model);
   std::optional<ScriptedSheetAnswer> AnswerSheet(const PropertySheetModel& model);
+  std::optional<TableDialogStep> AnswerTableDialog(std::u16string_view title);
   std::size_t NextLine() const;
   void Save(const JournalEvent& event);
   void Screenshot(const JournalEvent& event);
@@ -82,6 +87,8 @@ class JournalPlayer : public EventSource {
   CallbackMessageBox messageBox_;
   HeadlessInputDialog inputDialog_;
   HeadlessPropertySheet propertySheet_;
+  HeadlessTableDialogs tableDialogs_;
+  std::size_t tableStepLine_ = 0;  // the line of the last table dialog step
   EditorSession* session_ = nullptr;
   std::size_t next_ = 0;
   bool ended_ = false;

@@ -24,6 +24,9 @@ enum class Shape {
   Text,
   Path,
   BitmapPath,
+  Name,
+  RowAction,
+  Fields,
 };
 
 struct Word {
@@ -55,6 +58,10 @@ constexpr Word kWords[] = {
     {"expect-message", Shape::Text, JournalEventKind::ExpectMessage},
     {"save", Shape::Path, JournalEventKind::Save},
     {"screenshot", Shape::BitmapPath, JournalEventKind::Screenshot},
+    {"select", Shape::Name, JournalEventKind::Select},
+    {"row", Shape::RowAction, JournalEventKind::RowAction},
+    {"set", Shape::Fields, JournalEventKind::SetFields},
+    {"button", Shape::Name, JournalEventKind::PushButton},
 };
 
 struct KeyName {
@@ -126,6 +133,7 @@ class LineParser {
   }
   bool ParseCommand(JournalEvent& event);
   bool ParseDialog(JournalEvent& event);
+  bool ParseFields(std::size_t first, JournalEvent& event);
 
   const std::vector<JournalToken>& tokens_;
   const Word& word_;
@@ -199,7 +207,11 @@ bool LineParser::ParseDialog(JournalEvent& event) {
   } else {
     return Fail("expected ok or cancel, found " + Quote(button));
   }
-  for (std::size_t i = 2; i < tokens_.size(); ++i) {
+  return ParseFields(2, event);
+}
+
+bool LineParser::ParseFields(std::size_t first, JournalEvent& event) {
+  for (std::size_t i = first; i < tokens_.size(); ++i) {
     const JournalToken& token = tokens_[i];
     if (token.equalsAt == std::string::npos) {
       return Fail("expected NAME=VALUE, found " + Quote(token.text));
@@ -267,6 +279,20 @@ bool LineParser::Parse(JournalEvent& event) {
       return Fail("unknown answer " + Quote(tokens_[1].text) + " (ok, cancel, yes or no)");
     case Shape::Dialog:
       return ParseDialog(event);
+    case Shape::Name:
+      if (!Arguments(1, "one name; quote it when it holds blanks")) return false;
+      if (tokens_[1].text.empty()) return Fail("empty name");
+      event.text = Utf8ToUtf16(tokens_[1].text);
+      return true;
+    case Shape::RowAction:
+      if (!Arguments(2, "a row name and a column")) return false;
+      if (tokens_[1].text.empty()) return Fail("empty row name");
+      event.text = Utf8ToUtf16(tokens_[1].text);
+      event.column = Utf8ToUtf16(tokens_[2].text);
+      return true;
+    case Shape::Fields:
+      if (tokens_.size() < 2) return Fail("missing argument (expected NAME=VALUE)");
+      return ParseFields(1, event);
     case Shape::Text:
       if (!Arguments(1, "one text; quote it when it holds blanks")) return false;
       event.text = Utf8ToUtf16(tokens_[1].text);

@@ -26,6 +26,11 @@
 //   default                 accept the prompt's default
 //   answer yes              the next message box: ok, cancel, yes or no
 //   dialog ok X=3 #2="4"    the next input dialog: its button, then rows by label or #N
+//   select Walls            in the layers or text styles dialog: select a row or style
+//   row Walls frozen        in the layers dialog: tap a row's column (linetype, frozen,
+//                           locked, current, delete, or 1 to 5)
+//   set Name=Walls          in the layers, text styles or line type dialog: type into fields
+//   button New              ... press a button ("Rename", "Apply changes", "By layer", ...)
 //   expect-prompt "Start? <done>"   checks of the prompt line and the last message
 //   expect-message "..."
 //   save out.KorvoDWG       saves the drawing
@@ -60,6 +65,10 @@ enum class JournalEventKind : uint8_t {
   ExpectMessage,
   Save,
   Screenshot,
+  Select,
+  RowAction,
+  SetFields,
+  PushButton,
 };
 
 // One `NAME=VALUE` of a dialog line.
@@ -82,8 +91,9 @@ struct JournalEvent {
   uint32_t commandId = 0;  // a command given by number; 0 when given by name
   KeyCode key{};
   MessageAnswer answer = MessageAnswer::Ok;  // answer and dialog: Ok, Cancel, Yes or No
-  // The command name, the expected text or the path.
+  // The command name, the expected text, the path, the row or style, or the button.
   std::u16string text;
+  std::u16string column;  // the column a row action taps
   std::vector<JournalDialogField> fields;
 };
 

@@ -194,6 +194,13 @@ TEST(Journal, ReportsErrorsWithTheirLine) {
       {"expect without text", "expect-prompt\n", 1, "missing argument"},
       {"unquoted blanks", "expect-prompt Start? <done>\n", 1, "too many arguments"},
       {"two events on a line", "press 1 2\tmove 3 4\n", 1, "too many arguments"},
+      {"select without a name", "select\n", 1, "missing argument"},
+      {"select of an empty name", "select \"\"\n", 1, "empty name"},
+      {"row without a column", "row WALLS\n", 1, "missing argument"},
+      {"row of an empty name", "row \"\" frozen\n", 1, "empty row name"},
+      {"set without fields", "set\n", 1, "expected NAME=VALUE"},
+      {"set of a word", "set Name\n", 1, "expected NAME=VALUE"},
+      {"button with two names", "button Apply changes\n", 1, "too many arguments"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -203,6 +210,28 @@ TEST(Journal, ReportsErrorsWithTheirLine) {
     EXPECT_NE(result.error->message.find(c.messagePart), std::string::npos)
         << result.error->message;
   }
+}
+
+TEST(Journal, ReadsTheTableDialogLines) {
+  const JournalReadResult result = ReadJournal(
+      "select \"Walls 2\"\nrow WALLS frozen\nset Name=\"A B\" \"Width factor\"=0.5\n"
+      "button \"Apply changes\"\n");
+  ASSERT_TRUE(result.ok()) << result.error->message;
+  const auto& e = result.journal.events;
+  ASSERT_EQ(e.size(), 4u);
+  EXPECT_EQ(e[0].kind, JournalEventKind::Select);
+  EXPECT_EQ(e[0].text, u"Walls 2");
+  EXPECT_EQ(e[1].kind, JournalEventKind::RowAction);
+  EXPECT_EQ(e[1].text, u"WALLS");
+  EXPECT_EQ(e[1].column, u"frozen");
+  EXPECT_EQ(e[2].kind, JournalEventKind::SetFields);
+  ASSERT_EQ(e[2].fields.size(), 2u);
+  EXPECT_EQ(e[2].fields[0].label, u"Name");
+  EXPECT_EQ(e[2].fields[0].value, u"A B");
+  EXPECT_EQ(e[2].fields[1].label, u"Width factor");
+  EXPECT_EQ(e[2].fields[1].value, u"0.5");
+  EXPECT_EQ(e[3].kind, JournalEventKind::PushButton);
+  EXPECT_EQ(e[3].text, u"Apply changes");
 }
 
 TEST(Journal, QuotedDigitsNameACommand) {
