@@ -6,8 +6,8 @@
 
 #include "app/main_window.h"
 #include "app/qt_event_source.h"
-#include "commands/command_id.h"
 #include "app/view_widget.h"
+#include "commands/command_id.h"
 #include "commands/editor_session.h"
 #include "platform/utf16.h"
 #include "plugin/plugin_commands.h"
@@ -28,6 +28,7 @@ EditorApp::EditorApp(Profile& profile) : profile_(profile) {
   options.fileDialog = &fileDialog_;
   // FIXME: the bitmap options dialog widget is wired here once it exists; until then the
   // export takes the kept options (the screen's size) without asking.
+  options.tableDialogs = &tableDialogs_;
   session_ = std::make_unique<EditorSession>(options);
   plugins_ = std::make_unique<PluginHost>();
   plugins_->commandLine = QCoreApplication::arguments().join(QLatin1Char(' ')).toStdU16String();
@@ -49,6 +50,7 @@ EditorApp::EditorApp(Profile& profile) : profile_(profile) {
     bitmap.width = screen->size().width();
     bitmap.height = screen->size().height();
   }
+  tableDialogs_.SetParent(mainWindow_.get());
   eventSource_ = std::make_unique<QtEventSource>([this] { mainWindow_->Refresh(); });
   session_->queue().SetEventSource(eventSource_.get());
 }

@@ -5,11 +5,12 @@
 #include <memory>
 #include <optional>
 
-#include "app/qt_help_viewer.h"
 #include "app/qt_file_dialog.h"
+#include "app/qt_help_viewer.h"
 #include "app/qt_input_dialog.h"
 #include "app/qt_message_box.h"
 #include "app/qt_property_sheet.h"
+#include "app/qt_table_dialogs.h"
 
 namespace korvo {
 
@@ -49,6 +50,7 @@ class EditorApp {
   const DialogHelp& dialogHelp() const { return dialogHelp_; }
   QtHelpViewer& helpViewer() { return helpViewer_; }
   QtFileDialog& fileDialog() { return fileDialog_; }
+  QtTableDialogs& tableDialogs() { return tableDialogs_; }
 
  private:
   Profile& profile_;
@@ -58,6 +60,7 @@ class EditorApp {
   DialogHelp dialogHelp_;
   QtHelpViewer helpViewer_;
   QtFileDialog fileDialog_;
+  QtTableDialogs tableDialogs_{messageBox_};
   MessageBoxService* previousMessageBox_ = nullptr;
   std::unique_ptr<EditorSession> session_;
   std::unique_ptr<PluginHost> plugins_;

@@ -4,6 +4,7 @@
 #include "commands/draw_commands.h"
 #include "commands/help_commands.h"
 #include "commands/symbol_commands.h"
+#include "commands/table_commands.h"
 #include "commands/transform_commands.h"
 #include "core/drawing_settings.h"
 #include "platform/symbol_catalog.h"
@@ -27,6 +28,7 @@ EditorSession::EditorSession(const EditorSessionOptions& options)
       propertySheet_(Choose<PropertySheetService>(options.propertySheet, ownPropertySheet_)),
       helpViewer_(Choose<HelpViewer>(options.helpViewer, ownHelpViewer_)),
       fileDialog_(Choose<FileDialogService>(options.fileDialog, ownFileDialog_)),
+      tableDialogs_(options.tableDialogs),
       view_(drawing_, *profile_),
       engine_(queue_, drawing_, view_,
               EditorServices{promptLine_, commandBar_, menus_, *inputDialog_, *messageBox_,
@@ -34,6 +36,10 @@ EditorSession::EditorSession(const EditorSessionOptions& options)
       frame_(queue_, engine_, commandBar_, viewWindow_),
       viewWindow_(queue_, &frame_, view_, engine_),
       files_(engine_, *fileDialog_, options.bitmapOptionsDialog, [this] { DrawingLoaded(); }) {
+  if (tableDialogs_ == nullptr) {
+    ownTableDialogs_ = std::make_unique<HeadlessTableDialogs>(*messageBox_);
+    tableDialogs_ = ownTableDialogs_.get();
+  }
   drawing_.New();
   engine_.AttachWindows(&frame_, &viewWindow_);
   RegisterEditingCommands(engine_);
@@ -43,6 +49,7 @@ EditorSession::EditorSession(const EditorSessionOptions& options)
   RegisterHelpCommands(engine_, *helpViewer_);
   files_.Register();
   frame_.SetCloseQuery([this] { return files_.SaveModified(); });
+  RegisterTableCommands(engine_, *tableDialogs_);
   commandBar_.MoveToFront(u"REDO");
   commandBar_.MoveToFront(u"UNDO");
   viewWindow_.SetClientSize(options.width, options.height);

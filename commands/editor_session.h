@@ -4,6 +4,7 @@
 
 #include "commands/command_engine.h"
 #include "commands/file_commands.h"
+#include "commands/headless_table_dialogs.h"
 #include "commands/main_frame.h"
 #include "commands/view_window.h"
 #include "core/drawing.h"
@@ -22,9 +23,9 @@
 namespace korvo {
 
 // How a session is set up. Services left null are made by the session: a headless input
-// dialog and property sheet that cancel, a message box that records and answers with the
-// first button, a profile held in memory, and a help viewer that records what was asked (it
-// knows no help folder, so help shows nothing).
+// dialog, property sheet and table dialogs that cancel, a message box that records and answers
+// with the first button, a profile held in memory, and a help viewer that records what was
+// asked (it knows no help folder, so help shows nothing).
 struct EditorSessionOptions {
   int width = 480;  // client size of the view in pixels
   int height = 640;
@@ -36,6 +37,7 @@ struct EditorSessionOptions {
   FileDialogService* fileDialog = nullptr;  // made by the session: cancels every dialog
   // Null: the bitmap export takes its kept options without asking.
   BitmapOptionsDialog* bitmapOptionsDialog = nullptr;
+  TableDialogService* tableDialogs = nullptr;  // layers, text styles, line type
 };
 
 // The editor without a shell: one queue, the drawing (a new one), its view and the command
@@ -72,6 +74,7 @@ class EditorSession {
   HelpViewer& helpViewer() { return *helpViewer_; }
   FileDialogService& fileDialog() { return *fileDialog_; }
   FileCommands& files() { return files_; }
+  TableDialogService& tableDialogs() { return *tableDialogs_; }
 
  private:
   std::unique_ptr<MemoryProfile> ownProfile_;
@@ -80,12 +83,14 @@ class EditorSession {
   std::unique_ptr<HeadlessPropertySheet> ownPropertySheet_;
   std::unique_ptr<RecordingHelpViewer> ownHelpViewer_;
   std::unique_ptr<HeadlessFileDialog> ownFileDialog_;
+  std::unique_ptr<HeadlessTableDialogs> ownTableDialogs_;
   Profile* profile_;
   InputDialogService* inputDialog_;
   MessageBoxService* messageBox_;
   PropertySheetService* propertySheet_;
   HelpViewer* helpViewer_;
   FileDialogService* fileDialog_;
+  TableDialogService* tableDialogs_;
   MessageQueue queue_;
   Drawing drawing_;
   View view_;

@@ -34,7 +34,12 @@ JournalPlayer::JournalPlayer(Journal journal, std::ostream* transcript)
       inputDialog_([this](const InputDialogModel& model) { return AnswerDialog(model); }),
       propertySheet_([this](const PropertySheetModel& model) { return AnswerSheet(model); }),
       fileDialog_([this](const FileDialogRequest& request) { return AnswerFile(request); }),
-      bitmapOptions_([this](BitmapOptionsModel& model) { return AnswerBitmapOptions(model); }) {}
+      bitmapOptions_([this](BitmapOptionsModel& model) { return AnswerBitmapOptions(model); }),
+      tableDialogs_(
+          messageBox_, [this](std::u16string_view title) { return AnswerTableDialog(title); },
+          [this](const std::u16string& why) {
+            throw JournalFailure(JournalStatus::SyntaxError, tableStepLine_, Utf16ToUtf8(why));
+          }) {}
 
 EditorSessionOptions JournalPlayer::SessionOptions(Profile* profile) {
   EditorSessionOptions options;
@@ -45,6 +50,7 @@ EditorSessionOptions JournalPlayer::SessionOptions(Profile* profile) {
   options.propertySheet = &propertySheet_;
   options.fileDialog = &fileDialog_;
   options.bitmapOptionsDialog = &bitmapOptions_;
+  options.tableDialogs = &tableDialogs_;
   options.profile = profile;
   return options;
 }
@@ -159,6 +165,12 @@ bool JournalPlayer::PlayEvent(const JournalEvent& event) {
     case JournalEventKind::Screenshot:
       Screenshot(event);
       return false;
+    case JournalEventKind::Select:
+    case JournalEventKind::RowAction:
+    case JournalEventKind::SetFields:
+    case JournalEventKind::PushButton:
+      throw JournalFailure(JournalStatus::SyntaxError, event.line,
+                           "no layers, text styles or line type dialog is open");
   }
   return false;
 }
@@ -340,25 +352,63 @@ bool JournalPlayer::AnswerBitmapOptions(BitmapOptionsModel& model) {
     }
   }
   return true;
-}
-
-void JournalPlayer::Save(const JournalEvent& event) {
-  RecordingMessageBox messages;
-  const std::filesystem::path path(Utf16ToUtf8(event.text));
-  if (!SaveDrawingAs(session_->drawing(), path, SaveAsOptions{}, messages)) {
-    const auto texts = messages.Texts();
-    throw JournalFailure(JournalStatus::FileError, event.line,
-                         "could not save " + Quoted(event.text) +
-                             (texts.empty() ? std::string() : ": " + Utf16ToUtf8(texts.front())));
+  std::optional<TableDialogStep> JournalPlayer::AnswerTableDialog(std::u16string_view title) {
+    // A journal that ends while the dialog is open cancels it, as the user closing it would.
+    if (next_ >= journal_.events.size()) return std::nullopt;
+    const JournalEvent& event = journal_.events[next_];
+    TableDialogStep step;
+    switch (event.kind) {
+      case JournalEventKind::Select:
+        step.kind = TableDialogStep::Kind::Select;
+        break;
+      case JournalEventKind::RowAction:
+        step.kind = TableDialogStep::Kind::Row;
+        break;
+      case JournalEventKind::SetFields:
+        step.kind = TableDialogStep::Kind::Set;
+        break;
+      case JournalEventKind::PushButton:
+        step.kind = TableDialogStep::Kind::Button;
+        break;
+      case JournalEventKind::Dialog:
+        step.kind = event.answer == MessageAnswer::Cancel ? TableDialogStep::Kind::Cancel
+                                                          : TableDialogStep::Kind::Ok;
+        break;
+      default:
+        throw JournalFailure(
+            JournalStatus::SyntaxError, event.line,
+            "the dialog " + Quoted(title) + " is open but not answered on this line");
+    }
+    ++next_;
+    tableStepLine_ = event.line;
+    step.name = event.text;
+    step.column = event.column;
+    for (const JournalDialogField& field : event.fields) {
+      if (field.label.empty())
+        throw JournalFailure(JournalStatus::SyntaxError, event.line,
+                             "the dialog " + Quoted(title) + " names its fields by label, not #N");
+      step.fields.emplace_back(field.label, field.value);
+    }
+    return step;
   }
-}
 
-void JournalPlayer::Screenshot(const JournalEvent& event) {
-  View& view = session_->view();
-  if (view.needsRegen() || view.windowInvalid()) view.Paint();
-  if (!WriteTrueColorBitmap(std::filesystem::path(Utf16ToUtf8(event.text)), view.window()))
-    throw JournalFailure(JournalStatus::FileError, event.line,
-                         "could not write " + Quoted(event.text));
-}
+  void JournalPlayer::Save(const JournalEvent& event) {
+    RecordingMessageBox messages;
+    const std::filesystem::path path(Utf16ToUtf8(event.text));
+    if (!SaveDrawingAs(session_->drawing(), path, SaveAsOptions{}, messages)) {
+      const auto texts = messages.Texts();
+      throw JournalFailure(JournalStatus::FileError, event.line,
+                           "could not save " + Quoted(event.text) +
+                               (texts.empty() ? std::string() : ": " + Utf16ToUtf8(texts.front())));
+    }
+  }
+
+  void JournalPlayer::Screenshot(const JournalEvent& event) {
+    View& view = session_->view();
+    if (view.needsRegen() || view.windowInvalid()) view.Paint();
+    if (!WriteTrueColorBitmap(std::filesystem::path(Utf16ToUtf8(event.text)), view.window()))
+      throw JournalFailure(JournalStatus::FileError, event.line,
+                           "could not write " + Quoted(event.text));
+  }
 
 }  // namespace korvo

@@ -8,6 +8,7 @@
 
 #include "commands/editor_session.h"
 #include "commands/file_commands.h"
+#include "commands/headless_table_dialogs.h"
 #include "platform/event_source.h"
 #include "platform/file_dialog.h"
 #include "platform/headless_input_dialog.h"
@@ -47,6 +48,9 @@ class JournalFailure : public std::runtime_error {
 // journal's next line at once (a `dialog` line answers whichever dialog is open, a `file`
 // line the file dialog; the bitmap options take a `dialog` line when one follows, else
 // stay as they are); checks,
+// journal's next line at once (a `dialog` line answers whichever dialog is open); the layers,
+// text styles and line type dialogs take `select`, `row`, `set` and `button` lines until a
+// `dialog` line closes them; checks,
 // saves and screenshots happen when their line is reached. When the journal ends while a
 // property sheet is open, the sheet is cancelled; when it ends while a command waits, the
 // command is stopped, and then the session quits.
@@ -57,7 +61,7 @@ class JournalPlayer : public EventSource {
   explicit JournalPlayer(Journal journal, std::ostream* transcript = nullptr);
 
   // A session for this player: the journal's client size, the player's message box, input
-  // dialog and property sheet; `profile` as given.
+  // dialog, property sheet and table dialogs; `profile` as given.
   EditorSessionOptions SessionOptions(Profile* profile = nullptr);
   // Runs the session until the journal is played out (or a line fails).
   JournalOutcome Play(EditorSession& session);
@@ -66,6 +70,7 @@ class JournalPlayer : public EventSource {
 
   const CallbackMessageBox& messageBox() const { return messageBox_; }
   const HeadlessPropertySheet& propertySheet() const { return propertySheet_; }
+  const HeadlessTableDialogs& tableDialogs() const { return tableDialogs_; }
 
  private:
   // True when the event posted a message.
@@ -79,6 +84,7 @@ class JournalPlayer : public EventSource {
   std::optional<ScriptedSheetAnswer> AnswerSheet(const PropertySheetModel& model);
   std::optional<std::filesystem::path> AnswerFile(const FileDialogRequest& request);
   bool AnswerBitmapOptions(BitmapOptionsModel& model);
+  std::optional<TableDialogStep> AnswerTableDialog(std::u16string_view title);
   std::size_t NextLine() const;
   void Save(const JournalEvent& event);
   void Screenshot(const JournalEvent& event);
@@ -90,6 +96,8 @@ class JournalPlayer : public EventSource {
   HeadlessPropertySheet propertySheet_;
   HeadlessFileDialog fileDialog_;
   CallbackBitmapOptions bitmapOptions_;
+  HeadlessTableDialogs tableDialogs_;
+  std::size_t tableStepLine_ = 0;  // the line of the last table dialog step
   EditorSession* session_ = nullptr;
   std::size_t next_ = 0;
   bool ended_ = false;

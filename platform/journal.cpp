@@ -25,6 +25,9 @@ enum class Shape {
   Path,
   BitmapPath,
   FileAnswer,
+  Name,
+  RowAction,
+  Fields,
 };
 
 struct Word {
@@ -57,6 +60,10 @@ constexpr Word kWords[] = {
     {"save", Shape::Path, JournalEventKind::Save},
     {"screenshot", Shape::BitmapPath, JournalEventKind::Screenshot},
     {"file", Shape::FileAnswer, JournalEventKind::File},
+    {"select", Shape::Name, JournalEventKind::Select},
+    {"row", Shape::RowAction, JournalEventKind::RowAction},
+    {"set", Shape::Fields, JournalEventKind::SetFields},
+    {"button", Shape::Name, JournalEventKind::PushButton},
 };
 
 struct KeyName {
@@ -129,6 +136,7 @@ class LineParser {
   bool ParseCommand(JournalEvent& event);
   bool ParseDialog(JournalEvent& event);
   bool ParseFileAnswer(JournalEvent& event);
+  bool ParseFields(std::size_t first, JournalEvent& event);
 
   const std::vector<JournalToken>& tokens_;
   const Word& word_;
@@ -202,7 +210,11 @@ bool LineParser::ParseDialog(JournalEvent& event) {
   } else {
     return Fail("expected ok or cancel, found " + Quote(button));
   }
-  for (std::size_t i = 2; i < tokens_.size(); ++i) {
+  return ParseFields(2, event);
+}
+
+bool LineParser::ParseFields(std::size_t first, JournalEvent& event) {
+  for (std::size_t i = first; i < tokens_.size(); ++i) {
     const JournalToken& token = tokens_[i];
     if (token.equalsAt == std::string::npos) {
       return Fail("expected NAME=VALUE, found " + Quote(token.text));
@@ -288,6 +300,20 @@ bool LineParser::Parse(JournalEvent& event) {
       return ParseDialog(event);
     case Shape::FileAnswer:
       return ParseFileAnswer(event);
+    case Shape::Name:
+      if (!Arguments(1, "one name; quote it when it holds blanks")) return false;
+      if (tokens_[1].text.empty()) return Fail("empty name");
+      event.text = Utf8ToUtf16(tokens_[1].text);
+      return true;
+    case Shape::RowAction:
+      if (!Arguments(2, "a row name and a column")) return false;
+      if (tokens_[1].text.empty()) return Fail("empty row name");
+      event.text = Utf8ToUtf16(tokens_[1].text);
+      event.column = Utf8ToUtf16(tokens_[2].text);
+      return true;
+    case Shape::Fields:
+      if (tokens_.size() < 2) return Fail("missing argument (expected NAME=VALUE)");
+      return ParseFields(1, event);
     case Shape::Text:
       if (!Arguments(1, "one text; quote it when it holds blanks")) return false;
       event.text = Utf8ToUtf16(tokens_[1].text);

@@ -28,6 +28,11 @@
 //   dialog ok X=3 #2="4"    the next input dialog: its button, then rows by label or #N
 //   file ok out.dxf         the next file dialog: the name chosen (an open dialog needs an
 //   file cancel             existing file), or cancel
+//   select Walls            in the layers or text styles dialog: select a row or style
+//   row Walls frozen        in the layers dialog: tap a row's column (linetype, frozen,
+//                           locked, current, delete, or 1 to 5)
+//   set Name=Walls          in the layers, text styles or line type dialog: type into fields
+//   button New              ... press a button ("Rename", "Apply changes", "By layer", ...)
 //   expect-prompt "Start? <done>"   checks of the prompt line and the last message
 //   expect-message "..."
 //   save out.KorvoDWG       saves the drawing
@@ -63,6 +68,10 @@ enum class JournalEventKind : uint8_t {
   Save,
   Screenshot,
   File,
+  Select,
+  RowAction,
+  SetFields,
+  PushButton,
 };
 
 // One `NAME=VALUE` of a dialog line.
@@ -87,7 +96,10 @@ struct JournalEvent {
   // answer, dialog and file: Ok, Cancel, Yes or No
   MessageAnswer answer = MessageAnswer::Ok;
   // The command name, the expected text or the path (empty for `file cancel`).
+  MessageAnswer answer = MessageAnswer::Ok;  // answer and dialog: Ok, Cancel, Yes or No
+  // The command name, the expected text, the path, the row or style, or the button.
   std::u16string text;
+  std::u16string column;  // the column a row action taps
   std::vector<JournalDialogField> fields;
 };
 

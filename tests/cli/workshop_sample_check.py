@@ -99,6 +99,15 @@ def main():
 
     texts = sorted(e.dxf.text for e in msp.query("TEXT"))
     check(texts == ["FOLD", "MOUNTING PLATE  1:1"], f"texts {texts}")
+    # The fold label in the style the journal makes, the title in the standard one.
+    styles = {e.dxf.text: e.dxf.style.upper() for e in msp.query("TEXT")}
+    check(styles == {"FOLD": "LABELS", "MOUNTING PLATE  1:1": "STANDARD"}, f"text styles {styles}")
+    labels = doc.styles.get("LABELS") if doc.styles.has_entry("LABELS") else None
+    check(labels is not None, "the text style LABELS")
+    if labels is not None:
+        check("DUPLEX" in labels.dxf.font.upper(), f"LABELS uses DUPLEX, not {labels.dxf.font}")
+        check(close(labels.dxf.width, 0.8) and close(labels.dxf.oblique, 15),
+              f"LABELS is narrow and slanted: {labels.dxf.width}, {labels.dxf.oblique}")
 
     inserts = list(msp.query("INSERT"))
     check(all(i.dxf.name == "Screw" for i in inserts), "the inserts reference Screw")

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDialog>
+#include <QPixmap>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace korvo {
+
+class LineTypeDialogModel;
+class MessageBoxService;
+
+// The "Line Type/Color/Weight" dialog over its model: line type list, line weight entry,
+// line type scale, colour number with a swatch of the palette colour and the two buttons that
+// stay pressed. OK reads the fields through the model; a refused value is shown through
+// `messages` and the dialog stays open.
+class LineTypeDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  LineTypeDialog(LineTypeDialogModel& model, MessageBoxService& messages, QWidget* parent);
+
+  void accept() override;
+
+ private:
+  void ShowColor();
+
+  LineTypeDialogModel& model_;
+  MessageBoxService& messages_;
+  QComboBox* lineTypes_;
+  QComboBox* lineWeight_;
+  QLineEdit* scale_ = nullptr;
+  QLineEdit* color_;
+  QLabel* swatch_;
+  QPushButton* byLayer_ = nullptr;
+  QPushButton* byBlock_ = nullptr;
+};
+
+// The colour of a palette index as a small filled picture.
+QPixmap ColorSwatch(int colorIndex, int width, int height);
+
+}  // namespace korvo
