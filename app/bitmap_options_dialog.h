@@ -17,6 +17,8 @@ class QtBitmapOptionsDialog : public BitmapOptionsDialog {
 
   explicit QtBitmapOptionsDialog(QWidget* parent, DialogHelp help = {})
       : parent_(parent), help_(std::move(help)) {}
+  void SetParent(QWidget* parent) { parent_ = parent; }
+  void SetHelp(DialogHelp help) { help_ = std::move(help); }
   // True with OK; the model then holds texts that its Accept takes.
   bool Run(BitmapOptionsModel& model) override;
 

@@ -6,9 +6,12 @@
 
 #include "app/main_window.h"
 #include "app/qt_event_source.h"
+#include "app/toolbar_set.h"
 #include "app/view_widget.h"
 #include "commands/command_id.h"
 #include "commands/editor_session.h"
+#include "commands/help_topics.h"
+#include "platform/help_viewer.h"
 #include "platform/utf16.h"
 #include "plugin/plugin_commands.h"
 #include "plugin/plugin_runner.h"
@@ -26,8 +29,7 @@ EditorApp::EditorApp(Profile& profile) : profile_(profile) {
   options.propertySheet = &propertySheet_;
   options.helpViewer = &helpViewer_;
   options.fileDialog = &fileDialog_;
-  // FIXME: the bitmap options dialog widget is wired here once it exists; until then the
-  // export takes the kept options (the screen's size) without asking.
+  options.bitmapOptionsDialog = &bitmapOptionsDialog_;
   options.tableDialogs = &tableDialogs_;
   session_ = std::make_unique<EditorSession>(options);
   plugins_ = std::make_unique<PluginHost>();
@@ -51,6 +53,14 @@ EditorApp::EditorApp(Profile& profile) : profile_(profile) {
     bitmap.height = screen->size().height();
   }
   tableDialogs_.SetParent(mainWindow_.get());
+  bitmapOptionsDialog_.SetParent(mainWindow_.get());
+  SetDialogHelp([this](std::u16string_view topic) { ShowDialogHelp(topic, helpViewer_); });
+  mainWindow_->toolbars().SetScriptRunner([this](std::u16string_view name) {
+    plugins_->nextScript = name;
+    session_->PostCommand(CommandId::RunScriptCommand);
+  });
+  mainWindow_->toolbars().SetPaletteHelp(
+      [this](std::u16string_view entry) { ShowHelp(PaletteEntryHelpTopic(entry), helpViewer_); });
   eventSource_ = std::make_unique<QtEventSource>([this] { mainWindow_->Refresh(); });
   session_->queue().SetEventSource(eventSource_.get());
 }
@@ -69,6 +79,7 @@ void EditorApp::SetDialogHelp(DialogHelp help) {
   dialogHelp_ = std::move(help);
   inputDialog_.SetHelp(dialogHelp_);
   propertySheet_.SetHelp(dialogHelp_);
+  bitmapOptionsDialog_.SetHelp(dialogHelp_);
 }
 
 int EditorApp::Run() {

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/bitmap_options_dialog.h"
 #include "app/qt_file_dialog.h"
 #include "app/qt_help_viewer.h"
 #include "app/qt_input_dialog.h"
@@ -60,6 +61,7 @@ class EditorApp {
   DialogHelp dialogHelp_;
   QtHelpViewer helpViewer_;
   QtFileDialog fileDialog_;
+  QtBitmapOptionsDialog bitmapOptionsDialog_{nullptr};
   QtTableDialogs tableDialogs_{messageBox_};
   MessageBoxService* previousMessageBox_ = nullptr;
   std::unique_ptr<EditorSession> session_;

@@ -24,7 +24,7 @@ bool Accepted(CommandEngine& engine, PropertySheetModel& sheet) {
 bool AskRectangleOptions(CommandEngine& engine, RectangleOptions& options) {
   RectangleOptions copy = options;
   int32_t corners = static_cast<int32_t>(copy.corners);
-  PropertySheetModel sheet(u"Rectangle options", u"RECTANGLE");
+  PropertySheetModel sheet(u"Rectangle options", u"draw_RECTANGLE");
   sheet.AddDoubleRangeRow(u"Line width:", &copy.lineWidth, 0, kMaxSize);
   sheet.AddListRow(u"Corners:", &corners, u"Plain\nChamfered\nFilleted");
   sheet.AddDoubleRangeRow(u"Chamfer distance 1:", &copy.chamfer1, 0, kMaxSize);
@@ -39,7 +39,7 @@ bool AskRectangleOptions(CommandEngine& engine, RectangleOptions& options) {
 bool AskDonutDiameters(CommandEngine& engine, DonutOptions& options) {
   DonutOptions copy = options;
   for (;;) {
-    PropertySheetModel sheet(u"Donut diameters", u"DONUT");
+    PropertySheetModel sheet(u"Donut diameters", u"donut_options_dialog");
     sheet.AddDoubleRangeRow(u"Inside diameter:", &copy.insideDiameter, 0, kMaxSize);
     sheet.AddDoubleRangeRow(u"Outside diameter:", &copy.outsideDiameter, 0, kMaxSize);
     if (!Accepted(engine, sheet)) return false;
@@ -53,7 +53,7 @@ bool AskPolylineOptions(CommandEngine& engine, PolylineOptions& options,
                         PolylineSegmentMode& mode) {
   PolylineOptions copy = options;
   int32_t segments = static_cast<int32_t>(mode);
-  PropertySheetModel sheet(u"Polyline options", u"POLYLINE");
+  PropertySheetModel sheet(u"Polyline options", u"draw_POLYLINE");
   sheet.AddDoubleRangeRow(u"Start width:", &copy.startWidth, 0, kMaxSize);
   sheet.AddDoubleRangeRow(u"End width:", &copy.endWidth, 0, kMaxSize);
   sheet.AddListRow(u"Segments:", &segments, u"Line\nArc by Center\nTangential Arc");
@@ -79,7 +79,7 @@ bool AskTextDefinition(CommandEngine& engine, TextOptions& options) {
   std::array<char16_t, kMaxTextLength + 1> text{};
   copy.content.copy(text.data(), std::min<std::size_t>(copy.content.size(), kMaxTextLength));
   int32_t justification = static_cast<int32_t>(copy.justification);
-  PropertySheetModel sheet(u"Define Text", u"TEXT");
+  PropertySheetModel sheet(u"Define Text", u"draw_text_dialog");
   sheet.AddTextRow(u"Text:", text.data(), kMaxTextLength);
   if (!styles.empty()) sheet.AddListRow(u"Style:", &copy.styleIndex, styles);
   sheet.AddDoubleRangeRow(u"Height:", &copy.height, 0, kMaxSize);
@@ -96,7 +96,7 @@ bool AskTextDefinition(CommandEngine& engine, TextOptions& options) {
 
 bool AskMatchOptions(CommandEngine& engine, MatchOptions& options) {
   MatchOptions copy = options;
-  PropertySheetModel sheet(u"Property Selection", u"MATCHPROP");
+  PropertySheetModel sheet(u"Property Selection", u"modify_MATCHPROPS");
   sheet.AddYesNoRow(u"Color:", &copy.color);
   sheet.AddYesNoRow(u"Layer:", &copy.layer);
   sheet.AddYesNoRow(u"Line type:", &copy.lineType);

@@ -352,63 +352,65 @@ bool JournalPlayer::AnswerBitmapOptions(BitmapOptionsModel& model) {
     }
   }
   return true;
-  std::optional<TableDialogStep> JournalPlayer::AnswerTableDialog(std::u16string_view title) {
-    // A journal that ends while the dialog is open cancels it, as the user closing it would.
-    if (next_ >= journal_.events.size()) return std::nullopt;
-    const JournalEvent& event = journal_.events[next_];
-    TableDialogStep step;
-    switch (event.kind) {
-      case JournalEventKind::Select:
-        step.kind = TableDialogStep::Kind::Select;
-        break;
-      case JournalEventKind::RowAction:
-        step.kind = TableDialogStep::Kind::Row;
-        break;
-      case JournalEventKind::SetFields:
-        step.kind = TableDialogStep::Kind::Set;
-        break;
-      case JournalEventKind::PushButton:
-        step.kind = TableDialogStep::Kind::Button;
-        break;
-      case JournalEventKind::Dialog:
-        step.kind = event.answer == MessageAnswer::Cancel ? TableDialogStep::Kind::Cancel
-                                                          : TableDialogStep::Kind::Ok;
-        break;
-      default:
-        throw JournalFailure(
-            JournalStatus::SyntaxError, event.line,
-            "the dialog " + Quoted(title) + " is open but not answered on this line");
-    }
-    ++next_;
-    tableStepLine_ = event.line;
-    step.name = event.text;
-    step.column = event.column;
-    for (const JournalDialogField& field : event.fields) {
-      if (field.label.empty())
-        throw JournalFailure(JournalStatus::SyntaxError, event.line,
-                             "the dialog " + Quoted(title) + " names its fields by label, not #N");
-      step.fields.emplace_back(field.label, field.value);
-    }
-    return step;
-  }
+}
 
-  void JournalPlayer::Save(const JournalEvent& event) {
-    RecordingMessageBox messages;
-    const std::filesystem::path path(Utf16ToUtf8(event.text));
-    if (!SaveDrawingAs(session_->drawing(), path, SaveAsOptions{}, messages)) {
-      const auto texts = messages.Texts();
-      throw JournalFailure(JournalStatus::FileError, event.line,
-                           "could not save " + Quoted(event.text) +
-                               (texts.empty() ? std::string() : ": " + Utf16ToUtf8(texts.front())));
-    }
+std::optional<TableDialogStep> JournalPlayer::AnswerTableDialog(std::u16string_view title) {
+  // A journal that ends while the dialog is open cancels it, as the user closing it would.
+  if (next_ >= journal_.events.size()) return std::nullopt;
+  const JournalEvent& event = journal_.events[next_];
+  TableDialogStep step;
+  switch (event.kind) {
+    case JournalEventKind::Select:
+      step.kind = TableDialogStep::Kind::Select;
+      break;
+    case JournalEventKind::RowAction:
+      step.kind = TableDialogStep::Kind::Row;
+      break;
+    case JournalEventKind::SetFields:
+      step.kind = TableDialogStep::Kind::Set;
+      break;
+    case JournalEventKind::PushButton:
+      step.kind = TableDialogStep::Kind::Button;
+      break;
+    case JournalEventKind::Dialog:
+      step.kind = event.answer == MessageAnswer::Cancel ? TableDialogStep::Kind::Cancel
+                                                        : TableDialogStep::Kind::Ok;
+      break;
+    default:
+      throw JournalFailure(
+          JournalStatus::SyntaxError, event.line,
+          "the dialog " + Quoted(title) + " is open but not answered on this line");
   }
+  ++next_;
+  tableStepLine_ = event.line;
+  step.name = event.text;
+  step.column = event.column;
+  for (const JournalDialogField& field : event.fields) {
+    if (field.label.empty())
+      throw JournalFailure(JournalStatus::SyntaxError, event.line,
+                           "the dialog " + Quoted(title) + " names its fields by label, not #N");
+    step.fields.emplace_back(field.label, field.value);
+  }
+  return step;
+}
 
-  void JournalPlayer::Screenshot(const JournalEvent& event) {
-    View& view = session_->view();
-    if (view.needsRegen() || view.windowInvalid()) view.Paint();
-    if (!WriteTrueColorBitmap(std::filesystem::path(Utf16ToUtf8(event.text)), view.window()))
-      throw JournalFailure(JournalStatus::FileError, event.line,
-                           "could not write " + Quoted(event.text));
+void JournalPlayer::Save(const JournalEvent& event) {
+  RecordingMessageBox messages;
+  const std::filesystem::path path(Utf16ToUtf8(event.text));
+  if (!SaveDrawingAs(session_->drawing(), path, SaveAsOptions{}, messages)) {
+    const auto texts = messages.Texts();
+    throw JournalFailure(JournalStatus::FileError, event.line,
+                         "could not save " + Quoted(event.text) +
+                             (texts.empty() ? std::string() : ": " + Utf16ToUtf8(texts.front())));
   }
+}
+
+void JournalPlayer::Screenshot(const JournalEvent& event) {
+  View& view = session_->view();
+  if (view.needsRegen() || view.windowInvalid()) view.Paint();
+  if (!WriteTrueColorBitmap(std::filesystem::path(Utf16ToUtf8(event.text)), view.window()))
+    throw JournalFailure(JournalStatus::FileError, event.line,
+                         "could not write " + Quoted(event.text));
+}
 
 }  // namespace korvo

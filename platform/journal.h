@@ -95,9 +95,8 @@ struct JournalEvent {
   KeyCode key{};
   // answer, dialog and file: Ok, Cancel, Yes or No
   MessageAnswer answer = MessageAnswer::Ok;
-  // The command name, the expected text or the path (empty for `file cancel`).
-  MessageAnswer answer = MessageAnswer::Ok;  // answer and dialog: Ok, Cancel, Yes or No
-  // The command name, the expected text, the path, the row or style, or the button.
+  // The command name, the expected text, the path (empty for `file cancel`), the row or
+  // style, or the button.
   std::u16string text;
   std::u16string column;  // the column a row action taps
   std::vector<JournalDialogField> fields;

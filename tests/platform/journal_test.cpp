@@ -228,69 +228,71 @@ TEST(Journal, FileAnswersCarryTheNameOrCancel) {
   EXPECT_EQ(e[1].kind, JournalEventKind::File);
   EXPECT_EQ(e[1].answer, MessageAnswer::Cancel);
   EXPECT_TRUE(e[1].text.empty());
-  TEST(Journal, ReadsTheTableDialogLines) {
-    const JournalReadResult result = ReadJournal(
-        "select \"Walls 2\"\nrow WALLS frozen\nset Name=\"A B\" \"Width factor\"=0.5\n"
-        "button \"Apply changes\"\n");
-    ASSERT_TRUE(result.ok()) << result.error->message;
-    const auto& e = result.journal.events;
-    ASSERT_EQ(e.size(), 4u);
-    EXPECT_EQ(e[0].kind, JournalEventKind::Select);
-    EXPECT_EQ(e[0].text, u"Walls 2");
-    EXPECT_EQ(e[1].kind, JournalEventKind::RowAction);
-    EXPECT_EQ(e[1].text, u"WALLS");
-    EXPECT_EQ(e[1].column, u"frozen");
-    EXPECT_EQ(e[2].kind, JournalEventKind::SetFields);
-    ASSERT_EQ(e[2].fields.size(), 2u);
-    EXPECT_EQ(e[2].fields[0].label, u"Name");
-    EXPECT_EQ(e[2].fields[0].value, u"A B");
-    EXPECT_EQ(e[2].fields[1].label, u"Width factor");
-    EXPECT_EQ(e[2].fields[1].value, u"0.5");
-    EXPECT_EQ(e[3].kind, JournalEventKind::PushButton);
-    EXPECT_EQ(e[3].text, u"Apply changes");
-  }
+}
 
-  TEST(Journal, QuotedDigitsNameACommand) {
-    const JournalReadResult result = ReadJournal("command \"32778\"\n");
-    ASSERT_TRUE(result.ok());
-    EXPECT_EQ(result.journal.events[0].commandId, 0u);
-    EXPECT_EQ(result.journal.events[0].text, u"32778");
-  }
+TEST(Journal, ReadsTheTableDialogLines) {
+  const JournalReadResult result = ReadJournal(
+      "select \"Walls 2\"\nrow WALLS frozen\nset Name=\"A B\" \"Width factor\"=0.5\n"
+      "button \"Apply changes\"\n");
+  ASSERT_TRUE(result.ok()) << result.error->message;
+  const auto& e = result.journal.events;
+  ASSERT_EQ(e.size(), 4u);
+  EXPECT_EQ(e[0].kind, JournalEventKind::Select);
+  EXPECT_EQ(e[0].text, u"Walls 2");
+  EXPECT_EQ(e[1].kind, JournalEventKind::RowAction);
+  EXPECT_EQ(e[1].text, u"WALLS");
+  EXPECT_EQ(e[1].column, u"frozen");
+  EXPECT_EQ(e[2].kind, JournalEventKind::SetFields);
+  ASSERT_EQ(e[2].fields.size(), 2u);
+  EXPECT_EQ(e[2].fields[0].label, u"Name");
+  EXPECT_EQ(e[2].fields[0].value, u"A B");
+  EXPECT_EQ(e[2].fields[1].label, u"Width factor");
+  EXPECT_EQ(e[2].fields[1].value, u"0.5");
+  EXPECT_EQ(e[3].kind, JournalEventKind::PushButton);
+  EXPECT_EQ(e[3].text, u"Apply changes");
+}
 
-  TEST(Journal, LongWordsAreCutShortInMessages) {
-    const std::string word(100000, 'w');
-    const JournalReadResult result = ReadJournal(word + "\n");
-    ASSERT_FALSE(result.ok());
-    EXPECT_LT(result.error->message.size(), 80u);
-  }
+TEST(Journal, QuotedDigitsNameACommand) {
+  const JournalReadResult result = ReadJournal("command \"32778\"\n");
+  ASSERT_TRUE(result.ok());
+  EXPECT_EQ(result.journal.events[0].commandId, 0u);
+  EXPECT_EQ(result.journal.events[0].text, u"32778");
+}
 
-  TEST(Journal, ReadsAMillionLines) {
-    std::string text;
-    const std::size_t lines = 1000000;
-    text.reserve(lines * 12);
-    for (std::size_t i = 0; i < lines; ++i) text += i % 2 == 0 ? "tap 1.5 -2\n" : "# comment\n";
-    const JournalReadResult result = ReadJournal(text);
-    ASSERT_TRUE(result.ok());
-    ASSERT_EQ(result.journal.events.size(), lines / 2);
-    EXPECT_EQ(result.journal.events.back().line, lines - 1);
-  }
+TEST(Journal, LongWordsAreCutShortInMessages) {
+  const std::string word(100000, 'w');
+  const JournalReadResult result = ReadJournal(word + "\n");
+  ASSERT_FALSE(result.ok());
+  EXPECT_LT(result.error->message.size(), 80u);
+}
 
-  TEST(Journal, SeedCorpusIsValid) {
-    // The fuzzer starts from these; an invalid seed would only exercise the error paths.
-    const std::filesystem::path folder =
-        std::filesystem::path(KORVOCAD_SOURCE_DIR) / "fuzz" / "corpus" / "journal";
-    std::size_t seen = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-      SCOPED_TRACE(entry.path().filename().string());
-      const auto bytes = ReadFileBytes(entry.path());
-      ASSERT_TRUE(bytes.has_value());
-      const JournalReadResult result = ReadJournal(
-          std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
-      EXPECT_TRUE(result.ok()) << result.error->line << ": " << result.error->message;
-      ++seen;
-    }
-    EXPECT_GT(seen, 0u);
+TEST(Journal, ReadsAMillionLines) {
+  std::string text;
+  const std::size_t lines = 1000000;
+  text.reserve(lines * 12);
+  for (std::size_t i = 0; i < lines; ++i) text += i % 2 == 0 ? "tap 1.5 -2\n" : "# comment\n";
+  const JournalReadResult result = ReadJournal(text);
+  ASSERT_TRUE(result.ok());
+  ASSERT_EQ(result.journal.events.size(), lines / 2);
+  EXPECT_EQ(result.journal.events.back().line, lines - 1);
+}
+
+TEST(Journal, SeedCorpusIsValid) {
+  // The fuzzer starts from these; an invalid seed would only exercise the error paths.
+  const std::filesystem::path folder =
+      std::filesystem::path(KORVOCAD_SOURCE_DIR) / "fuzz" / "corpus" / "journal";
+  std::size_t seen = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    SCOPED_TRACE(entry.path().filename().string());
+    const auto bytes = ReadFileBytes(entry.path());
+    ASSERT_TRUE(bytes.has_value());
+    const JournalReadResult result =
+        ReadJournal(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+    EXPECT_TRUE(result.ok()) << result.error->line << ": " << result.error->message;
+    ++seen;
   }
+  EXPECT_GT(seen, 0u);
+}
 
 }  // namespace
 }  // namespace korvo
