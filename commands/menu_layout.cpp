@@ -109,8 +109,11 @@ constexpr MenuEntry kSettings[] = {
     Item(u"&Drawing Settings...", CommandId::Settings),
 };
 
-// The help commands join here: the contents, help on the running command and the page.
-constexpr MenuEntry kHelp[] = {kSeparator};
+constexpr MenuEntry kHelp[] = {
+    Item(u"&Contents", CommandId::HelpContents),
+    Item(u"&Help on the Running Command", CommandId::HelpCurrentCommand, "F1"),
+    Item(u"&Quick Start", CommandId::HelpQuickStart),
+};
 
 constexpr MenuDefinition kMainMenus[] = {
     {u"&File", MenuPart::Always, kFile},       {u"&Create", MenuPart::Commands, kCreate},
@@ -119,14 +122,16 @@ constexpr MenuDefinition kMainMenus[] = {
     {u"&Help", MenuPart::Always, kHelp},
 };
 
-// "This is..." (help on the running command) closes each of these once help has a command.
+// "This is..." is the help on the running command.
 constexpr MenuEntry kCommandOptions[] = {
     Item(u"Dialog...", CommandId::DialogInput),
+    Item(u"This is...", CommandId::HelpCurrentCommand),
 };
 constexpr MenuEntry kSelectionOptions[] = {
     Item(u"Select All", CommandId::SelectAll),
     Item(u"Delselect All", CommandId::DeselectAll),
     Item(u"Window", CommandId::SelectWindow),
+    Item(u"This is...", CommandId::HelpCurrentCommand),
 };
 constexpr MenuEntry kPolylineOptions[] = {
     Item(u"Line", CommandId::PolylineLines),
@@ -134,6 +139,7 @@ constexpr MenuEntry kPolylineOptions[] = {
     Item(u"Tangential Arc", CommandId::PolylineTangentArcs),
     Item(u"Close", CommandId::PolylineClose),
     Item(u"Dialog...", CommandId::DialogInput),
+    Item(u"This is...", CommandId::HelpCurrentCommand),
 };
 
 }  // namespace

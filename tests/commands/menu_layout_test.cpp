@@ -86,17 +86,21 @@ TEST(MenuLayout, CommandMenusOfferTheRunningCommandsOptions) {
     int bar;
     std::vector<std::pair<std::u16string, int>> entries;
   } cases[] = {
-      {"any command", kCommandMenuBar, {{u"Dialog...", 32817}}},
+      {"any command", kCommandMenuBar, {{u"Dialog...", 32817}, {u"This is...", 32940}}},
       {"object selection",
        kSelectionMenuBar,
-       {{u"Select All", 32911}, {u"Delselect All", 32912}, {u"Window", 32888}}},
+       {{u"Select All", 32911},
+        {u"Delselect All", 32912},
+        {u"Window", 32888},
+        {u"This is...", 32940}}},
       {"polyline",
        kPolylineMenuBar,
        {{u"Line", 32913},
         {u"Arc by Center", 32914},
         {u"Tangential Arc", 32915},
         {u"Close", 32916},
-        {u"Dialog...", 32817}}},
+        {u"Dialog...", 32817},
+        {u"This is...", 32940}}},
       {"main menu bar: none", kMainMenuBar, {}},
   };
   for (const Case& c : cases) {
