@@ -34,6 +34,7 @@ EditorApp::EditorApp(Profile& profile) : profile_(profile) {
   session_ = std::make_unique<EditorSession>(options);
   plugins_ = std::make_unique<PluginHost>();
   plugins_->commandLine = QCoreApplication::arguments().join(QLatin1Char(' ')).toStdU16String();
+  plugins_->fileDialog = &fileDialog_;
   RegisterPluginCommands(session_->engine(), *plugins_);
   mainWindow_ = std::make_unique<MainWindow>(*session_);
   mainWindow_->viewWidget().SetTypedTextSink(

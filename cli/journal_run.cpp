@@ -121,6 +121,7 @@ int RunJournalCommand(std::span<const std::string> args, std::ostream& out, std:
   PluginHost plugins;
   plugins.commandLine = Utf8ToUtf16(CommandLineOf(args));
   EditorSession session(player.SessionOptions(&profile));
+  plugins.fileDialog = &session.fileDialog();
   RegisterPluginCommands(session.engine(), plugins);
   StreamMessageBox messages(err);
   if (run.drawing) {

@@ -80,8 +80,31 @@ void RegisterPluginCommands(CommandEngine& engine, PluginHost& host) {
     if (!host.nextScript.empty()) RunScriptedCommand(e, host, host.nextScript);
   });
   RegisterPolygonCommand(engine, host);
-  // FIXME: "Custom Tool" asks for the script with an open-file dialog, which comes with the
-  // shell; until then it has no handler.
+  if (host.fileDialog != nullptr) {
+    engine.RegisterCommand(CommandId::RunScript,
+                           [&host](CommandEngine& e, int) { RunCustomTool(e, host); });
+  }
+}
+
+void RunCustomTool(CommandEngine& engine, PluginHost& host) {
+  if (host.fileDialog == nullptr) return;
+  FileDialogRequest request;
+  request.mode = FileDialogMode::Open;
+  request.title = u"Custom Tool";
+  request.filters = {{u"KorvoCAD Java Scripts", u"*.KorvoJS"}};
+  request.defaultExtension = u"KorvoJS";
+  request.proposed = host.lastScript.empty() ? host.folder / kScriptFolder / "" : host.lastScript;
+  const std::optional<std::filesystem::path> chosen = host.fileDialog->Run(request);
+  if (!chosen) return;
+  host.lastScript = *chosen;
+  PluginCommand run;
+  run.moduleFile = std::string(kScriptModule);
+  run.commandName = Utf8ToUtf16(chosen->string());
+  run.cache = &host.scriptModule;
+  run.dialogName = Utf8ToUtf16(chosen->stem().string());
+  engine.BeginCommand(CommandId::RunScript);
+  RunPluginCommand(engine, host, run);
+  engine.EndCommand();
 }
 
 void RunScriptedCommand(CommandEngine& engine, PluginHost& host, std::u16string_view name) {

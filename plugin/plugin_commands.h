@@ -27,6 +27,8 @@ std::span<const PluginMenuCommand> PluginMenuCommands();
 // `host` must outlive the engine's use of them.
 void RegisterPluginCommands(CommandEngine& engine, PluginHost& host);
 
+// "Custom Tool": asks for a script file and runs it through the script module.
+void RunCustomTool(CommandEngine& engine, PluginHost& host);
 // Runs the script `name` from the program folder's "Scripted Commands" as a command of its
 // own (announced, its undo group closed at the end).
 void RunScriptedCommand(CommandEngine& engine, PluginHost& host, std::u16string_view name);

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/file_dialog.h"
 #include "platform/module.h"
 
 namespace korvo {
@@ -60,6 +61,10 @@ struct PluginHost {
   // The script the next scripted command runs: set by whatever sends that command (a button
   // carries the script's name).
   std::u16string nextScript;
+  // Where "Custom Tool" asks for its script (not owned); without one it has no handler.
+  FileDialogService* fileDialog = nullptr;
+  // The script "Custom Tool" ran last, where its dialog starts next time.
+  std::filesystem::path lastScript;
 };
 
 // Runs a plug-in command in the engine's view: marks the plug-in as running (repaints asked

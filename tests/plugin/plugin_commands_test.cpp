@@ -7,6 +7,7 @@
 #include "commands/point_input.h"
 #include "commands/string_table.h"
 #include "platform/command_bar.h"
+#include "platform/file_dialog.h"
 #include "platform/program_folder.h"
 #include "platform/utf16.h"
 #include "tests/plugin/plugin_session.h"
@@ -97,6 +98,37 @@ TEST(PluginCommands, AScriptedCommandRunsThroughTheScriptModule) {
   EXPECT_EQ(s.host().scriptModule.handle(), nullptr);
   ASSERT_FALSE(s.session().commandBar().Entries().empty());
   EXPECT_EQ(s.session().commandBar().Entries().front().name, u"Gear");
+}
+
+// "Custom Tool" asks for the script file, then runs it through the script module, which is
+// not part of this system: its absence is reported as any module's. The dialog starts at the
+// script chosen last time.
+TEST(PluginCommands, CustomToolAsksForTheScriptAndRunsIt) {
+  PluginSession s("command tool_RUNSJSCRIPT\nanswer ok\ncommand tool_RUNSJSCRIPT\n");
+  HeadlessFileDialog files;
+  files.QueueAnswer(std::filesystem::path("/scripts/Gear.KorvoJS"));
+  files.QueueAnswer(std::nullopt);
+  s.host().fileDialog = &files;
+  RegisterPluginCommands(s.engine(), s.host());
+  s.Play();
+  ASSERT_EQ(files.Requests().size(), 2u);
+  const FileDialogRequest& first = files.Requests()[0];
+  EXPECT_EQ(first.mode, FileDialogMode::Open);
+  ASSERT_EQ(first.filters.size(), 1u);
+  EXPECT_EQ(first.filters[0].pattern, u"*.KorvoJS");
+  EXPECT_EQ(first.defaultExtension, u"KorvoJS");
+  EXPECT_EQ(files.Requests()[1].proposed, std::filesystem::path("/scripts/Gear.KorvoJS"));
+  // Cancelled the second time: nothing more was loaded or said.
+  ASSERT_EQ(s.Messages().size(), 1u);
+  EXPECT_EQ(s.Messages()[0],
+            u"Loading " + Utf8ToUtf16((ProgramFolder() / "kcadsjs.kxp").string()) + u" failed!");
+  EXPECT_EQ(s.engine().CurrentCommandId(), 0);
+  EXPECT_FALSE(s.drawing().undo.IsGroupOpen());
+}
+
+TEST(PluginCommands, CustomToolHasNoHandlerWithoutAFileDialog) {
+  PluginSession s("");
+  EXPECT_FALSE(s.engine().HasHandler(CommandId::RunScript));
 }
 
 TEST(PluginCommands, PolygonRunsItsScriptAndTheEditorStaysUsable) {
