@@ -31,6 +31,7 @@ EditorApp::EditorApp(Profile& profile) : profile_(profile) {
   options.fileDialog = &fileDialog_;
   options.bitmapOptionsDialog = &bitmapOptionsDialog_;
   options.tableDialogs = &tableDialogs_;
+  options.symbolDialog = &symbolDialog_;
   session_ = std::make_unique<EditorSession>(options);
   plugins_ = std::make_unique<PluginHost>();
   plugins_->commandLine = QCoreApplication::arguments().join(QLatin1Char(' ')).toStdU16String();
@@ -55,6 +56,7 @@ EditorApp::EditorApp(Profile& profile) : profile_(profile) {
   }
   tableDialogs_.SetParent(mainWindow_.get());
   bitmapOptionsDialog_.SetParent(mainWindow_.get());
+  symbolDialog_.SetParent(mainWindow_.get());
   SetDialogHelp([this](std::u16string_view topic) { ShowDialogHelp(topic, helpViewer_); });
   mainWindow_->toolbars().SetScriptRunner([this](std::u16string_view name) {
     plugins_->nextScript = name;
@@ -81,6 +83,7 @@ void EditorApp::SetDialogHelp(DialogHelp help) {
   inputDialog_.SetHelp(dialogHelp_);
   propertySheet_.SetHelp(dialogHelp_);
   bitmapOptionsDialog_.SetHelp(dialogHelp_);
+  symbolDialog_.SetHelp(dialogHelp_);
 }
 
 int EditorApp::Run() {

@@ -12,6 +12,7 @@
 #include "app/qt_message_box.h"
 #include "app/qt_property_sheet.h"
 #include "app/qt_table_dialogs.h"
+#include "app/symbol_dialog_widget.h"
 
 namespace korvo {
 
@@ -52,6 +53,7 @@ class EditorApp {
   QtHelpViewer& helpViewer() { return helpViewer_; }
   QtFileDialog& fileDialog() { return fileDialog_; }
   QtTableDialogs& tableDialogs() { return tableDialogs_; }
+  QtSymbolDialog& symbolDialog() { return symbolDialog_; }
 
  private:
   Profile& profile_;
@@ -63,6 +65,7 @@ class EditorApp {
   QtFileDialog fileDialog_;
   QtBitmapOptionsDialog bitmapOptionsDialog_{nullptr};
   QtTableDialogs tableDialogs_{messageBox_};
+  QtSymbolDialog symbolDialog_;
   MessageBoxService* previousMessageBox_ = nullptr;
   std::unique_ptr<EditorSession> session_;
   std::unique_ptr<PluginHost> plugins_;

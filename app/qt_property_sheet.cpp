@@ -1,6 +1,5 @@
 #include "app/qt_property_sheet.h"
 
-#include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -13,32 +12,17 @@
 #include <algorithm>
 #include <vector>
 
+#include "app/property_row_field.h"
 #include "app/qt_message_box.h"
 
 namespace korvo {
 namespace {
 
-QString Text(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-bool IsChoiceKind(PropertyRowKind kind) {
-  return kind == PropertyRowKind::YesNo || kind == PropertyRowKind::Choice ||
-         kind == PropertyRowKind::List;
-}
-
-// The option a two-way or list row shows as chosen; -1 for a list index outside the items.
-int ChosenOption(const PropertySheetModel& model, std::size_t row) {
-  if (const auto flag = model.GetFlag(row)) return *flag != 0 ? 0 : 1;
-  const int32_t index = model.GetIndex(row).value_or(-1);
-  return index >= 0 && static_cast<std::size_t>(index) < model.RowOptions(row).size() ? index : -1;
-}
-
 class PropertySheetWindow : public QDialog {
  public:
   PropertySheetWindow(PropertySheetModel& model, const DialogHelp& help, QWidget* parent)
       : QDialog(parent), model_(model) {
-    setWindowTitle(model.Title().empty() ? QStringLiteral("KorvoCAD") : Text(model.Title()));
+    setWindowTitle(model.Title().empty() ? QStringLiteral("KorvoCAD") : QtText(model.Title()));
     auto* layout = new QVBoxLayout(this);
     auto* content = new QWidget;
     auto* form = new QFormLayout(content);
@@ -47,7 +31,7 @@ class PropertySheetWindow : public QDialog {
       QWidget* field = AddField(i);
       field->setObjectName(QStringLiteral("row%1").arg(i));
       field->setMinimumWidth(180);
-      form->addRow(Text(model.RowLabel(i)), field);
+      form->addRow(QtText(model.RowLabel(i)), field);
       fields_.push_back(field);
     }
     scroll_ = new QScrollArea(this);
@@ -69,23 +53,7 @@ class PropertySheetWindow : public QDialog {
   }
 
  private:
-  QWidget* AddField(std::size_t row) {
-    const PropertyRowKind kind = *model_.RowKind(row);
-    if (IsChoiceKind(kind)) {
-      auto* box = new QComboBox;
-      for (const std::u16string& option : model_.RowOptions(row)) box->addItem(Text(option));
-      box->setCurrentIndex(ChosenOption(model_, row));
-      connect(box, &QComboBox::activated, this, [this, row](int option) {
-        if (option >= 0) model_.SetRowOption(row, static_cast<std::size_t>(option));
-      });
-      return box;
-    }
-    auto* edit = new QLineEdit(Text(model_.RowText(row)));
-    if (const auto length = model_.RowMaxLength(row)) edit->setMaxLength(*length);
-    connect(edit, &QLineEdit::textEdited, this,
-            [this, row](const QString& text) { model_.SetRowText(row, text.toStdU16String()); });
-    return edit;
-  }
+  QWidget* AddField(std::size_t row) { return MakePropertyRowField(model_, row, this); }
 
   // As wide as the widest row and as tall as all of them, but never beyond most of the
   // screen: a long sheet scrolls instead.

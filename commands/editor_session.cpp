@@ -43,7 +43,7 @@ EditorSession::EditorSession(const EditorSessionOptions& options)
   drawing_.New();
   engine_.AttachWindows(&frame_, &viewWindow_);
   RegisterEditingCommands(engine_);
-  RegisterSymbolCommands(engine_, {DefaultSymbolCatalog()});
+  RegisterSymbolCommands(engine_, {DefaultSymbolCatalog(), options.symbolDialog});
   RegisterDrawingCommands(engine_);
   RegisterCuttingCommands(engine_);
   RegisterHelpCommands(engine_, *helpViewer_);

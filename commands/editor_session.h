@@ -6,6 +6,7 @@
 #include "commands/file_commands.h"
 #include "commands/headless_table_dialogs.h"
 #include "commands/main_frame.h"
+#include "commands/symbol_dialog.h"
 #include "commands/view_window.h"
 #include "core/drawing.h"
 #include "platform/command_bar.h"
@@ -38,6 +39,8 @@ struct EditorSessionOptions {
   // Null: the bitmap export takes its kept options without asking.
   BitmapOptionsDialog* bitmapOptionsDialog = nullptr;
   TableDialogService* tableDialogs = nullptr;  // layers, text styles, line type
+  // Null: the symbol commands ask through the property sheet.
+  SymbolDialogService* symbolDialog = nullptr;
 };
 
 // The editor without a shell: one queue, the drawing (a new one), its view and the command

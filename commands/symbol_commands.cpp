@@ -196,6 +196,14 @@ void AddReference(CommandEngine& engine, const BlockDefinition& block, const Pla
   engine.RepaintNow();
 }
 
+std::optional<SymbolLocation> ChooseSymbol(CommandEngine& engine,
+                                           const SymbolCommandOptions& options,
+                                           SymbolDialogModel& model,
+                                           const SymbolSheetLayout& layout) {
+  if (options.dialog != nullptr) return options.dialog->Run(model, engine.profile(), layout);
+  return RunSymbolDialog(model, engine.propertySheet(), engine.profile(), layout);
+}
+
 }  // namespace
 
 void RunSaveAsSymbol(CommandEngine& engine, const SymbolCommandOptions& options) {
@@ -207,7 +215,7 @@ void RunSaveAsSymbol(CommandEngine& engine, const SymbolCommandOptions& options)
   start.catalog = *catalog;
   SymbolDialogModel model(SymbolDialogMode::Save, start, engine.messageBox());
   const std::optional<SymbolLocation> chosen =
-      RunSymbolDialog(model, engine.propertySheet(), engine.profile());
+      ChooseSymbol(engine, options, model, SymbolSheetLayout{});
   if (!chosen) return;
   Drawing& drawing = engine.drawing();
   const bool saved = drawing.selection.empty()
@@ -234,8 +242,7 @@ void RunInsertSymbol(CommandEngine& engine, const SymbolCommandOptions& options)
     sheet.AddDoubleRow(u"Rotation angle:", &insert.rotationDegrees);
     sheet.AddYesNoRow(u"Update Only:", &insert.updateOnly);
   };
-  const std::optional<SymbolLocation> chosen =
-      RunSymbolDialog(model, engine.propertySheet(), engine.profile(), layout);
+  const std::optional<SymbolLocation> chosen = ChooseSymbol(engine, options, model, layout);
   if (!chosen) return;
 
   Drawing symbol;

@@ -7,10 +7,14 @@ namespace korvo {
 
 class CommandEngine;
 
+class SymbolDialogService;
+
 // Where the symbol commands find the library when the profile names no catalogue: the folder
-// they create on first use (nothing: there is none to be had).
+// they create on first use (nothing: there is none to be had); and the dialog they ask in
+// (null: the engine's property sheet shows it).
 struct SymbolCommandOptions {
   std::optional<std::filesystem::path> defaultCatalog;
+  SymbolDialogService* dialog = nullptr;
 };
 
 // Save as symbol: names a symbol in the "Drawing Symbol" dialog and writes the selected

@@ -106,4 +106,14 @@ std::optional<SymbolLocation> RunSymbolDialog(SymbolDialogModel& model,
                                               PropertySheetService& sheets, Profile& profile,
                                               const SymbolSheetLayout& layout = {});
 
+// The dialog as the shell shows it: the same model, laid out as `layout` says. The answer is
+// what RunSymbolDialog's would be: the accepted location (written to the profile in open
+// mode), nothing when cancelled.
+class SymbolDialogService {
+ public:
+  virtual ~SymbolDialogService() = default;
+  virtual std::optional<SymbolLocation> Run(SymbolDialogModel& model, Profile& profile,
+                                            const SymbolSheetLayout& layout) = 0;
+};
+
 }  // namespace korvo

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "commands/command_engine.h"
+#include "commands/symbol_dialog.h"
 #include "core/archive.h"
 #include "core/block_definition.h"
 #include "core/drawing.h"
@@ -19,6 +20,7 @@
 #include "core/line_entity.h"
 #include "platform/file_io.h"
 #include "platform/profile.h"
+#include "platform/property_sheet.h"
 #include "platform/symbol_catalog.h"
 #include "platform/utf16.h"
 #include "tests/commands/journal_session.h"
@@ -251,6 +253,37 @@ TEST(InsertSymbol, TheDefaultsGiveScaleOneAndRotationZero) {
   EXPECT_TRUE(t.Messages().empty());
   EXPECT_EQ(t.s.engine().CurrentCommandId(), 0);
   EXPECT_TRUE(t.s.drawing().IsModified());
+}
+
+// The shell's own dialog: answers with a name and its own text in the caller's rows.
+class ScriptedSymbolDialog : public SymbolDialogService {
+ public:
+  std::optional<SymbolLocation> Run(SymbolDialogModel& model, Profile& profile,
+                                    const SymbolSheetLayout& layout) override {
+    title = layout.title;
+    PropertySheetModel sheet(u"", u"");
+    if (layout.addRows) layout.addRows(sheet);
+    if (const auto row = sheet.FindRow(u"X scale:")) sheet.SetRowText(*row, u"2");
+    if (!sheet.Accept()) return std::nullopt;
+    model.SetName(u"Box");
+    if (!model.Accept()) return std::nullopt;
+    WriteSymbolLocation(profile, model.location());
+    return model.location();
+  }
+  std::u16string title;
+};
+
+TEST(InsertSymbol, TheDialogServiceGivenIsAskedInsteadOfThePropertySheet) {
+  // No "dialog" line: the property sheet would cancel.
+  InsertSession t("command draw_INSERT\ntap 50 50\ndefault\ndefault\ndefault\n");
+  ScriptedSymbolDialog dialog;
+  RegisterSymbolCommands(t.s.engine(), {t.fallback / "Symbols", &dialog});
+  t.s.Play();
+  EXPECT_EQ(dialog.title, u"Select Drawing Block");
+  const std::vector<InsertEntity*> inserts = LiveInserts(t.s.drawing());
+  ASSERT_EQ(inserts.size(), 1u);
+  ExpectReference(inserts[0], {50, 50}, 2, 1, 0);
+  EXPECT_EQ(t.Setting(kSymbolKey), u"Box");
 }
 
 TEST(InsertSymbol, TheCursorPointsGiveScaleAndRotation) {
