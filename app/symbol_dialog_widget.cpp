@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -69,6 +70,10 @@ class SymbolDialogWindow : public QDialog {
     preview_->setObjectName(QStringLiteral("preview"));
     preview_->setFixedSize(kPreviewWidth, kPreviewHeight);
     preview_->setFrameShape(QFrame::Box);
+    preview_->setAutoFillBackground(true);
+    QPalette paper = preview_->palette();
+    paper.setColor(QPalette::Window, Qt::white);
+    preview_->setPalette(paper);
     side->addWidget(preview_);
     auto* remove = new QPushButton(QStringLiteral("Delete"));
     remove->setObjectName(QStringLiteral("delete"));
@@ -119,6 +124,7 @@ class SymbolDialogWindow : public QDialog {
       name_->setText(QtText(model_.location().name));
       ShowPreview();
     });
+    SelectNamed();
     connect(remove, &QPushButton::clicked, this, [this] { DeleteCurrent(); });
     connect(rename, &QPushButton::clicked, this, [this] { RenameCurrent(); });
     connect(buttons, &QDialogButtonBox::accepted, this, [this] { Accept(); });
@@ -142,15 +148,22 @@ class SymbolDialogWindow : public QDialog {
 
   void ShowPreview() {
     const SymbolPreview& preview = model_.preview();
+    // An empty area rather than a hidden one: the buttons beside it stay where they are.
     if (!preview.shown || !preview.picture) {
       preview_->clear();
-      preview_->setVisible(false);
       return;
     }
     QImage image = ImageOf(*preview.picture);
     image.setDevicePixelRatio(preview_->devicePixelRatioF());
     preview_->setPixmap(QPixmap::fromImage(image));
-    preview_->setVisible(true);
+  }
+
+  // The symbol named when the dialog opens (the one chosen last time) is selected and
+  // previewed, as if picked from the list.
+  void SelectNamed() {
+    const QList<QListWidgetItem*> named =
+        symbols_->findItems(QtText(model_.location().name), Qt::MatchExactly);
+    if (!named.isEmpty()) symbols_->setCurrentItem(named.front());
   }
 
   void ChooseCatalog() {

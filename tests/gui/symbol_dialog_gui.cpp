@@ -94,7 +94,8 @@ class SymbolDialogGui : public QObject {
 
  private slots:
   // Insert: the list shows the catalogue's symbol, selecting it previews it and fills the
-  // name, OK and one click with the defaults place one reference to it there.
+  // name, OK and one click with the defaults place one reference to it there. The next time
+  // the dialog opens with that symbol selected and previewed.
   void insertsTheSymbolPickedFromThePreviewedList() {
     CatalogRun t;
     WriteSymbol(t.catalog() / "Bracket.KorvoDWG");
@@ -102,16 +103,18 @@ class SymbolDialogGui : public QObject {
     QString title;
     QStringList items;
     QString name;
-    bool previewShown = false;
+    int blank = -1;
     int drawn = 0;
+    QString reselected;
+    int redrawn = 0;
     // Answers are handed out while a dialog waits, so they are queued before the command.
     run.ThenAnswerDialog([&](QWidget* dialog) {
       title = dialog->windowTitle();
       auto* list = Child<QListWidget>(dialog, QStringLiteral("symbols"));
       items = Items(list);
-      if (list != nullptr && list->count() > 0) list->setCurrentRow(0);
       auto* preview = Child<QLabel>(dialog, QStringLiteral("preview"));
-      previewShown = preview != nullptr && preview->isVisible();
+      blank = DrawnPixels(preview);
+      if (list != nullptr && list->count() > 0) list->setCurrentRow(0);
       drawn = DrawnPixels(preview);
       if (auto* edit = Child<QLineEdit>(dialog, QStringLiteral("name"))) name = edit->text();
       ClickLater(dialog, QStringLiteral("ok"));
@@ -121,11 +124,19 @@ class SymbolDialogGui : public QObject {
     run.Then([&] { run.Key(Qt::Key_Return); });
     run.Then([&] { run.Key(Qt::Key_Return); });
     run.Then([&] { run.Key(Qt::Key_Escape); });
+    run.ThenAnswerDialog([&](QWidget* dialog) {
+      const auto* list = Child<QListWidget>(dialog, QStringLiteral("symbols"));
+      if (list != nullptr && list->currentItem() != nullptr)
+        reselected = list->currentItem()->text();
+      redrawn = DrawnPixels(Child<QLabel>(dialog, QStringLiteral("preview")));
+      ClickLater(dialog, QStringLiteral("cancel"));
+    });
+    run.Then([&] { run.PostCommand(CommandId::DrawInsert); });
     QVERIFY2(run.Play(), qPrintable(run.Failure()));
 
     QCOMPARE(title, QStringLiteral("Select Drawing Block"));
     QCOMPARE(items, QStringList{QStringLiteral("Bracket")});
-    QVERIFY(previewShown);
+    QCOMPARE(blank, 0);
     QVERIFY2(drawn > 20, qPrintable(QStringLiteral("%1 drawn pixels").arg(drawn)));
     QCOMPARE(name, QStringLiteral("Bracket"));
     const std::vector<const InsertEntity*> inserts = LiveInserts(run.app().session().drawing());
@@ -134,6 +145,8 @@ class SymbolDialogGui : public QObject {
     QVERIFY(std::abs(inserts[0]->insertionPoint.x - 100) < 1e-6);
     QVERIFY(std::abs(inserts[0]->insertionPoint.y - 120) < 1e-6);
     QVERIFY(run.profile().GetString(kSettingsSection, kSymbolKey, u"") == u"Bracket");
+    QCOMPARE(reselected, QStringLiteral("Bracket"));
+    QCOMPARE(redrawn, drawn);
   }
 
   // Save: OK with no name is refused with a message and the dialog stays; the typed name
