@@ -118,6 +118,34 @@ TEST(TableCommands, JournalsDriveTheDialogsToOneUndoableStep) {
   }
 }
 
+// DASHED is only in the program's line-type library: choosing it copies it into the drawing
+// within the same step, so undo takes the copy out again and redo brings it back.
+TEST(TableCommands, ALibraryLineTypeIsCopiedInAndUndoneWithTheStep) {
+  struct Case {
+    const char* journal;
+    std::function<const LineType*(const Drawing&)> used;
+  } cases[] = {
+      {"command LINE_TYPES\ndialog ok Linetype=DASHED\n",
+       [](const Drawing& d) { return d.settings.currentLineType; }},
+      {"command LAYERS\nrow DOORS linetype\ndialog ok Linetype=DASHED\ndialog ok\n",
+       [](const Drawing& d) { return d.layers.Find(u"DOORS")->lineType; }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.journal);
+    JournalHarness run(std::string(c.journal) + "command UNDO\n", TwoLayers);
+    ASSERT_EQ(run.Run().status, JournalStatus::Ran) << run.outcome.message;
+    Drawing& drawing = run.drawing();
+    EXPECT_EQ(drawing.lineTypes.Find(u"DASHED"), nullptr) << "undone";
+    ASSERT_NE(c.used(drawing), nullptr);
+    EXPECT_NE(c.used(drawing)->name, u"DASHED");
+    ASSERT_TRUE(drawing.undo.Redo());
+    const LineType* dashed = drawing.lineTypes.Find(u"DASHED");
+    ASSERT_NE(dashed, nullptr);
+    EXPECT_EQ(c.used(drawing), dashed);
+    EXPECT_EQ(dashed->pattern, (std::vector<double>{6, -3}));
+  }
+}
+
 TEST(TableCommands, CancelChangesNothingAndRecordsNoStep) {
   const char* journals[] = {
       "command LAYERS\nrow WALLS delete\nset Name=ROOF\nbutton New\ndialog cancel\n",
