@@ -36,6 +36,7 @@ EditorApp::EditorApp(Profile& profile) : profile_(profile) {
   plugins_ = std::make_unique<PluginHost>();
   plugins_->commandLine = QCoreApplication::arguments().join(QLatin1Char(' ')).toStdU16String();
   plugins_->fileDialog = &fileDialog_;
+  plugins_->files = &session_->files();
   RegisterPluginCommands(session_->engine(), *plugins_);
   mainWindow_ = std::make_unique<MainWindow>(*session_);
   mainWindow_->viewWidget().SetTypedTextSink(

@@ -122,6 +122,7 @@ int RunJournalCommand(std::span<const std::string> args, std::ostream& out, std:
   plugins.commandLine = Utf8ToUtf16(CommandLineOf(args));
   EditorSession session(player.SessionOptions(&profile));
   plugins.fileDialog = &session.fileDialog();
+  plugins.files = &session.files();
   RegisterPluginCommands(session.engine(), plugins);
   StreamMessageBox messages(err);
   if (run.drawing) {

@@ -153,16 +153,19 @@ bool FileCommands::SaveTo(const std::filesystem::path& path) {
   MessageBoxService& messages = engine_.messageBox();
   const std::string extension = LowerCaseExtension(path);
   if (extension == ".dxf") return ExportDxf(drawing, path, messages);
-  if (extension == ".bmp") {
-    BitmapOptionsDialog* dialog =
-        bitmapDialog_ != nullptr ? bitmapDialog_ : &acceptingBitmapOptions_;
-    return ExportBitmap(drawing, path, bitmapOptions_, BitmapOptionsSource::Dialog, 0, 0,
-                        Background::Black, messages, dialog);
-  }
+  if (extension == ".bmp")
+    return ExportBitmapFile(path, BitmapOptionsSource::Dialog, 0, 0, Background::Black);
   if (!SaveDrawing(drawing, path, messages)) return false;
   drawing.path = path;
   drawing.SetModifiedFlag(false);
   return true;
+}
+
+bool FileCommands::ExportBitmapFile(const std::filesystem::path& path, BitmapOptionsSource source,
+                                    int width, int height, Background background) {
+  BitmapOptionsDialog* dialog = bitmapDialog_ != nullptr ? bitmapDialog_ : &acceptingBitmapOptions_;
+  return ExportBitmap(engine_.drawing(), path, bitmapOptions_, source, width, height, background,
+                      engine_.messageBox(), dialog);
 }
 
 }  // namespace korvo

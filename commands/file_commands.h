@@ -79,6 +79,10 @@ class FileCommands {
 
   // The bitmap export's options, kept while the program runs.
   BitmapExportOptions& bitmapOptions() { return bitmapOptions_; }
+  // The bitmap export with the kept options: asked in the options dialog first, or replaced
+  // by the arguments (a width or height of 0 keeps the kept one). True when written.
+  bool ExportBitmapFile(const std::filesystem::path& path, BitmapOptionsSource source, int width,
+                        int height, Background background);
 
  private:
   void Loaded();

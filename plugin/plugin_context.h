@@ -20,6 +20,7 @@ class BlockDefinition;
 class CommandEngine;
 class Drawing;
 class Entity;
+class FileCommands;
 class Layer;
 class LineType;
 class PropertySheetModel;
@@ -106,6 +107,8 @@ class PluginContext {
   // --- what the host needs besides
   CommandEngine* engine = nullptr;
   Drawing* drawing = nullptr;
+  // The session's files (the bitmap export's kept options and dialog); may be null.
+  FileCommands* files = nullptr;
   // The name CreatePropertyDialog uses instead of the one it is given (a scripted command).
   std::u16string dialogNameOverride;
   // The loaded module's string resource `id` (empty when it has none); set by the loader.

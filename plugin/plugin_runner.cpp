@@ -83,6 +83,7 @@ void RunPluginCommand(CommandEngine& engine, PluginHost& host, const PluginComma
     const ScopedChange suspended(view.paintSuspended, true);
     PluginContext context(&engine, command.arguments.value_or(host.commandLine));
     context.dialogNameOverride = command.dialogName;
+    context.files = host.files;
     CallPlugin(context, host.folder / command.moduleFile, command.commandName, command.cache,
                host.loader, engine.messageBox());
   }

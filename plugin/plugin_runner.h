@@ -11,6 +11,7 @@
 namespace korvo {
 
 class CommandEngine;
+class FileCommands;
 class MessageBoxService;
 class PluginContext;
 
@@ -65,6 +66,9 @@ struct PluginHost {
   FileDialogService* fileDialog = nullptr;
   // The script "Custom Tool" ran last, where its dialog starts next time.
   std::filesystem::path lastScript;
+  // The session's files, for the bitmap export service: its kept options and their dialog
+  // (not owned). Without them the export takes its arguments only and cannot ask.
+  FileCommands* files = nullptr;
 };
 
 // Runs a plug-in command in the engine's view: marks the plug-in as running (repaints asked

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "commands/command_engine.h"
+#include "commands/file_commands.h"
 #include "core/drawing.h"
 #include "core/entity.h"
 #include "core/insert_entity.h"
@@ -171,14 +172,17 @@ void* GetModuleHandle(PluginPtr context) {
 int32_t ExportBitmapService(PluginPtr context, PluginStr fileName, int32_t mode, int32_t width,
                             int32_t height, int32_t flags) {
   if (Live(context) == nullptr || fileName == nullptr || *fileName == 0) return 0;
-  // FIXME: asking with the export dialog needs the shell's dialog; headless only the
-  // arguments are used.
-  if (mode == 1) return 0;
-  BitmapExportOptions options;
   const Background background = (flags & 1) != 0 ? Background::White : Background::Black;
-  const std::string path = Utf16ToUtf8(fileName);
-  return ExportBitmap(*context->drawing, path, options, BitmapOptionsSource::Arguments, width,
-                      height, background, context->engine->messageBox())
+  const std::filesystem::path path = Utf16ToUtf8(fileName);
+  const BitmapOptionsSource source =
+      mode == 1 ? BitmapOptionsSource::Dialog : BitmapOptionsSource::Arguments;
+  if (context->files != nullptr)
+    return context->files->ExportBitmapFile(path, source, width, height, background) ? 1 : 0;
+  // Without the session's files there is no dialog to ask and no options kept.
+  if (source == BitmapOptionsSource::Dialog) return 0;
+  BitmapExportOptions options;
+  return ExportBitmap(*context->drawing, path, options, source, width, height, background,
+                      context->engine->messageBox())
              ? 1
              : 0;
 }

@@ -148,10 +148,14 @@ int32_t StopCommandService(PluginContext* context) {
   return 1;
 }
 
+// The prompt bar is part of the main window and never hidden here, so showing it only needs a
+// main window to belong to.
+int32_t ShowMainBarService(PluginContext* context) {
+  return Live(context) != nullptr && context->engine->frameWindow() != nullptr ? 1 : 0;
+}
+
 }  // namespace
 
-// FIXME: ShowMainBar (128) shows the shell's prompt bar, which a headless session does not
-// have; it is offered once the shell is there.
 void* InputService(int32_t id) {
   switch (id) {
     case PluginService::GetPoint:
@@ -166,6 +170,8 @@ void* InputService(int32_t id) {
       return ServiceAddressOf<SelectObjectsFn>(&SelectObjectsService);
     case PluginService::StopCommand:
       return ServiceAddressOf<StopCommandFn>(&StopCommandService);
+    case PluginService::ShowMainBar:
+      return ServiceAddressOf<ShowMainBarFn>(&ShowMainBarService);
     default:
       return nullptr;
   }

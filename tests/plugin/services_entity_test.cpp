@@ -1,11 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <fstream>
 #include <limits>
 #include <memory>
+#include <optional>
+#include <utility>
 
 #include "core/line_entity.h"
+#include "exchange/bitmap_export.h"
+#include "platform/utf16.h"
 #include "tests/plugin/plugin_session.h"
+#include "tests/support/scratch_folder.h"
 
 namespace korvo::testing {
 namespace {
@@ -204,6 +211,65 @@ TEST(PluginEntities, ALongNameIsCutToTheCallersBuffer) {
             1);
   EXPECT_EQ(buffer[kPluginTextCapacity], u'#');
   EXPECT_EQ(std::u16string(buffer).size(), static_cast<std::size_t>(kPluginTextCapacity - 1));
+}
+
+// The width and height a bitmap file declares, or nothing when there is no such file.
+std::optional<std::pair<int32_t, int32_t>> BitmapSize(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  unsigned char header[26] = {};
+  if (!in.read(reinterpret_cast<char*>(header), sizeof header)) return std::nullopt;
+  const auto at = [&](int offset) {
+    return static_cast<int32_t>(header[offset] | header[offset + 1] << 8 |
+                                header[offset + 2] << 16 | header[offset + 3] << 24);
+  };
+  return std::pair{at(18), at(22)};
+}
+
+// The export service shares the options Save As keeps: mode 1 asks in the options dialog
+// (here a journal line), another mode takes its arguments, where a size of 0 keeps the kept
+// one. Without the session's files there is nothing to ask with, and mode 1 is refused.
+TEST(PluginEntities, ExportBitmapAsksOrTakesItsArgumentsWithTheKeptOptions) {
+  ScratchFolder folder;
+  PluginSession s(
+      "command 1000\ndialog ok Width=16 Height=8 Background=White\ncommand 1001\n"
+      "command 1000\ndialog cancel\ncommand 1002\n");
+  s.host().files = &s.session().files();
+  s.AddLine({10, 10}, {90, 90});
+  std::vector<int32_t> results;
+  const auto exportTo = [&](CommandEngine& engine, const char* name, int32_t mode, int32_t width,
+                            int32_t height, int32_t flags, FileCommands* files) {
+    PluginContext context(&engine, u"");
+    context.files = files;
+    const std::u16string path = Utf8ToUtf16((folder / name).string());
+    results.push_back(Service<ExportBitmapFn>(context, PluginService::ExportBitmap)(
+        &context, path.c_str(), mode, width, height, flags));
+  };
+  int asked = 0;
+  s.AddProbe(1000, [&](CommandEngine& e) {
+    exportTo(e, asked++ == 0 ? "asked.bmp" : "cancelled.bmp", 1, 0, 0, 0, &s.session().files());
+  });
+  s.AddProbe(1001, [&](CommandEngine& e) {
+    exportTo(e, "kept.bmp", 0, 0, 0, 0, &s.session().files());
+    exportTo(e, "wider.bmp", 0, 24, 0, 1, &s.session().files());
+  });
+  s.AddProbe(1002, [&](CommandEngine& e) {
+    exportTo(e, "unasked.bmp", 1, 0, 0, 0, nullptr);
+    exportTo(e, "given.bmp", 0, 12, 6, 0, nullptr);
+  });
+  s.Play();
+
+  EXPECT_EQ(results, (std::vector<int32_t>{1, 1, 1, 0, 0, 1}));
+  EXPECT_EQ(BitmapSize(folder / "asked.bmp"), (std::pair<int32_t, int32_t>{16, 8}));
+  EXPECT_EQ(BitmapSize(folder / "kept.bmp"), (std::pair<int32_t, int32_t>{16, 8}));
+  EXPECT_EQ(BitmapSize(folder / "wider.bmp"), (std::pair<int32_t, int32_t>{24, 8}));
+  EXPECT_EQ(BitmapSize(folder / "given.bmp"), (std::pair<int32_t, int32_t>{12, 6}));
+  EXPECT_FALSE(std::filesystem::exists(folder / "cancelled.bmp"));
+  EXPECT_FALSE(std::filesystem::exists(folder / "unasked.bmp"));
+  // The last call with the session's options asked for white; Save As starts from there.
+  const BitmapExportOptions& kept = s.session().files().bitmapOptions();
+  EXPECT_EQ(kept.width, 24);
+  EXPECT_EQ(kept.height, 8);
+  EXPECT_TRUE(kept.whiteBackground);
 }
 
 }  // namespace

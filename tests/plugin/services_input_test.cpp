@@ -202,6 +202,15 @@ TEST(PluginInput, StopCommandCancelsTheNextQuestion) {
   EXPECT_EQ(answer.code, PluginInput::Cancel);
 }
 
+// The prompt bar always shows in the main window: the service succeeds wherever there is one.
+TEST(PluginInput, ShowMainBarNeedsALiveContext) {
+  PluginSession s("");
+  PluginContext live(&s.engine(), u"");
+  EXPECT_EQ(Service<ShowMainBarFn>(live, PluginService::ShowMainBar)(&live), 1);
+  PluginContext dead(nullptr, u"");
+  EXPECT_EQ(Service<ShowMainBarFn>(dead, PluginService::ShowMainBar)(&dead), 0);
+}
+
 TEST(PluginInput, PumpingKeepsThePensMessagesForTheNextQuestion) {
   PluginSession s("");
   PluginContext context(&s.engine(), u"");
