@@ -5,6 +5,7 @@
 #include "core/element_code.h"
 #include "core/entity.h"
 #include "platform/scoped_change.h"
+#include "view/view.h"
 
 namespace korvo {
 namespace {
@@ -22,13 +23,18 @@ void CandidateHighlight::Track(View& view, Entity* candidate, const PenMoveWaiti
     Clear(view);
     candidate_ = candidate;
   }
-  if (candidate_ == nullptr || progress_.complete()) return;
+  if (candidate_ == nullptr) return;
+  if (view.windowGeneration() != drawnOn_) {
+    progress_.Reset();
+    drawnOn_ = view.windowGeneration();
+  }
+  if (progress_.complete()) return;
   const auto toggled = ToggledSelection(*candidate_);
   progress_.Continue(view, *candidate_, waiting);
 }
 
 void CandidateHighlight::Clear(View& view) {
-  if (candidate_ != nullptr) {
+  if (candidate_ != nullptr && view.windowGeneration() == drawnOn_) {
     const auto toggled = ToggledSelection(*candidate_);
     progress_.Erase(view, *candidate_);
   }

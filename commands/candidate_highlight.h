@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "commands/progressive_draw.h"
 
 namespace korvo {
@@ -10,11 +12,9 @@ class View;
 // The pre-highlight of object selection: the entity a tap would take is drawn on the window
 // with XOR as it would look after the tap (its selected flag toggled: an unselected one
 // shows dotted, a selected one solid), so the user sees what the pick box is over. The
-// drawing is spread over pen moves (ProgressiveDraw).
-//
-// FIXME: a repaint while this is shown (a transparent command that redraws, such as the grid
-// toggle) wipes it from the window, and the next erase then draws it back as a ghost until the
-// command repaints; the view has no way yet to tell its XOR users that it painted.
+// drawing is spread over pen moves (ProgressiveDraw). A repaint of the window (a transparent
+// command that redraws, a zoom) takes the highlight off with everything else: it is then drawn
+// again from the start rather than erased.
 class CandidateHighlight {
  public:
   CandidateHighlight() = default;
@@ -34,6 +34,7 @@ class CandidateHighlight {
  private:
   Entity* candidate_ = nullptr;
   ProgressiveDraw progress_;
+  uint64_t drawnOn_ = 0;  // the window repaint the highlight was drawn on
 };
 
 }  // namespace korvo

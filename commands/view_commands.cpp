@@ -1,5 +1,7 @@
 #include "commands/view_commands.h"
 
+#include <cstdint>
+
 #include "commands/command_engine.h"
 #include "commands/command_id.h"
 #include "commands/command_table.h"
@@ -56,19 +58,22 @@ void ZoomWindowCommand(CommandEngine& engine, int id) {
       GetPoint(engine, lowerLeft, lowerLeft, first, StringId::ViewFirstCornerPrompt,
                StringId::ViewFirstCornerDescription, kPointNoBase | kPointKeepWaiting);
   if (result == InputResult::Picked || result == InputResult::Default) {
-    // The frame follows the cursor; each answer of the loop removes the previous one.
+    // The frame follows the cursor; each answer of the loop removes the previous one, unless
+    // a repaint meanwhile already did.
     bool framed = false;
     Point framedTo;
+    uint64_t framedOn = 0;
     for (;;) {
       result = GetPoint(engine, first, upperRight, second, StringId::ViewOppositeCornerPrompt,
                         StringId::ViewOppositeCornerDescription, kPointNoBase);
-      if (framed) view.DrawRubberFrame(first, framedTo);
+      if (framed && view.windowGeneration() == framedOn) view.DrawRubberFrame(first, framedTo);
       framed = false;
       if (result != InputResult::CursorMoved && result != InputResult::PenMoved) break;
       if (result == InputResult::CursorMoved) {
         framedTo = second;
         view.DrawRubberFrame(first, framedTo);
         framed = true;
+        framedOn = view.windowGeneration();
       }
     }
     if ((result == InputResult::Picked || result == InputResult::Default) && first != second)

@@ -49,10 +49,6 @@ bool ViewWindow::HandleMessage(const Message& message) {
         PenUp({message.x, message.y});
       return true;
     case MessageKind::ZoomAt:
-      // FIXME: a zoom or pan while a question shows a preview repaints the preview away, and
-      // the command's next hide draws it back at the new scale as a stray line until the next
-      // repaint (edge scrolls and transparent zooms do the same); the view should redraw the
-      // XOR feedback it knows of after a repaint.
       view_.ZoomAt({message.x, message.y}, message.zoomFactor);
       return true;
     case MessageKind::KeyDown:

@@ -1,5 +1,6 @@
 #include "commands/window_input.h"
 
+#include <cstdint>
 #include <optional>
 
 #include "commands/command_engine.h"
@@ -10,7 +11,8 @@
 namespace korvo {
 namespace {
 
-// The rubber rectangle of the second corner; drawn at most once at a time.
+// The rubber rectangle of the second corner; drawn at most once at a time. A repaint since it
+// was drawn (a zoom while the corner is asked) already took it off the window.
 class RubberFrame {
  public:
   explicit RubberFrame(View& view) : view_(view) {}
@@ -22,15 +24,18 @@ class RubberFrame {
     Hide();
     view_.DrawRubberFrame(corner1, corner2);
     shown_ = {corner1, corner2};
+    shownOn_ = view_.windowGeneration();
   }
   void Hide() {
-    if (shown_) view_.DrawRubberFrame(shown_->first, shown_->second);
+    if (shown_ && view_.windowGeneration() == shownOn_)
+      view_.DrawRubberFrame(shown_->first, shown_->second);
     shown_.reset();
   }
 
  private:
   View& view_;
   std::optional<std::pair<Point, Point>> shown_;
+  uint64_t shownOn_ = 0;
 };
 
 WindowResult AnswerOf(InputResult result, WindowDefault allowDefault) {

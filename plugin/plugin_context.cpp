@@ -158,6 +158,7 @@ PluginEntity* PluginContext::IssueAt(Entity* entity, const EntityList& list, Lis
 
 void PluginContext::Forget(const Entity* entity) {
   entities_.erase(entity);
+  exclusiveOrShown.erase(entity);
   std::erase_if(entities_, [entity](const auto& entry) {
     return entry.second.in == EntityPlace::In::Polyline && entry.second.owner == entity;
   });

@@ -107,6 +107,11 @@ class PluginContext {
   // --- what the host needs besides
   CommandEngine* engine = nullptr;
   Drawing* drawing = nullptr;
+  // The entities drawn with exclusive-or an odd number of times, each with the window
+  // repaint it was drawn on (View::windowGeneration). A repaint since then took the picture
+  // off the window, so the drawing that would take it off is skipped instead of leaving a
+  // ghost.
+  std::unordered_map<const Entity*, uint64_t> exclusiveOrShown;
   // The session's files (the bitmap export's kept options and dialog); may be null.
   FileCommands* files = nullptr;
   // The name CreatePropertyDialog uses instead of the one it is given (a scripted command).

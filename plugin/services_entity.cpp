@@ -40,10 +40,19 @@ int32_t DeleteTemporary(PluginPtr context, PluginEnt entity) {
 int32_t DrawEntity(PluginPtr context, PluginEnt entity, int32_t xorMode) {
   Entity* e = UsableEntity(context, entity, EntityUse::Modify);
   if (e == nullptr) return 0;
-  if (xorMode == 1)
-    context->view->DrawXor(*e);
-  else
+  if (xorMode != 1) {
     context->view->DrawOver(*e);
+    return 1;
+  }
+  View& view = *context->view;
+  const auto shown = context->exclusiveOrShown.find(e);
+  if (shown == context->exclusiveOrShown.end()) {
+    view.DrawXor(*e);
+    context->exclusiveOrShown.emplace(e, view.windowGeneration());
+    return 1;
+  }
+  if (shown->second == view.windowGeneration()) view.DrawXor(*e);
+  context->exclusiveOrShown.erase(shown);
   return 1;
 }
 

@@ -66,8 +66,8 @@ class View {
   // --- paint (view_paint.cpp)
   // Brings the window bitmap up to date: re-renders the off-screen picture when needed (or
   // applies the pending selection changes), copies the visible tile, redraws the cursor and
-  // updates the scroll bars. Does nothing while paints are suspended or when no off-screen
-  // picture can be made.
+  // updates the scroll bars. Does nothing when no off-screen picture can be made, nor while
+  // paints are suspended unless the window shows nothing valid yet.
   void Paint();
 
   // --- mapping (view_mapping.cpp), on the current client rectangle

@@ -7,7 +7,9 @@
 namespace korvo {
 
 void View::Paint() {
-  if (paintSuspended) {
+  // A window that shows nothing valid (new, resized) is painted even while paints are
+  // suspended: holding that back would leave it blank.
+  if (paintSuspended && !windowInvalid_) {
     paintDeferred = true;
     return;
   }

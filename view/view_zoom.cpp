@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "core/drawing.h"
 #include "view/view.h"
@@ -36,7 +37,11 @@ bool View::ApplyWindow(const Point& origin, const Size& extent, bool takeRecord)
   drawing_.SetModifiedFlag(true);
   // Also when someone else took over the drawing's modified listener.
   InvalidatePicture(PictureBitmap::Keep);
+  // Not held back while paints are suspended (a plug-in command waiting for a point): the
+  // window would go on showing the old mapping while the cursor and every preview use the new.
+  const bool suspended = std::exchange(paintSuspended, false);
   RepaintNow();
+  paintSuspended = suspended;
   return true;
 }
 

@@ -97,5 +97,22 @@ TEST_F(HighlightFixture, AnInterruptedHighlightIsFinishedOnTheNextMove) {
   EXPECT_EQ(Picture(), blank);
 }
 
+// A repaint takes the highlight off with everything else: the same candidate is drawn again
+// from the start, and clearing then leaves no ghost.
+TEST_F(HighlightFixture, ARepaintStartsTheHighlightAgainAndLeavesNoGhost) {
+  CandidateHighlight highlight;
+  highlight.Track(view, a, {});
+  const std::string highlighted = Picture();
+  ASSERT_NE(highlighted, blank);
+  view.Paint();
+  ASSERT_EQ(Picture(), blank);
+  highlight.Track(view, a, {});
+  EXPECT_EQ(Picture(), highlighted);
+  view.Paint();
+  highlight.Clear(view);
+  EXPECT_EQ(Picture(), blank);
+  EXPECT_EQ(highlight.candidate(), nullptr);
+}
+
 }  // namespace
 }  // namespace korvo

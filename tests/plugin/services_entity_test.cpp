@@ -213,6 +213,43 @@ TEST(PluginEntities, ALongNameIsCutToTheCallersBuffer) {
   EXPECT_EQ(std::u16string(buffer).size(), static_cast<std::size_t>(kPluginTextCapacity - 1));
 }
 
+// Exclusive-or drawing toggles a picture on the window. A repaint between showing and taking
+// off (a zoom while the plug-in waits for a point) already took it off: the second drawing is
+// then skipped, so no ghost is left, and the next one shows it again.
+TEST(PluginEntities, AnExclusiveOrPictureWipedByARepaintIsNotDrawnBack) {
+  PluginSession s("");
+  s.AddLine({20, 100}, {180, 100});
+  View& view = s.session().view();
+  view.RepaintNow();
+  const Bitmap painted = view.window();
+  PluginContext context(&s.engine(), u"");
+  PluginEntity* band =
+      AddLineService(context, {10, 10}, {150, 90}, {.target = PluginTemporaryTarget()});
+  ASSERT_NE(band, nullptr);
+  const auto draw = Service<DrawEntityFn>(context, PluginService::DrawEntity);
+
+  // Shown and taken off without a repaint: the window is as it was.
+  EXPECT_EQ(draw(&context, band, 1), 1);
+  EXPECT_NE(view.window(), painted);
+  EXPECT_EQ(draw(&context, band, 1), 1);
+  EXPECT_EQ(view.window(), painted);
+
+  // Shown, then the window zooms in and out again: taking it off leaves the repainted window.
+  EXPECT_EQ(draw(&context, band, 1), 1);
+  view.ZoomAt({100, 100}, 0.5);
+  view.ZoomAt({100, 100}, 2);
+  const Bitmap repainted = view.window();
+  EXPECT_EQ(draw(&context, band, 1), 1);
+  EXPECT_EQ(view.window(), repainted);
+  EXPECT_EQ(draw(&context, band, 1), 1);
+  EXPECT_NE(view.window(), repainted);
+
+  // A deleted temporary entity is forgotten with its picture's state.
+  EXPECT_EQ(draw(&context, band, 1), 1);
+  EXPECT_EQ(Service<DeleteTemporaryFn>(context, PluginService::DeleteTemporary)(&context, band), 1);
+  EXPECT_TRUE(context.exclusiveOrShown.empty());
+}
+
 // The width and height a bitmap file declares, or nothing when there is no such file.
 std::optional<std::pair<int32_t, int32_t>> BitmapSize(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);

@@ -240,15 +240,30 @@ TEST_F(ViewFixture, HighlightPatternLinesUpWithTheWindow) {
   }
 }
 
-TEST_F(ViewFixture, PaintDoesNothingWhileSuspended) {
+// While paints are suspended a painted window keeps its picture and the paint is remembered;
+// a window that shows nothing valid yet, or a new mapping, is painted at once all the same.
+TEST_F(ViewFixture, PaintWaitsWhileSuspendedUnlessTheWindowWouldBeWrong) {
+  view.Paint();
+  const Bitmap empty = view.window();
   AddLine(0, 50, 150, 50);
+  drawing.SetModifiedFlag(true);
   view.paintSuspended = true;
   view.Paint();
-  EXPECT_EQ(view.window(), Bitmap(16, 12, 0));
+  EXPECT_EQ(view.window(), empty);
+  EXPECT_TRUE(view.paintDeferred);
   EXPECT_TRUE(view.needsRegen());
-  view.paintSuspended = false;
+
+  // Zooming in by two about the bottom-left pixel moves the line from row 6 to row 1.
+  const uint64_t before = view.windowGeneration();
+  view.ZoomAt({0, 11}, 0.5);
+  EXPECT_TRUE(view.paintSuspended);
+  EXPECT_NE(view.windowGeneration(), before);
+  EXPECT_EQ(view.window().Pixel(2, 1), kRed);
+  EXPECT_NE(view.window().Pixel(2, 6), kRed);
+
+  view.Resize(20, 14);
   view.Paint();
-  EXPECT_NE(view.window(), Bitmap(16, 12, 0));
+  EXPECT_NE(view.window(), Bitmap(20, 14, view.windowBackground()));
 }
 
 TEST_F(ViewFixture, ModifyingTheDrawingRegeneratesAtTheNextPaint) {
