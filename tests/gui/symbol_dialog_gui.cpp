@@ -5,10 +5,13 @@
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <cmath>
 #include <filesystem>
 #include <vector>
 
+#include "app/help_window.h"
+#include "app/qt_help_viewer.h"
 #include "commands/command_id.h"
 #include "commands/editor_session.h"
 #include "core/drawing.h"
@@ -185,7 +188,8 @@ class SymbolDialogGui : public QObject {
     QCOMPARE(LinesIn(t.catalog() / "Chair.KorvoDWG"), std::size_t{1});
   }
 
-  // Delete asks first; Yes removes the file and the list item, and Cancel inserts nothing.
+  // Delete asks first; Yes removes the file and the list item; Help opens the dialog's topic,
+  // and Cancel inserts nothing.
   void deletesTheSelectedSymbolAfterAskingAndCancels() {
     CatalogRun t;
     WriteSymbol(t.catalog() / "Old.KorvoDWG");
@@ -208,6 +212,7 @@ class SymbolDialogGui : public QObject {
     });
     run.ThenAnswerDialog([&](QWidget* dialog) {
       after = Items(Child<QListWidget>(dialog, QStringLiteral("symbols")));
+      ClickLater(dialog, QStringLiteral("help"));
       ClickLater(dialog, QStringLiteral("cancel"));
     });
     run.Then([&] { run.PostCommand(CommandId::DrawInsert); });
@@ -218,6 +223,10 @@ class SymbolDialogGui : public QObject {
     QVERIFY(!fs::exists(t.catalog() / "Old.KorvoDWG"));
     QVERIFY(fs::exists(t.catalog() / "Kept.KorvoDWG"));
     QVERIFY(LiveInserts(run.app().session().drawing()).empty());
+    // Its help button opened the manual at the dialog's section.
+    HelpWindow* help = run.app().helpViewer().window();
+    QVERIFY(help != nullptr);
+    QCOMPARE(help->browser().source().fragment(), QStringLiteral("open_symbol_dialog"));
   }
 };
 
