@@ -1,6 +1,7 @@
 #include "commands/point_input.h"
 
 #include <cmath>
+#include <cstdint>
 #include <functional>
 #include <numbers>
 #include <utility>
@@ -88,6 +89,9 @@ InputResult Ask(CommandEngine& engine, const Point& base, const Point& defaultPo
   }
 
   const Point cursorAtStart = view.cursorWorld();
+  // A move back to where the question started is news only when a repaint took the command's
+  // feedback off meanwhile (a zoom about the pointer): the command then draws it again.
+  const uint64_t windowAtStart = view.windowGeneration();
   int previous = engine.inputState;
   for (;;) {
     const int state = engine.WaitForInput();
@@ -134,8 +138,9 @@ InputResult Ask(CommandEngine& engine, const Point& base, const Point& defaultPo
         out = question.WithOrtho(view.cursorWorld());
         engine.ShowCoordinates(out);
         const bool fromScroll = IsEdgeScroll(before);
-        if (Has(flags, kPointKeepWaiting) || (!fromScroll && view.cursorWorld() == cursorAtStart))
-          continue;
+        const bool unmoved =
+            view.cursorWorld() == cursorAtStart && view.windowGeneration() == windowAtStart;
+        if (Has(flags, kPointKeepWaiting) || (!fromScroll && unmoved)) continue;
         return InputResult::CursorMoved;
       }
       case InputState::Enter:

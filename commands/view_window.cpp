@@ -50,6 +50,9 @@ bool ViewWindow::HandleMessage(const Message& message) {
       return true;
     case MessageKind::ZoomAt:
       view_.ZoomAt({message.x, message.y}, message.zoomFactor);
+      // The repaint took the question's previews off; a move where the pointer is draws them
+      // again at the new scale.
+      Hover({message.x, message.y});
       return true;
     case MessageKind::KeyDown:
       KeyDown(message.keyCode);
@@ -114,6 +117,7 @@ void ViewWindow::Pan(const Message& message) {
       if (!panning_) return;
       panning_ = false;
       view_.EndDrag(p);
+      Hover(p);
       return;
   }
 }
