@@ -17,7 +17,15 @@ constexpr qint64 kMaxMessage = 64 * 1024;
 SingleInstance::SingleInstance(QString name) : name_(std::move(name)) {}
 
 QString SingleInstance::DefaultName() {
-  return QStringLiteral("korvocad-%1").arg(static_cast<qulonglong>(::getuid()));
+  QString name = QStringLiteral("korvocad-%1").arg(static_cast<qulonglong>(::getuid()));
+  QString display = qEnvironmentVariable("WAYLAND_DISPLAY");
+  if (display.isEmpty()) display = qEnvironmentVariable("DISPLAY");
+  if (display.isEmpty()) return name;
+  // Only characters that cannot make the name a path or a hidden file.
+  for (QChar& c : display)
+    if (!c.isLetterOrNumber() && c != QLatin1Char('.') && c != QLatin1Char('-'))
+      c = QLatin1Char('_');
+  return name + QLatin1Char('-') + display.left(64);
 }
 
 bool SingleInstance::HandOver(const QString& file) {

@@ -7,13 +7,15 @@
 
 namespace korvo {
 
-// One editor per user: the first start listens on a local socket named after the user; a
-// later start hands its file (or nothing) to that one and ends.
+// One editor per user and display: the first start listens on a local socket named after the
+// user and the display it shows on; a later start on the same display hands its file (or
+// nothing) to that one and ends. A start on another display (a second seat, a remote
+// session) opens an editor of its own there.
 class SingleInstance : public QObject {
   Q_OBJECT
 
  public:
-  // `name` defaults to one per user.
+  // `name` defaults to one per user and display.
   explicit SingleInstance(QString name = DefaultName());
 
   // Hands `file` (absolute, may be empty) to a running editor. False when none runs.

@@ -8,15 +8,15 @@
 #include "view/view.h"
 
 namespace korvo {
-namespace {
 
-// The candidate's flags for the duration of a highlight pass: selected inverted.
-ScopedChange<uint8_t> ToggledSelection(Entity& entity) {
+// The candidate's flags for the duration of a highlight pass: the look the window does not
+// show.
+ScopedChange<uint8_t> CandidateHighlight::OtherLook(Entity& entity) const {
+  const bool shown = entity.IsSelected() || (alsoShown_ && alsoShown_(entity));
   return ScopedChange<uint8_t>(entity.flags,
-                               static_cast<uint8_t>(entity.flags ^ EntityFlag::Selected));
+                               static_cast<uint8_t>(shown ? entity.flags & ~EntityFlag::Selected
+                                                          : entity.flags | EntityFlag::Selected));
 }
-
-}  // namespace
 
 void CandidateHighlight::Track(View& view, Entity* candidate, const PenMoveWaiting& waiting) {
   if (candidate != candidate_) {
@@ -29,13 +29,13 @@ void CandidateHighlight::Track(View& view, Entity* candidate, const PenMoveWaiti
     drawnOn_ = view.windowGeneration();
   }
   if (progress_.complete()) return;
-  const auto toggled = ToggledSelection(*candidate_);
+  const auto look = OtherLook(*candidate_);
   progress_.Continue(view, *candidate_, waiting);
 }
 
 void CandidateHighlight::Clear(View& view) {
   if (candidate_ != nullptr && view.windowGeneration() == drawnOn_) {
-    const auto toggled = ToggledSelection(*candidate_);
+    const auto look = OtherLook(*candidate_);
     progress_.Erase(view, *candidate_);
   }
   progress_.Reset();

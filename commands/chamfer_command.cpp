@@ -47,8 +47,12 @@ InputResult PickPiece(CommandEngine& engine, int promptId, const PickedPiece* fi
   Entity* entity = nullptr;
   PickedPoints taps;
   const Entity* exceptLine = first != nullptr ? first->line : nullptr;
+  // The first piece stays highlighted on the window while the second is picked.
+  const AlsoShownSelected highlighted = [first](const Entity& candidate) {
+    return first != nullptr && &candidate == first->entity;
+  };
   const InputResult result =
-      PickObject(engine, promptId, entity, &taps, PieceFilter(exceptLine, polylines));
+      PickObject(engine, promptId, entity, &taps, PieceFilter(exceptLine, polylines), highlighted);
   if (result != InputResult::Picked) return result;
   const auto tap = entity != nullptr ? taps.find(entity) : taps.end();
   if (tap == taps.end()) return InputResult::Enter;
@@ -142,8 +146,6 @@ bool ChamferRound(CommandEngine& engine, ChamferOptions& options) {
   {
     // The window keeps the highlight, but a polyline must stay pickable for its other
     // segments: a pick toggles the selection of what it hits.
-    // FIXME: the pick box over the highlighted polyline blinks it out while it stays there,
-    // as trim's edges do.
     const ScopedChange<uint8_t> unflagged(
         first.entity->flags, static_cast<uint8_t>(first.entity->flags & ~EntityFlag::Selected));
     secondResult =

@@ -57,14 +57,16 @@ class SubCommandScope {
 class Selection {
  public:
   Selection(CommandEngine& engine, SelectionMode mode, PickedPoints* picked,
-            const EntityFilter& filter)
+            const EntityFilter& filter, const AlsoShownSelected& alsoShown)
       : engine_(engine),
         drawing_(engine.drawing()),
         view_(engine.view()),
         mode_(mode),
         picked_(picked),
         filter_(filter),
-        waiting_([&engine] { return engine.NewerPenMoveQueued(); }) {}
+        waiting_([&engine] { return engine.NewerPenMoveQueued(); }) {
+    highlight_.SetAlsoShownSelected(alsoShown);
+  }
   // However the prompt ends: no highlight left, the crosshair back, the sub-commands off.
   ~Selection() {
     highlight_.Clear(view_);
@@ -210,8 +212,9 @@ InputResult Selection::Run(const PromptText& prompt) {
 }  // namespace
 
 InputResult SelectObjects(CommandEngine& engine, const PromptText& prompt, SelectionMode mode,
-                          PickedPoints* picked, const EntityFilter& filter) {
-  Selection selection(engine, mode, picked, filter);
+                          PickedPoints* picked, const EntityFilter& filter,
+                          const AlsoShownSelected& alsoShown) {
+  Selection selection(engine, mode, picked, filter, alsoShown);
   return selection.Run(prompt);
 }
 
@@ -221,19 +224,22 @@ InputResult SelectObjects(CommandEngine& engine, int promptId, SelectionMode mod
 }
 
 InputResult PickObject(CommandEngine& engine, int promptId, Entity*& out, PickedPoints* picked,
-                       const EntityFilter& filter) {
-  return PickObject(engine, PromptText{LoadHostString(promptId), {}}, out, picked, filter);
+                       const EntityFilter& filter, const AlsoShownSelected& alsoShown) {
+  return PickObject(engine, PromptText{LoadHostString(promptId), {}}, out, picked, filter,
+                    alsoShown);
 }
 
 InputResult PickObject(CommandEngine& engine, const PromptText& prompt, Entity*& out,
-                       PickedPoints* picked, const EntityFilter& filter) {
+                       PickedPoints* picked, const EntityFilter& filter,
+                       const AlsoShownSelected& alsoShown) {
   out = nullptr;
   Drawing& drawing = engine.drawing();
   if (!drawing.selection.empty()) {
     drawing.ClearSelection();
     engine.RepaintNow();
   }
-  const InputResult result = SelectObjects(engine, prompt, SelectionMode::Single, picked, filter);
+  const InputResult result =
+      SelectObjects(engine, prompt, SelectionMode::Single, picked, filter, alsoShown);
   if (result == InputResult::Picked && !drawing.selection.empty()) {
     out = drawing.selection.back();
     View& view = engine.view();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <unordered_map>
 
 #include "commands/entity_picking.h"
@@ -15,6 +16,11 @@ class Entity;
 // For each entity selected by a tap, the world point of that tap: commands such as break
 // need to know where an object was picked.
 using PickedPoints = std::unordered_map<const Entity*, Point>;
+
+// Entities the window shows selected although their flag is off while the prompt runs (a
+// command's own highlight, such as trim's cutting edges): the pre-highlight shows them the
+// other way, as it does any selected entity.
+using AlsoShownSelected = std::function<bool(const Entity&)>;
 
 enum class SelectionMode {
   Many,    // objects are toggled until "<no more>", Enter or cancel
@@ -34,14 +40,17 @@ InputResult SelectObjects(CommandEngine& engine, int promptId, SelectionMode mod
                           PickedPoints* picked = nullptr, const EntityFilter& filter = {});
 // The same with the prompt given as its text.
 InputResult SelectObjects(CommandEngine& engine, const PromptText& prompt, SelectionMode mode,
-                          PickedPoints* picked = nullptr, const EntityFilter& filter = {});
+                          PickedPoints* picked = nullptr, const EntityFilter& filter = {},
+                          const AlsoShownSelected& alsoShown = {});
 
 // One entity: clears the selection (repainting), selects in Single mode and, on Picked,
 // hands the entity out and leaves it unselected again.
 InputResult PickObject(CommandEngine& engine, int promptId, Entity*& out,
-                       PickedPoints* picked = nullptr, const EntityFilter& filter = {});
+                       PickedPoints* picked = nullptr, const EntityFilter& filter = {},
+                       const AlsoShownSelected& alsoShown = {});
 InputResult PickObject(CommandEngine& engine, const PromptText& prompt, Entity*& out,
-                       PickedPoints* picked = nullptr, const EntityFilter& filter = {});
+                       PickedPoints* picked = nullptr, const EntityFilter& filter = {},
+                       const AlsoShownSelected& alsoShown = {});
 
 // Registers the selection sub-commands "Window", "Select All" and "Deselect All". Outside a
 // selection of many objects they do nothing; during one, SelectObjects takes them over.

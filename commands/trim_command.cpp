@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstddef>
 #include <memory>
 #include <vector>
@@ -37,9 +38,8 @@ class CuttingEdges {
   CuttingEdges& operator=(const CuttingEdges&) = delete;
 
   // The edge flags are off while an object is picked: the pick toggles the selection of
-  // what it hits, and an edge may be trimmed too. The window keeps showing them dotted.
-  // FIXME: the pick's pre-highlight of an edge XORs a dotted image over the dotted one, so
-  // the edge blinks out while the pick box is over it (it comes back when the box leaves).
+  // what it hits, and an edge may be trimmed too. The window keeps showing them dotted, and
+  // the pick's pre-highlight knows it.
   InputResult Pick(CommandEngine& engine, Entity*& object, PickedPoints& picked) {
     std::vector<Entity*> flagged;
     for (Entity* edge : edges_) {
@@ -47,7 +47,11 @@ class CuttingEdges {
       edge->flags &= ~EntityFlag::Selected;
       flagged.push_back(edge);
     }
-    const InputResult result = PickObject(engine, StringId::TrimObjectPrompt, object, &picked);
+    const AlsoShownSelected dotted = [&flagged](const Entity& entity) {
+      return std::find(flagged.begin(), flagged.end(), &entity) != flagged.end();
+    };
+    const InputResult result =
+        PickObject(engine, StringId::TrimObjectPrompt, object, &picked, {}, dotted);
     for (Entity* edge : flagged) edge->flags |= EntityFlag::Selected;
     return result;
   }

@@ -114,5 +114,24 @@ TEST_F(HighlightFixture, ARepaintStartsTheHighlightAgainAndLeavesNoGhost) {
   EXPECT_EQ(highlight.candidate(), nullptr);
 }
 
+// A command may show an entity selected while its flag is off for the pick (trim's cutting
+// edges): the highlight then draws it solid over its dotted image, as for any selected
+// entity, instead of cancelling the dotted image out.
+TEST_F(HighlightFixture, AnEntityShownSelectedWithoutItsFlagIsDrawnTheOtherWay) {
+  drawing.Select(a);
+  view.Paint();
+  const std::string dotted = Picture();
+  a->flags &= ~EntityFlag::Selected;
+  const std::string solidOverDotted = WithXor(*a);
+  ASSERT_NE(solidOverDotted, dotted);
+  CandidateHighlight highlight;
+  highlight.SetAlsoShownSelected([this](const Entity& entity) { return &entity == a; });
+  highlight.Track(view, a, {});
+  EXPECT_EQ(Picture(), solidOverDotted);
+  EXPECT_FALSE(a->IsSelected());
+  highlight.Clear(view);
+  EXPECT_EQ(Picture(), dotted);
+}
+
 }  // namespace
 }  // namespace korvo

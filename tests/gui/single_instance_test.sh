@@ -37,4 +37,17 @@ for _ in $(seq 100); do
 done
 xdotool search --name "^$name" > /dev/null 2>&1 ||
   fail "the first editor's title never named $name"
+# A start on another display runs an editor of its own, listening under its own name, instead
+# of handing over.
+QT_QPA_PLATFORM=offscreen DISPLAY=:elsewhere "$editor" "$drawing" > "$scratch/other.log" 2>&1 &
+other=$!
+for _ in $(seq 100); do
+  compgen -G "$scratch/korvocad-*-_elsewhere" > /dev/null && break
+  kill -0 "$other" 2>/dev/null || fail "the start on another display ended: $(cat "$scratch/other.log")"
+  sleep 0.1
+done
+compgen -G "$scratch/korvocad-*-_elsewhere" > /dev/null ||
+  fail "the start on another display did not listen under its own name"
+kill "$other"
+wait "$other" 2>/dev/null || true
 echo "single instance: ok"
