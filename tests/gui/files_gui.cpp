@@ -180,6 +180,23 @@ class FilesGui : public QObject {
     QCOMPARE(run.ViewImage(), drawn);
   }
 
+  // Closing the window of a modified drawing asks first; Cancel keeps the editor open with
+  // the drawing as it was.
+  void closingTheWindowAsksAndCancelKeepsTheEditor() {
+    GuiRun run;
+    QString shown;
+    run.Then([&] { AddModifiedLine(run.app()); });
+    run.ThenAnswerDialog(
+        AnswerMessage(QStringLiteral("Save changes to Untitled?"), QMessageBox::Cancel, &shown));
+    run.Then([&] { run.app().mainWindow().close(); });
+    QVERIFY2(run.Play(), qPrintable(run.Failure()));
+
+    QCOMPARE(shown, QStringLiteral("Save changes to Untitled?"));
+    QVERIFY(run.app().mainWindow().isVisible());
+    QCOMPARE(LiveEntities(run.app().session().drawing()), std::size_t{1});
+    QVERIFY(run.app().session().drawing().IsModified());
+  }
+
   // A damaged drawing from File > Open is reported; the editor goes on with a new drawing
   // and still draws.
   void damagedFileFromOpenIsReported() {
