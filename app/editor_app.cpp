@@ -85,6 +85,7 @@ void EditorApp::SetDialogHelp(DialogHelp help) {
   propertySheet_.SetHelp(dialogHelp_);
   bitmapOptionsDialog_.SetHelp(dialogHelp_);
   symbolDialog_.SetHelp(dialogHelp_);
+  tableDialogs_.SetHelp(dialogHelp_);
 }
 
 int EditorApp::Run() {

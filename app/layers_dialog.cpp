@@ -30,7 +30,7 @@ QTableWidgetItem* Cell(const QString& text) {
 
 }  // namespace
 
-LayersDialog::LayersDialog(LayersDialogModel& model, QWidget* parent)
+LayersDialog::LayersDialog(LayersDialogModel& model, const DialogHelp& help, QWidget* parent)
     : QDialog(parent), model_(model) {
   setWindowTitle(ToQt(TableDialogString::kLayersTitle));
   setObjectName(QStringLiteral("LayersDialog"));
@@ -73,6 +73,7 @@ LayersDialog::LayersDialog(LayersDialogModel& model, QWidget* parent)
   nameRow->addWidget(new_);
   nameRow->addWidget(rename_);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  AddHelpButton(*buttons, help, kHelpTopic);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QDialog>
+#include <string_view>
+
+#include "app/dialog_help.h"
 
 class QLineEdit;
 class QPushButton;
@@ -18,7 +21,9 @@ class LayersDialog : public QDialog {
   Q_OBJECT
 
  public:
-  LayersDialog(LayersDialogModel& model, QWidget* parent);
+  static constexpr std::u16string_view kHelpTopic = u"LAYERS";
+
+  LayersDialog(LayersDialogModel& model, const DialogHelp& help, QWidget* parent);
 
   // The table, for tests that click its cells.
   QTableWidget* table() const { return table_; }

@@ -37,7 +37,7 @@ QPixmap ColorSwatch(int colorIndex, int width, int height) {
 }
 
 LineTypeDialog::LineTypeDialog(LineTypeDialogModel& model, MessageBoxService& messages,
-                               QWidget* parent)
+                               const DialogHelp& help, QWidget* parent)
     : QDialog(parent), model_(model), messages_(messages) {
   setWindowTitle(ToQt(TableDialogString::kLineTypeTitle));
   setObjectName(QStringLiteral("LineTypeDialog"));
@@ -104,6 +104,7 @@ LineTypeDialog::LineTypeDialog(LineTypeDialogModel& model, MessageBoxService& me
   form->addRow(tr("Color:"), colorRow);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  AddHelpButton(*buttons, help, kHelpTopic);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);

@@ -2,6 +2,9 @@
 
 #include <QDialog>
 #include <QPixmap>
+#include <string_view>
+
+#include "app/dialog_help.h"
 
 class QComboBox;
 class QLabel;
@@ -21,7 +24,10 @@ class LineTypeDialog : public QDialog {
   Q_OBJECT
 
  public:
-  LineTypeDialog(LineTypeDialogModel& model, MessageBoxService& messages, QWidget* parent);
+  static constexpr std::u16string_view kHelpTopic = u"line_types";
+
+  LineTypeDialog(LineTypeDialogModel& model, MessageBoxService& messages, const DialogHelp& help,
+                 QWidget* parent);
 
   void accept() override;
 

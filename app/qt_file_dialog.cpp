@@ -10,6 +10,16 @@ QString ToQString(std::u16string_view text) {
   return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// "dxf" of the pattern "*.dxf"; empty for a pattern that names no single extension.
+QString ExtensionOfPattern(std::u16string_view pattern) {
+  constexpr std::u16string_view kAnyName = u"*.";
+  if (pattern.substr(0, kAnyName.size()) != kAnyName) return {};
+  const std::u16string_view extension = pattern.substr(kAnyName.size());
+  if (extension.empty() || extension.find_first_of(u"*?;. ") != std::u16string_view::npos)
+    return {};
+  return ToQString(extension);
+}
+
 }  // namespace
 
 QString QtFileDialog::FilterText(const FileFilter& filter) {
@@ -31,6 +41,18 @@ std::optional<std::filesystem::path> QtFileDialog::Run(const FileDialogRequest& 
   if (request.selectedFilter < static_cast<std::size_t>(filters.size()))
     dialog.selectNameFilter(filters.at(static_cast<qsizetype>(request.selectedFilter)));
   dialog.setDefaultSuffix(ToQString(request.defaultExtension));
+  // A bare name takes the extension of the type the user picked, so that picking a type
+  // chooses the format rather than only the files listed.
+  if (!request.defaultExtension.empty()) {
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, &request](const QString& picked) {
+                       for (const FileFilter& filter : request.filters) {
+                         if (FilterText(filter) != picked) continue;
+                         const QString extension = ExtensionOfPattern(filter.pattern);
+                         if (!extension.isEmpty()) dialog.setDefaultSuffix(extension);
+                       }
+                     });
+  }
   if (!request.proposed.empty())
     dialog.selectFile(QString::fromStdString(request.proposed.string()));
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;

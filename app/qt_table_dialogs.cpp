@@ -9,19 +9,19 @@
 namespace korvo {
 
 bool QtTableDialogs::RunLayers(LayersDialogModel& model) {
-  LayersDialog dialog(model, parent_);
+  LayersDialog dialog(model, help_, parent_);
   return dialog.exec() == QDialog::Accepted;
 }
 
 bool QtTableDialogs::RunTextStyles(TextStylesDialogModel& model) {
-  TextStylesDialog dialog(model, parent_);
+  TextStylesDialog dialog(model, help_, parent_);
   return dialog.exec() == QDialog::Accepted;
 }
 
 bool QtTableDialogs::RunLineType(LineTypeDialogModel& model) {
   // Over the layers dialog when that is open, else over the main window.
   QWidget* parent = QApplication::activeModalWidget();
-  LineTypeDialog dialog(model, messages_, parent != nullptr ? parent : parent_.data());
+  LineTypeDialog dialog(model, messages_, help_, parent != nullptr ? parent : parent_.data());
   return dialog.exec() == QDialog::Accepted;
 }
 

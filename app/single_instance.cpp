@@ -2,7 +2,9 @@
 
 #include <unistd.h>
 
+#include <QByteArray>
 #include <QLocalSocket>
+#include <QUrl>
 
 namespace korvo {
 namespace {
@@ -32,7 +34,8 @@ bool SingleInstance::HandOver(const QString& file) {
   QLocalSocket socket;
   socket.connectToServer(name_);
   if (!socket.waitForConnected(kConnectTimeoutMs)) return false;
-  socket.write(file.toUtf8());
+  // One line per file: percent-encoded, so that line breaks and blanks in the name survive.
+  socket.write(QUrl::toPercentEncoding(file));
   socket.write("\n");
   socket.flush();
   socket.waitForBytesWritten(kWriteTimeoutMs);
@@ -59,7 +62,8 @@ bool SingleInstance::Listen(std::function<void(const QString&)> received) {
           return;
         }
         if (!socket->canReadLine()) return;
-        const QString file = QString::fromUtf8(socket->readLine()).trimmed();
+        const QString file =
+            QString::fromUtf8(QByteArray::fromPercentEncoding(socket->readLine().trimmed()));
         socket->disconnectFromServer();
         if (received_) received_(file);
       });

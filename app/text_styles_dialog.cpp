@@ -39,7 +39,8 @@ QImage ToImage(const Bitmap& bitmap) {
 
 }  // namespace
 
-TextStylesDialog::TextStylesDialog(TextStylesDialogModel& model, QWidget* parent)
+TextStylesDialog::TextStylesDialog(TextStylesDialogModel& model, const DialogHelp& help,
+                                   QWidget* parent)
     : QDialog(parent), model_(model) {
   setWindowTitle(ToQt(TableDialogString::kTextStylesTitle));
   setObjectName(QStringLiteral("TextStylesDialog"));
@@ -125,6 +126,7 @@ TextStylesDialog::TextStylesDialog(TextStylesDialogModel& model, QWidget* parent
   preview_->setFixedSize(kPreviewWidth, kPreviewHeight);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  AddHelpButton(*buttons, help, kHelpTopic);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);

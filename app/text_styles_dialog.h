@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QDialog>
+#include <string_view>
+
+#include "app/dialog_help.h"
 
 class QCheckBox;
 class QComboBox;
@@ -19,7 +22,9 @@ class TextStylesDialog : public QDialog {
   Q_OBJECT
 
  public:
-  TextStylesDialog(TextStylesDialogModel& model, QWidget* parent);
+  static constexpr std::u16string_view kHelpTopic = u"STYLES";
+
+  TextStylesDialog(TextStylesDialogModel& model, const DialogHelp& help, QWidget* parent);
 
   void accept() override;
 

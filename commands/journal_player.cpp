@@ -136,6 +136,11 @@ bool JournalPlayer::PlayEvent(const JournalEvent& event) {
       PostPen(event);
       return true;
     case JournalEventKind::Key:
+      // The editor's Escape key stops the running command; no command reads Escape itself.
+      if (event.key == KeyCode::Escape) {
+        session_->PostCommand(CommandId::Stop);
+        return true;
+      }
       session_->viewWindow().Post(KeyMessage(&session_->viewWindow(), event.key));
       return true;
     case JournalEventKind::Point:

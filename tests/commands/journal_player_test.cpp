@@ -79,6 +79,14 @@ TEST(JournalPlayer, JournalEndCancelsTheWaitingCommand) {
   EXPECT_FALSE(run.drawing().undo.IsGroupOpen());
 }
 
+// "key Escape" is the Escape key of the editor: it stops the running command there and
+// then, rather than reaching the command as a key it ignores.
+TEST(JournalPlayer, EscapeStopsTheRunningCommandAsTheEditorsKeyDoes) {
+  JournalHarness run("command ZOOMWIN\ntap 10 20\nkey Escape\nexpect-prompt \"\"\n");
+  EXPECT_EQ(run.Run().status, JournalStatus::Ran) << run.outcome.message;
+  EXPECT_EQ(run.settings().viewOrigin, Point(0, 0));
+}
+
 TEST(JournalPlayer, TranscriptListsPromptChanges) {
   JournalHarness run("command ZOOMWIN\ntap 10 20\ntap 60 40\n");
   EXPECT_EQ(run.Run().status, JournalStatus::Ran) << run.outcome.message;

@@ -1,5 +1,7 @@
 #include <QAction>
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -103,6 +105,43 @@ class FilesGui : public QObject {
     QVERIFY(run.app().mainWindow().windowTitle().startsWith(QStringLiteral("saved.KorvoDWG")));
   }
 
+  // A bare name typed after picking another file type in Save As gets that type's extension,
+  // so the drawing is written in the format the user picked and no drawing file is made.
+  void saveAsAddsTheExtensionOfThePickedType_data() {
+    QTest::addColumn<int>("pick");  // the key that moves the type list off the drawing type
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<bool>("bitmapOptions");
+    QTest::newRow("dxf") << int{Qt::Key_Down} << QStringLiteral("plan.dxf") << false;
+    QTest::newRow("bitmap") << int{Qt::Key_End} << QStringLiteral("plan.bmp") << true;
+  }
+
+  void saveAsAddsTheExtensionOfThePickedType() {
+    QFETCH(int, pick);
+    QFETCH(QString, expected);
+    QFETCH(bool, bitmapOptions);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    GuiRun run;
+    run.Then([&] { AddModifiedLine(run.app()); });
+    run.ThenAnswerDialog([&](QWidget* dialog) {
+      if (auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))) {
+        types->setFocus();
+        QTest::keyClick(types, static_cast<Qt::Key>(pick));
+      }
+      AnswerFileDialog(folder.filePath(QStringLiteral("plan")))(dialog);
+    });
+    if (bitmapOptions) {
+      run.ThenAnswerDialog([](QWidget* dialog) {
+        if (auto* buttons = dialog->findChild<QDialogButtonBox*>())
+          buttons->button(QDialogButtonBox::Ok)->click();
+      });
+    }
+    run.Then([&] { Choose(run, CommandId::SaveAs); });
+    QVERIFY2(run.Play(), qPrintable(run.Failure()));
+
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{expected});
+  }
+
   // Open through the file dialog replaces the drawing by the file and shows it.
   void openThroughTheDialog() {
     GuiRun run;
@@ -139,6 +178,23 @@ class FilesGui : public QObject {
     QCOMPARE(LiveEntities(run.app().session().drawing()), std::size_t{1});
     QVERIFY(run.app().session().drawing().IsModified());
     QCOMPARE(run.ViewImage(), drawn);
+  }
+
+  // Closing the window of a modified drawing asks first; Cancel keeps the editor open with
+  // the drawing as it was.
+  void closingTheWindowAsksAndCancelKeepsTheEditor() {
+    GuiRun run;
+    QString shown;
+    run.Then([&] { AddModifiedLine(run.app()); });
+    run.ThenAnswerDialog(
+        AnswerMessage(QStringLiteral("Save changes to Untitled?"), QMessageBox::Cancel, &shown));
+    run.Then([&] { run.app().mainWindow().close(); });
+    QVERIFY2(run.Play(), qPrintable(run.Failure()));
+
+    QCOMPARE(shown, QStringLiteral("Save changes to Untitled?"));
+    QVERIFY(run.app().mainWindow().isVisible());
+    QCOMPARE(LiveEntities(run.app().session().drawing()), std::size_t{1});
+    QVERIFY(run.app().session().drawing().IsModified());
   }
 
   // A damaged drawing from File > Open is reported; the editor goes on with a new drawing

@@ -1,8 +1,11 @@
+#include <QAbstractButton>
+#include <QDialog>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
+#include <QTimer>
 
 #include "app/help_window.h"
 #include "commands/command_id.h"
@@ -85,6 +88,40 @@ class HelpGui : public QObject {
     QVERIFY(seen.scrolled);  // the section lies far below the top of the manual
     QCOMPARE(commandDuringHelp, CommandId::DrawLine);
     QCOMPARE(run.app().session().drawing().entities.size(), std::size_t{1});
+  }
+
+  // The layers, text styles and line type dialogs each have a Help button that opens the
+  // manual at the dialog's own section; cancelling afterwards leaves the drawing unmodified.
+  void tableDialogsHelpOpensTheirSections_data() {
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QString>("topic");
+    QTest::newRow("layers") << int{CommandId::Layers} << QStringLiteral("LAYERS");
+    QTest::newRow("text styles") << int{CommandId::Styles} << QStringLiteral("STYLES");
+    QTest::newRow("line type") << int{CommandId::LineTypes} << QStringLiteral("line_types");
+  }
+
+  void tableDialogsHelpOpensTheirSections() {
+    QFETCH(int, command);
+    QFETCH(QString, topic);
+    GuiRun run;
+    bool hadHelp = false;
+    HelpSeen seen;
+    run.ThenAnswerDialog([&](QWidget* dialog) {
+      auto* help = dialog->findChild<QAbstractButton*>(QStringLiteral("help"));
+      hadHelp = help != nullptr;
+      if (help != nullptr) help->click();
+      if (auto* modal = qobject_cast<QDialog*>(dialog))
+        QTimer::singleShot(0, modal, &QDialog::reject);
+    });
+    run.Then([&] { run.PostCommand(command); });
+    run.Then([&] { seen = LookAtHelp(run, topic); });
+    QVERIFY2(run.Play(), qPrintable(run.Failure()));
+
+    QVERIFY(hadHelp);
+    QVERIFY(seen.visible);
+    QCOMPARE(seen.fragment, topic);
+    QVERIFY(seen.anchorShown);
+    QVERIFY(!run.app().session().drawing().IsModified());
   }
 
   // With no command running, help shows the table of contents; asking again for another
