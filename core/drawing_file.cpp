@@ -35,7 +35,10 @@ OpenResult OpenFromArchive(ArchiveReader& archive, Drawing& drawing, MessageBoxS
   OpenResult result;
   try {
     const NativeReadOutcome outcome = ReadDrawing(archive, drawing);
-    if (outcome == NativeReadOutcome::UnknownMagic) Report(messages, kFailedToOpenDocument);
+    if (outcome == NativeReadOutcome::UnknownMagic) {
+      Report(messages, kFailedToOpenDocument);
+      result.foreign = true;
+    }
     if (outcome == NativeReadOutcome::Read) result.version = archive.version;
   } catch (const ArchiveError& error) {
     drawing.Clear();
@@ -86,7 +89,7 @@ OpenResult OpenDrawingStreamed(const std::filesystem::path& path, Drawing& drawi
     }
     result = OpenDrawingBytes(*bytes, drawing, messages);
   }
-  if (result.opened) drawing.path = path;
+  if (result.opened && !result.foreign) drawing.path = path;
   return result;
 }
 

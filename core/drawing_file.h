@@ -25,6 +25,9 @@ struct OpenResult {
   // at all).
   bool opened = false;
   int version = -1;  // the version of the file read; -1 when none was
+  // The file is not a drawing (its magic is unknown): the new drawing is not named after it,
+  // so that a later Save cannot write over a file of another kind.
+  bool foreign = false;
 };
 
 // Opens a drawing file as the user meets it: every failure is shown through `messages`.

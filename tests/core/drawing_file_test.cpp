@@ -369,6 +369,36 @@ TEST_F(DrawingFileOnDisk, ARefusedFileLeavesTheDrawingWithoutAName) {
   EXPECT_TRUE(drawing.path.empty()) << drawing.path;
 }
 
+// A file that is no drawing at all (an unknown magic) opens as a new drawing, reported, but
+// not named after the file: a Save must not write over a file of another kind. A file too
+// short to hold a magic is taken as an empty drawing of that name.
+TEST_F(DrawingFileOnDisk, AForeignFileOpensUnnamedAndAnEmptyOneNamed) {
+  struct Case {
+    const char* name;
+    std::string bytes;
+    bool named;
+  } cases[] = {
+      {"unknown magic", "PK\x03\x04 not a drawing at all", false},
+      {"empty", "", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto path = folder / (std::string(c.name) + ".KorvoDWG");
+    {
+      std::ofstream out(path, std::ios::binary);
+      out << c.bytes;
+    }
+    Drawing drawing;
+    drawing.New();
+    RecordingMessageBox messages;
+    const OpenResult result = OpenDrawing(path, drawing, messages);
+    EXPECT_TRUE(result.opened);
+    EXPECT_EQ(result.foreign, !c.named);
+    EXPECT_EQ(drawing.path.empty(), !c.named) << drawing.path;
+    EXPECT_NE(drawing.layers.Find(u"0"), nullptr);
+  }
+}
+
 // A line whose body cannot be written for want of memory.
 class UnwritableLine : public LineEntity {
  public:
