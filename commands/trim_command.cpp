@@ -1,4 +1,5 @@
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -73,6 +74,7 @@ InputResult TrimObjects(CommandEngine& engine) {
   Drawing& drawing = engine.drawing();
   bool changed = false;
   InputResult result;
+  const uint64_t generation = engine.view().windowGeneration();
   // The picture draws highlights only for the selection: repaint once the edges are back.
   {
     CuttingEdges edges(drawing);
@@ -96,7 +98,11 @@ InputResult TrimObjects(CommandEngine& engine) {
       }
     }
   }
-  if (changed) engine.RepaintNow();
+  // A picture drawn meanwhile (a zoom, a pan, the grid toggled) shows the edges plain, so
+  // that taking their highlight off later would leave them dotted: draw it anew.
+  const bool repainted = engine.view().windowGeneration() != generation;
+  if (repainted) engine.view().InvalidatePicture(PictureBitmap::Keep);
+  if (changed || repainted) engine.RepaintNow();
   return result;
 }
 
