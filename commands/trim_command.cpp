@@ -21,9 +21,9 @@ namespace {
 
 // The cutting edges while objects are trimmed: out of the selection, so that picking an
 // object does not clear them, but still flagged selected, so that the window keeps them
-// highlighted (the picture itself highlights only the selection, so nothing may repaint
-// meanwhile). On leaving they are in the selection again (those that are still selected:
-// an edge trimmed away left it).
+// highlighted (the picture itself highlights only the selection: a repaint meanwhile shows
+// them plain, and the picture is drawn anew once they are back). On leaving they are in the
+// selection again (those that are still selected: an edge trimmed away left it).
 class CuttingEdges {
  public:
   explicit CuttingEdges(Drawing& drawing) : drawing_(drawing), edges_(drawing.selection) {
