@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMetaObject>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -40,22 +41,46 @@ class InputDialogWindow : public QDialog {
       rows_[i]->setMinimumWidth(160);
       captions_[i]->setBuddy(rows_[i]);
       form_->addRow(captions_[i], rows_[i]);
-      connect(rows_[i], &QLineEdit::textEdited, this,
-              [this, i](const QString& text) { model_.SetRowText(i, text.toStdU16String()); });
+      connect(rows_[i], &QLineEdit::textEdited, this, [this, i](const QString& text) {
+        if (i == 0 && SplitAtComma(text)) return;
+        model_.SetRowText(i, text.toStdU16String());
+      });
     }
     layout->addLayout(form_);
     AddButtons(*layout, help);
     ShowRows();
   }
 
-  // The typed text goes into the rows through the model, then shows selected.
+  // The typed text goes into the rows through the model. The typing goes on where it
+  // stopped, at the end of the last row it reached and with nothing selected: a selection
+  // would make the next key replace what was typed.
   void TakeTypedText(const QString& typed) {
     if (typed.isEmpty()) return;
     model_.TakeTypedText(typed.toStdU16String());
     ShowRows();
+    const bool split = typed.contains(QLatin1Char(',')) &&
+                       model_.Mode() == InputDialogMode::Absolute && model_.RowCount() > 1;
+    typedRow_ = rows_[split ? 1 : 0];
+    typedRow_->setFocus();
   }
 
   std::optional<DialogPoint> point;
+
+ protected:
+  // Showing a dialog gives its focus row a tab focus, which selects the row's text: the
+  // cursor goes to the end of the typing once the dialog is up.
+  void showEvent(QShowEvent* event) override {
+    QDialog::showEvent(event);
+    if (typedRow_ == nullptr) return;
+    QMetaObject::invokeMethod(
+        this,
+        [row = typedRow_] {
+          row->deselect();
+          row->end(false);
+        },
+        Qt::QueuedConnection);
+    typedRow_ = nullptr;
+  }
 
  private:
   void AddModes(QVBoxLayout& layout) {
@@ -93,6 +118,20 @@ class InputDialogWindow : public QDialog {
     connect(onScreen, &QPushButton::clicked, this,
             [this] { done(static_cast<int>(InputDialogResult::OnScreen)); });
     layout.addWidget(buttons);
+  }
+
+  // "x,y" typed on in the first row of absolute coordinates goes on in the second, as it does
+  // when typed before the dialog showed; false for any other text.
+  bool SplitAtComma(const QString& text) {
+    if (!text.contains(QLatin1Char(',')) || model_.Mode() != InputDialogMode::Absolute ||
+        model_.RowCount() < 2)
+      return false;
+    model_.TakeTypedText(text.toStdU16String());
+    rows_[0]->setText(Text(model_.RowText(0)));
+    rows_[1]->setText(Text(model_.RowText(1)));
+    rows_[1]->setFocus();
+    rows_[1]->end(false);
+    return true;
   }
 
   // Brings the mode buttons and rows in line with the model; the first row takes the focus
@@ -134,6 +173,7 @@ class InputDialogWindow : public QDialog {
   QFormLayout* form_ = nullptr;
   std::array<QLabel*, 2> captions_{};
   std::array<QLineEdit*, 2> rows_{};
+  QLineEdit* typedRow_ = nullptr;  // where the typing goes on when the dialog shows
   std::vector<std::pair<InputDialogMode, QRadioButton*>> modeButtons_;
 };
 

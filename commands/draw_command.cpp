@@ -33,12 +33,14 @@ void ShapePreview::Show(std::unique_ptr<Entity> shape) {
   Hide();
   if (shape == nullptr) return;
   shape_ = std::move(shape);
+  shownOn_ = view_.windowGeneration();
   view_.DrawXor(*shape_);
 }
 
 void ShapePreview::Hide() {
   if (shape_ == nullptr) return;
-  view_.DrawXor(*shape_);
+  // A repaint since it was drawn (a zoom, a pan, the grid toggled) took it off already.
+  if (view_.windowGeneration() == shownOn_) view_.DrawXor(*shape_);
   shape_.reset();
 }
 

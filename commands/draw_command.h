@@ -31,7 +31,9 @@ class DrawCommandScope {
 void AddDrawnEntity(CommandEngine& engine, std::unique_ptr<Entity> entity);
 
 // The object being built, drawn with XOR on the window. Each Show takes the previous one off
-// first; Hide (and the destructor) take it off, so the window is left as it was.
+// first; Hide (and the destructor) take it off, so the window is left as it was. A repaint
+// while it is shown wipes it from the window; it is then forgotten rather than erased, which
+// would draw it back.
 class ShapePreview {
  public:
   explicit ShapePreview(View& view) : view_(view) {}
@@ -46,6 +48,7 @@ class ShapePreview {
  private:
   View& view_;
   std::unique_ptr<Entity> shape_;
+  uint64_t shownOn_ = 0;  // the view's window generation when drawn
 };
 
 // A point question with `preview` showing what each cursor point would build (asking again

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 namespace korvo {
 
 class Entity;
@@ -20,6 +22,7 @@ class ObjectHighlight {
  private:
   View& view_;
   Entity* entity_;
+  uint64_t shownOn_ = 0;  // the view's window generation when drawn
 };
 
 }  // namespace korvo

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -21,9 +22,9 @@ namespace {
 
 // The cutting edges while objects are trimmed: out of the selection, so that picking an
 // object does not clear them, but still flagged selected, so that the window keeps them
-// highlighted (the picture itself highlights only the selection, so nothing may repaint
-// meanwhile). On leaving they are in the selection again (those that are still selected:
-// an edge trimmed away left it).
+// highlighted (the picture itself highlights only the selection: a repaint meanwhile shows
+// them plain, and the picture is drawn anew once they are back). On leaving they are in the
+// selection again (those that are still selected: an edge trimmed away left it).
 class CuttingEdges {
  public:
   explicit CuttingEdges(Drawing& drawing) : drawing_(drawing), edges_(drawing.selection) {
@@ -77,6 +78,7 @@ InputResult TrimObjects(CommandEngine& engine) {
   Drawing& drawing = engine.drawing();
   bool changed = false;
   InputResult result;
+  const uint64_t generation = engine.view().windowGeneration();
   // The picture draws highlights only for the selection: repaint once the edges are back.
   {
     CuttingEdges edges(drawing);
@@ -100,7 +102,11 @@ InputResult TrimObjects(CommandEngine& engine) {
       }
     }
   }
-  if (changed) engine.RepaintNow();
+  // A picture drawn meanwhile (a zoom, a pan, the grid toggled) shows the edges plain, so
+  // that taking their highlight off later would leave them dotted: draw it anew.
+  const bool repainted = engine.view().windowGeneration() != generation;
+  if (repainted) engine.view().InvalidatePicture(PictureBitmap::Keep);
+  if (changed || repainted) engine.RepaintNow();
   return result;
 }
 

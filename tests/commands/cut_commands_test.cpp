@@ -156,6 +156,29 @@ TEST(BreakCommand, AnswersOtherThanAPointEndItAndTakeTheHighlightOff) {
   }
 }
 
+// The grid toggled while an object is shown highlighted repaints the window from a new
+// picture; once the command ends the window must show the drawing as it was, without a
+// dotted or inverted remnant of the highlight.
+TEST(CutCommands, ARepaintWhileAnObjectIsHighlightedLeavesNoTrace) {
+  const struct {
+    const char* name;
+    const char* journal;
+  } cases[] = {
+      {"break, first point", "command tool_BREAK\ntap 50 100\n"},
+      {"break, second point", "command tool_BREAK\ntap 50 100\ntap 60 100\n"},
+      {"chamfer, second line", "command tool_CHAMFER\ndialog ok\ntap 50 100\n"},
+      {"trim, object to trim", "command tool_TRIM\ntap 50 100\ndefault\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    JournalSession s(std::string(c.journal) + "command GRID\ncommand GRID\ncommand 32819\n");
+    s.AddLine({20, 100}, {180, 100});
+    s.Play();
+    EXPECT_EQ(s.engine().CurrentCommandId(), 0);
+    EXPECT_EQ(s.session().view().window(), s.windowBefore());
+  }
+}
+
 struct TrimCase {
   const char* name;
   const char* journal;  // after the edges at x = 60 and x = 140 were chosen

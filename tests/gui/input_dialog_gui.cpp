@@ -159,11 +159,12 @@ class InputDialogGui : public QObject {
     QVERIFY(ChangedNear(beforeTap, run.ViewImage(), run.ViewPosition({100, 150})));
   }
 
-  // What was typed in the view before the dialog opened fills its rows, the first selected;
-  // Help asks for the dialog's topic.
+  // What was typed in the view before the dialog opened fills its rows, and the typing goes
+  // on at the end of the last row it reached, nothing selected; Help asks for the dialog's
+  // topic.
   void typedTextAndHelp() {
     GuiRun run;
-    QString first, second, selected;
+    QString first, second, selected, focused;
     std::u16string topic;
     run.app().SetDialogHelp([&](std::u16string_view asked) { topic = asked; });
     StartLine(run);
@@ -173,7 +174,9 @@ class InputDialogGui : public QObject {
       if (row0 == nullptr || row1 == nullptr) return;
       first = row0->text();
       second = row1->text();
-      selected = row0->selectedText();
+      selected = row0->selectedText() + row1->selectedText();
+      if (dialog->focusWidget() == row1 && row1->cursorPosition() == row1->text().size())
+        focused = row1->objectName();
       if (auto* help = Child<QAbstractButton>(dialog, QStringLiteral("help"))) help->click();
       ClickLater(dialog, QStringLiteral("ok"));
     });
@@ -186,12 +189,44 @@ class InputDialogGui : public QObject {
 
     QCOMPARE(first, QStringLiteral("30"));
     QCOMPARE(second, QStringLiteral("40"));
-    QCOMPARE(selected, QStringLiteral("30"));
+    QCOMPARE(selected, QString());
+    QCOMPARE(focused, QStringLiteral("row1"));
     QVERIFY(topic == u"specify_points");
     const LineEntity* line = OnlyLine(run);
     QVERIFY(line != nullptr);
     QCOMPARE(line->end.x, 30.0);
     QCOMPARE(line->end.y, 40.0);
+  }
+
+  // A digit typed at the question opens the dialog; the keys typed once it shows add to that
+  // digit rather than replace it, and a comma goes on in the second row: "5" in the view and
+  // "7,2" in the dialog give (57, 2).
+  void typingGoesOnOnceTheDialogShows() {
+    GuiRun run;
+    QString first, second;
+    StartLine(run);
+    run.ThenAnswerDialog([&](QWidget* dialog) {
+      auto* row0 = Child<QLineEdit>(dialog, QStringLiteral("row0"));
+      auto* row1 = Child<QLineEdit>(dialog, QStringLiteral("row1"));
+      QWidget* focus = dialog->focusWidget();
+      if (row0 == nullptr || row1 == nullptr || focus == nullptr) return;
+      QTest::keyClicks(focus, QStringLiteral("7,"));
+      QWidget* next = dialog->focusWidget();
+      if (next != nullptr) QTest::keyClicks(next, QStringLiteral("2"));
+      first = row0->text();
+      second = row1->text();
+      ClickLater(dialog, QStringLiteral("ok"));
+    });
+    run.Then([&] { run.Type(QStringLiteral("5")); });
+    run.Then([&] { run.Key(Qt::Key_Escape); });
+    QVERIFY2(run.Play(), qPrintable(run.Failure()));
+
+    QCOMPARE(first, QStringLiteral("57"));
+    QCOMPARE(second, QStringLiteral("2"));
+    const LineEntity* line = OnlyLine(run);
+    QVERIFY(line != nullptr);
+    QCOMPARE(line->end.x, 57.0);
+    QCOMPARE(line->end.y, 2.0);
   }
 };
 
