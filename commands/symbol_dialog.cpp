@@ -65,6 +65,9 @@ SymbolPreview PreviewDxfFile(const std::filesystem::path& file, int width, int h
 
 bool IsValidSymbolName(std::u16string_view name) {
   if (name.empty() || name == u"." || name == u"..") return false;
+  // Blanks alone would list as an empty row that nobody can tell from nothing.
+  if (std::all_of(name.begin(), name.end(), [](char16_t c) { return c == u' ' || c == u'\t'; }))
+    return false;
   return std::none_of(name.begin(), name.end(),
                       [](char16_t c) { return c < 0x20 || c == u'/' || c == u'\\'; });
 }

@@ -77,8 +77,8 @@ class SymbolDialogModel {
   SymbolPreview preview_;
 };
 
-// A symbol name must stand for one file in the library folder: not empty, no path separator,
-// no control character, and not "." or "..".
+// A symbol name must stand for one file in the library folder: not empty nor only blanks, no
+// path separator, no control character, and not "." or "..".
 bool IsValidSymbolName(std::u16string_view name);
 
 // The catalogue a command works in: the profile's as it stands, else the default folder under

@@ -17,7 +17,8 @@ constexpr std::size_t kBufferSize = 1 << 16;
 constexpr std::size_t kMaxTemporaryStem = 255 - 10;
 }  // namespace
 
-std::optional<std::vector<uint8_t>> ReadFileBytes(const std::filesystem::path& path) {
+std::optional<std::vector<uint8_t>> ReadFileBytes(const std::filesystem::path& path,
+                                                  std::size_t streamLimit) {
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (file == nullptr) return std::nullopt;
   std::vector<uint8_t> bytes;
@@ -28,13 +29,19 @@ std::optional<std::vector<uint8_t>> ReadFileBytes(const std::filesystem::path& p
     bytes.resize(static_cast<std::size_t>(info.st_size));
     bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file));
   }
-  // Whatever follows: all of a file without a size (a pipe), or the rest of one that grew.
-  // FIXME: nothing bounds this loop, so a path naming an endless stream (/dev/zero, a pipe
-  // that never closes) reads until memory runs out; readers should pass a size limit.
+  // Whatever follows: all of a file without a size (a pipe), or the rest of one that grew;
+  // an endless stream is given up at the limit.
+  const std::size_t sized = bytes.size();
   uint8_t chunk[kBufferSize];
-  for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, file)) > 0;)
+  bool endless = false;
+  for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, file)) > 0;) {
+    if (bytes.size() - sized + n > streamLimit) {
+      endless = true;
+      break;
+    }
     bytes.insert(bytes.end(), chunk, chunk + n);
-  const bool ok = std::ferror(file) == 0;
+  }
+  const bool ok = std::ferror(file) == 0 && !endless;
   std::fclose(file);
   if (!ok) return std::nullopt;
   return bytes;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -9,8 +10,14 @@
 
 namespace korvo {
 
-// Reads a whole file; nothing when it cannot be opened or read.
-std::optional<std::vector<uint8_t>> ReadFileBytes(const std::filesystem::path& path);
+// What a stream without a size (a pipe, a device) may deliver before it is given up: far more
+// than any drawing, far less than an endless one (/dev/zero) would take.
+inline constexpr std::size_t kMaxStreamBytes = std::size_t{512} << 20;
+
+// Reads a whole file; nothing when it cannot be opened or read, or when more than
+// `streamLimit` bytes arrive beyond the size the file had when it was opened.
+std::optional<std::vector<uint8_t>> ReadFileBytes(const std::filesystem::path& path,
+                                                  std::size_t streamLimit = kMaxStreamBytes);
 
 // Reading a file a piece at a time, at any offset.
 class FileReader {

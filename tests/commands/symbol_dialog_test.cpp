@@ -187,10 +187,11 @@ TEST(SymbolName, OnlyNamesOfOneFileAreTaken) {
     std::u16string text;
     bool valid;
   } cases[] = {
-      {"plain", u"Chair", true},     {"with blanks and dots", u"Door 90.left", true},
-      {"empty", u"", false},         {"slash", u"a/b", false},
-      {"backslash", u"a\\b", false}, {"dot", u".", false},
-      {"dot dot", u"..", false},     {"line break", u"a\nb", false},
+      {"plain", u"Chair", true},      {"with blanks and dots", u"Door 90.left", true},
+      {"empty", u"", false},          {"slash", u"a/b", false},
+      {"backslash", u"a\\b", false},  {"dot", u".", false},
+      {"dot dot", u"..", false},      {"line break", u"a\nb", false},
+      {"only blanks", u"   ", false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -41,6 +41,8 @@ TEST_F(FileIo, ReadsWholeFilesOfAnySize) {
   }
   EXPECT_FALSE(ReadFileBytes(folder / "missing").has_value());
   EXPECT_FALSE(ReadFileBytes(folder).has_value()) << "a folder is not a file";
+  // A stream without end is given up at its limit instead of filling memory.
+  EXPECT_FALSE(ReadFileBytes("/dev/zero", 1 << 20).has_value());
 }
 
 TEST_F(FileIo, AtomicWriteReplacesOnlyAfterSuccess) {
