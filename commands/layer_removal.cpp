@@ -49,8 +49,10 @@ void RemoveLayer(Drawing& drawing, Layer* layer) {
   for (Entity* entity : onLayer) drawing.DropFromSelection(entity);
   drawing.undo.RecordListChange(UndoKind::EntityErased, onLayer);
   for (Entity* entity : onLayer) entity->flags |= EntityFlag::Erased;
-  if (drawing.layers.Remove(layer, TableRemoval::Keep))
-    drawing.undo.RecordChange(UndoKind::LayerRemoved, layer);
+  // Recorded first: the record notes the layer's place, where undo puts it back.
+  if (!drawing.layers.PositionOf(layer)) return;
+  drawing.undo.RecordChange(UndoKind::LayerRemoved, layer);
+  drawing.layers.Remove(layer, TableRemoval::Keep);
 }
 
 }  // namespace korvo

@@ -26,9 +26,8 @@ void AssignLayer(Layer& to, const Layer& from) {
 // Gives `layer` the values of `from`, moving it to its new key when the name changes key.
 void Rekey(LayerTable& table, Layer& layer, const Layer& from) {
   const bool moves = ToUpper(layer.name) != ToUpper(from.name);
-  const bool inTable = moves && table.Remove(&layer, TableRemoval::Keep);
   AssignLayer(layer, from);
-  if (inTable) table.Add(&layer);
+  if (moves) table.Rekey(&layer);
 }
 
 // A name no dialog can give (it starts with a control character).

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <algorithm>
+#include <cstddef>
 #include <functional>
+#include <optional>
 #include <type_traits>
 
 #include "core/text_style.h"
@@ -12,7 +14,8 @@
 namespace korvo {
 
 // An entry that a command put into a table or took out of it. Undo and redo move it in and
-// out; the entry itself never changes, so references to it stay valid. Whoever holds the
+// out, back to its place in the table's order; the entry itself never changes, so references
+// to it stay valid. A removal is recorded while the entry is still in the table. Whoever holds the
 // entry while it is out of the table is this record, which deletes it when its group is
 // discarded in the state that leaves the entry out.
 template <class T, class Table>
@@ -27,7 +30,8 @@ class MembershipRecord : public UndoRecord {
         table_(table),
         entry_(entry),
         change_(change),
-        putBack_(std::move(putBack)) {}
+        putBack_(std::move(putBack)),
+        position_(table.PositionOf(entry)) {}
 
   void Undo(Drawing&) override { change_ == Change::Added ? TakeOut() : PutBack(); }
   void Redo(Drawing&) override { change_ == Change::Added ? PutBack() : TakeOut(); }
@@ -51,10 +55,17 @@ class MembershipRecord : public UndoRecord {
 
  private:
   bool InTable() const { return std::find(table_.begin(), table_.end(), entry_) != table_.end(); }
-  void TakeOut() { table_.Remove(entry_, TableRemoval::Keep); }
+  void TakeOut() {
+    if (const auto position = table_.PositionOf(entry_)) position_ = position;
+    table_.Remove(entry_, TableRemoval::Keep);
+  }
+  // Where it was, so that undo and redo give the table back in its order.
   void PutBack() {
     if (InTable()) return;
-    table_.Add(entry_);
+    if (position_)
+      table_.Insert(entry_, *position_);
+    else
+      table_.Add(entry_);
     if (putBack_) putBack_(*entry_);
   }
 
@@ -62,6 +73,7 @@ class MembershipRecord : public UndoRecord {
   T* entry_;
   Change change_;
   std::function<void(T&)> putBack_;
+  std::optional<std::size_t> position_;  // the entry's place in the table when it was in it
 };
 
 }  // namespace korvo

@@ -63,14 +63,12 @@ class LayerModifiedRecord : public UndoRecord {
   void Discard(Drawing&, GroupState, const TextStyleHeld&) override { saved_.reset(); }
 
  private:
-  // The table is keyed by the upper-cased name; only a new key moves the layer, to the end
-  // of the table's order.
+  // The table is keyed by the upper-cased name: a new name re-keys the layer in its place.
   void Exchange(Drawing& drawing) {
     if (!saved_) return;
     const bool rekey = ToUpper(layer_->name) != ToUpper(saved_->name);
-    const bool inTable = rekey && drawing.layers.Remove(layer_, TableRemoval::Keep);
     SwapLayerValues(*layer_, *saved_);
-    if (inTable) drawing.layers.Add(layer_);
+    if (rekey) drawing.layers.Rekey(layer_);
   }
 
   Layer* layer_;

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <algorithm>
+#include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -48,6 +50,43 @@ class NamedTable {
     }
     index_.emplace(std::move(key), order_.size());
     order_.push_back(entry);
+  }
+
+  // Stores `entry` at `position` in the order (the end when beyond it), as Add does otherwise:
+  // an entry put back where it was keeps the table's order, and so the file's numbering.
+  void Insert(T* entry, std::size_t position) {
+    std::u16string key = ToUpper(entry->name);
+    if (index_.contains(key) || position >= order_.size()) {
+      Add(entry);
+      return;
+    }
+    for (auto& [name, at] : index_)
+      if (at >= position) ++at;
+    order_.insert(order_.begin() + static_cast<std::ptrdiff_t>(position), entry);
+    index_.emplace(std::move(key), position);
+  }
+
+  // The entry's name changed: it stays where it is under its new key. Should another entry
+  // hold that key, the entry takes that one's place as Add would. False when it is not here.
+  bool Rekey(T* entry) {
+    const std::optional<std::size_t> position = PositionOf(entry);
+    if (!position) return false;
+    std::u16string key = ToUpper(entry->name);
+    const auto taken = index_.find(key);
+    if (taken != index_.end() && taken->second != *position) {
+      Remove(entry, TableRemoval::Keep);
+      Add(entry);
+      return true;
+    }
+    std::erase_if(index_, [&](const auto& item) { return item.second == *position; });
+    index_.emplace(std::move(key), *position);
+    return true;
+  }
+
+  std::optional<std::size_t> PositionOf(const T* entry) const {
+    const auto found = std::find(order_.begin(), order_.end(), entry);
+    if (found == order_.end()) return std::nullopt;
+    return static_cast<std::size_t>(found - order_.begin());
   }
 
   T* Find(std::u16string_view name) const {

@@ -58,13 +58,10 @@ struct Scene {
   std::function<bool(LineTypeDialogModel&)> lineTypeAnswer;
 };
 
-// Table order may change when a layer is renamed (a new key goes last), so layers compare as
-// a set; everything else compares as StateOf has it.
+// Everything as StateOf has it, the layer table's order included: undo and redo must give
+// the table back in its order, which numbers the layers in the file.
 DrawingState Canonical(const Drawing& drawing) {
-  DrawingState state = StateOf(drawing);
-  std::sort(state.layers.begin(), state.layers.end(),
-            [](const auto& a, const auto& b) { return a.layer < b.layer; });
-  return state;
+  return StateOf(drawing);
 }
 
 // Confirms, then checks that undo gives back the drawing as it was and redo the confirmed one.
@@ -279,6 +276,22 @@ TEST(LayersDialog, SwappingTwoNamesSurvivesUndoAndRedo) {
   EXPECT_EQ(scene.drawing.layers.Find(u"WALLS"), scene.walls);
   EXPECT_EQ(scene.drawing.layers.Find(u"DOORS"), scene.doors);
   EXPECT_EQ(scene.drawing.layers.size(), 3u);
+}
+
+// Deleting one layer and renaming the next: undo puts both back in their places, so the
+// table (and the file's numbering) reads as before, and redo as confirmed.
+TEST(LayersDialog, UndoKeepsTheTablesOrderThroughDeletesAndRenames) {
+  Scene scene;
+  scene.drawing.layers.Add(new Layer(u"AXES", 3, &ContinuousLineType(), -3.0));
+  LayersDialogModel model = scene.Model();
+  ASSERT_TRUE(model.RowAction(scene.RowOf(model, u"WALLS"), LayerColumn::Delete));
+  ASSERT_TRUE(model.SelectRow(scene.RowOf(model, u"DOORS")));
+  model.SetEditText(u"OPENINGS");
+  ASSERT_TRUE(model.Rename());
+  ConfirmUndoRedo(scene, model);
+  std::vector<std::u16string> names;
+  for (const Layer* layer : scene.drawing.layers) names.push_back(layer->name);
+  EXPECT_EQ(names, (std::vector<std::u16string>{u"0", u"OPENINGS", u"AXES"}));
 }
 
 TEST(LayersDialog, TheLineTypeDialogRestylesTheCopy) {

@@ -1,5 +1,6 @@
 #include "core/tables.h"
 
+#include <optional>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -50,6 +51,45 @@ TEST(LayerTable, IterationFollowsTheOrderOfFirstAddition) {
   layers.Add(lastReplacement);
   expected.back() = lastReplacement;
   EXPECT_EQ(std::vector<Layer*>(layers.begin(), layers.end()), expected);
+}
+
+// Undo puts entries back where they were and renames them in place, so that a file written
+// afterwards numbers them as before.
+TEST(LayerTable, InsertAndRekeyKeepPlaces) {
+  LayerTable layers;
+  std::vector<Layer*> order;
+  for (const char16_t* name : {u"0", u"A", u"B", u"C"}) {
+    order.push_back(new Layer(name, 7, nullptr, -3.0));
+    layers.Add(order.back());
+  }
+  const auto Order = [&] { return std::vector<Layer*>(layers.begin(), layers.end()); };
+  Layer* a = order[1];
+  EXPECT_EQ(layers.PositionOf(a), 1u);
+  ASSERT_TRUE(layers.Remove(a, TableRemoval::Keep));
+  EXPECT_EQ(layers.PositionOf(a), std::nullopt);
+  layers.Insert(a, 1);
+  EXPECT_EQ(Order(), order);
+  for (Layer* layer : order) EXPECT_EQ(layers.Find(layer->name), layer);
+
+  // Renamed in place: found under the new name only.
+  order[2]->name = u"Beta";
+  EXPECT_TRUE(layers.Rekey(order[2]));
+  EXPECT_EQ(Order(), order);
+  EXPECT_EQ(layers.Find(u"BETA"), order[2]);
+  EXPECT_EQ(layers.Find(u"B"), nullptr);
+
+  // A place beyond the end appends; a name already held replaces that entry in its place.
+  auto* late = new Layer(u"D", 7, nullptr, -3.0);
+  layers.Insert(late, 99);
+  order.push_back(late);
+  EXPECT_EQ(Order(), order);
+  auto* twin = new Layer(u"c", 1, nullptr, -3.0);
+  layers.Insert(twin, 0);
+  order[3] = twin;
+  EXPECT_EQ(Order(), order);
+  auto* stranger = new Layer(u"E", 7, nullptr, -3.0);
+  EXPECT_FALSE(layers.Rekey(stranger));
+  delete stranger;
 }
 
 TEST(BlockTable, RemoveByPointerOnlyWhenItIsTheEntryUnderItsName) {
