@@ -2,10 +2,12 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "commands/command_engine.h"
 #include "core/drawing.h"
 #include "core/text_style.h"
+#include "platform/message_box.h"
 #include "platform/property_sheet.h"
 
 namespace korvo {
@@ -14,6 +16,8 @@ namespace {
 // Large enough for any drawing; keeps typed values finite and the geometry sane.
 constexpr double kMaxSize = 1e9;
 constexpr int32_t kMaxTextLength = 255;
+constexpr std::u16string_view kDonutDiametersMessage =
+    u"The outside diameter must be larger than the inside diameter.";
 
 bool Accepted(CommandEngine& engine, PropertySheetModel& sheet) {
   return engine.propertySheet().Run(sheet) == PropertySheetResult::Ok;
@@ -44,6 +48,8 @@ bool AskDonutDiameters(CommandEngine& engine, DonutOptions& options) {
     sheet.AddDoubleRangeRow(u"Outside diameter:", &copy.outsideDiameter, 0, kMaxSize);
     if (!Accepted(engine, sheet)) return false;
     if (copy.outsideDiameter > copy.insideDiameter) break;
+    // Said, not only shown again: the user would not know why the values came back.
+    engine.messageBox().Show(kDonutDiametersMessage, MessageButtons::Ok, MessageIcon::Exclamation);
   }
   options = copy;
   return true;

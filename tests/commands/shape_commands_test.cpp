@@ -239,12 +239,16 @@ TEST(DonutCommand, CancelOrAnImpossibleRingEndsWithNothingAdded) {
   struct Case {
     const char* name;
     const char* journal;
+    std::vector<std::u16string> messages;
   } cases[] = {
-      {"dialog cancelled", "dialog cancel\n"},
-      // The dialog returns until the outside diameter is the larger; the journal then runs out.
-      {"outside not larger", "dialog ok \"Inside diameter\"=5 \"Outside diameter\"=5\n"},
-      {"cancel at the centre", "dialog ok\ncommand 32819\n"},
-      {"options cancelled later", "dialog ok\ndefault\ndialog cancel\n"},
+      {"dialog cancelled", "dialog cancel\n", {}},
+      // The dialog says why and returns until the outside diameter is the larger; the journal
+      // then runs out.
+      {"outside not larger",
+       "dialog ok \"Inside diameter\"=5 \"Outside diameter\"=5\nanswer ok\n",
+       {u"The outside diameter must be larger than the inside diameter."}},
+      {"cancel at the centre", "dialog ok\ncommand 32819\n", {}},
+      {"options cancelled later", "dialog ok\ndefault\ndialog cancel\n", {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -252,6 +256,9 @@ TEST(DonutCommand, CancelOrAnImpossibleRingEndsWithNothingAdded) {
     s.Play();
     EXPECT_TRUE(LivePolylines(s.drawing()).empty());
     EXPECT_EQ(s.engine().CurrentCommandId(), 0);
+    std::vector<std::u16string> shown;
+    for (const auto& message : s.player().messageBox().Messages()) shown.push_back(message.text);
+    EXPECT_EQ(shown, c.messages);
   }
 }
 
@@ -270,7 +277,7 @@ TEST(DonutCommand, DiametersAreKeptInTheDrawingSettings) {
        6, 10, 0},
       {"cancel keeps the reset values", "dialog cancel\n", 0.5, 1, 0},
       {"refused ring keeps the reset values",
-       "dialog ok \"Inside diameter\"=5 \"Outside diameter\"=5\n", 0.5, 1, 0},
+       "dialog ok \"Inside diameter\"=5 \"Outside diameter\"=5\nanswer ok\n", 0.5, 1, 0},
       {"options cancelled later keep the first values",
        "dialog ok \"Inside diameter\"=6 \"Outside diameter\"=10\ndefault\n"
        "dialog cancel\n",
