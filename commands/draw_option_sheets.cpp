@@ -16,6 +16,7 @@ namespace {
 // Large enough for any drawing; keeps typed values finite and the geometry sane.
 constexpr double kMaxSize = 1e9;
 constexpr int32_t kMaxTextLength = 255;
+constexpr std::u16string_view kEmptyTextMessage = u"Please enter the text.";
 constexpr std::u16string_view kDonutDiametersMessage =
     u"The outside diameter must be larger than the inside diameter.";
 
@@ -85,15 +86,21 @@ bool AskTextDefinition(CommandEngine& engine, TextOptions& options) {
   std::array<char16_t, kMaxTextLength + 1> text{};
   copy.content.copy(text.data(), std::min<std::size_t>(copy.content.size(), kMaxTextLength));
   int32_t justification = static_cast<int32_t>(copy.justification);
-  PropertySheetModel sheet(u"Define Text", u"draw_text_dialog");
-  sheet.AddTextRow(u"Text:", text.data(), kMaxTextLength);
-  if (!styles.empty()) sheet.AddListRow(u"Style:", &copy.styleIndex, styles);
-  sheet.AddDoubleRangeRow(u"Height:", &copy.height, 0, kMaxSize);
-  sheet.AddDoubleRangeRow(u"Rotation:", &copy.rotationDegrees, -360, 360);
-  sheet.AddDoubleRangeRow(u"Width factor:", &copy.widthFactor, 0.01, 100);
-  sheet.AddDoubleRangeRow(u"Obliquing:", &copy.obliqueDegrees, -85, 85);
-  sheet.AddListRow(u"Justification:", &justification, u"Left\nCenter\nRight");
-  if (!Accepted(engine, sheet)) return false;
+  for (;;) {
+    PropertySheetModel sheet(u"Define Text", u"draw_text_dialog");
+    sheet.AddTextRow(u"Text:", text.data(), kMaxTextLength);
+    if (!styles.empty()) sheet.AddListRow(u"Style:", &copy.styleIndex, styles);
+    sheet.AddDoubleRangeRow(u"Height:", &copy.height, 0, kMaxSize);
+    sheet.AddDoubleRangeRow(u"Rotation:", &copy.rotationDegrees, -360, 360);
+    sheet.AddDoubleRangeRow(u"Width factor:", &copy.widthFactor, 0.01, 100);
+    sheet.AddDoubleRangeRow(u"Obliquing:", &copy.obliqueDegrees, -85, 85);
+    sheet.AddListRow(u"Justification:", &justification, u"Left\nCenter\nRight");
+    if (!Accepted(engine, sheet)) return false;
+    // A text of nothing, or of blanks, would place objects nobody can see or pick.
+    const std::u16string_view typed(text.data());
+    if (typed.find_first_not_of(u" \t") != std::u16string_view::npos) break;
+    engine.messageBox().Show(kEmptyTextMessage, MessageButtons::Ok, MessageIcon::Exclamation);
+  }
   copy.content = text.data();
   copy.justification = static_cast<TextJustification>(justification);
   options = copy;

@@ -73,6 +73,17 @@ TEST(TextCommand, StartHeightAndAnglePointsPlaceTheDefinedText) {
        0,
        0,
        u"FIXED"},
+      {"a text of nothing or of blanks is asked again",
+       "dialog ok\nanswer ok\n"
+       "dialog ok Text=\"   \"\nanswer ok\ndialog ok Text=C\ntap 5 5\nvalue 2\ndefault\n",
+       u"C",
+       {5, 5},
+       2,
+       0,
+       1,
+       0,
+       0,
+       u"STANDARD"},
       {"a height of nothing is asked again",
        "dialog ok Text=B\ntap 5 5\ntap 5 5\nexpect-prompt \"Height?\"\ntap 5 7\ndefault\n",
        u"B",
@@ -104,6 +115,16 @@ TEST(TextCommand, StartHeightAndAnglePointsPlaceTheDefinedText) {
     EXPECT_EQ(text.style->name, c.style);
     EXPECT_EQ(text.layer, s.drawing().settings.currentLayer);
   }
+}
+
+TEST(TextCommand, AnEmptyTextIsRefusedWithAMessage) {
+  JournalSession s("command draw_TEXT\ndialog ok Text=\"\"\nanswer ok\ndialog cancel\n");
+  s.Play();
+  EXPECT_TRUE(LiveTexts(s.drawing()).empty());
+  std::vector<std::u16string> shown;
+  for (const auto& message : s.player().messageBox().Messages()) shown.push_back(message.text);
+  EXPECT_EQ(shown, std::vector<std::u16string>{u"Please enter the text."});
+  EXPECT_EQ(s.engine().CurrentCommandId(), 0);
 }
 
 TEST(TextCommand, NoMoreShowsTheDialogAgainAndItsCancelEndsTheCommand) {
