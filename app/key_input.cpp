@@ -23,12 +23,14 @@ bool DialogInputQueued(MessageQueue& queue) {
 }
 
 // A coordinate key while a point question that takes the dialog waits: the first opens the
-// dialog, those typed before it shows add to its text.
+// dialog, those typed before it has the focus add to its text (the dialog asked for may be
+// queued still, or opening: the question is then in the dialog state).
 bool TypeCoordinate(const QKeyEvent& event, EditorSession& session, TypedCoordinates& typed) {
   const Qt::KeyboardModifiers chords = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
   if ((event.modifiers() & chords) != 0 || !StartsCoordinates(event.text())) return false;
   const CommandEngine& engine = session.engine();
-  const bool pending = DialogInputQueued(session.queue());
+  const bool pending =
+      DialogInputQueued(session.queue()) || session.engine().inputState == InputState::Dialog;
   if (!pending) {
     if (engine.inputState != InputState::Waiting || !engine.dialogAllowed) return false;
     typed.text.clear();

@@ -64,6 +64,16 @@ class InputDialogWindow : public QDialog {
     typedRow_->setFocus();
   }
 
+  // More typed into the view while the dialog came up: the rows take all of it, and typing
+  // goes on at its end.
+  void TypeOn(const QString& typed) {
+    TakeTypedText(typed);
+    if (typedRow_ == nullptr || !isVisible()) return;
+    typedRow_->deselect();
+    typedRow_->end(false);
+    typedRow_ = nullptr;
+  }
+
   std::optional<DialogPoint> point;
 
  protected:
@@ -179,11 +189,21 @@ class InputDialogWindow : public QDialog {
 
 }  // namespace
 
+void QtInputDialog::SetTypedText(QString text) {
+  if (typingOn_)
+    typingOn_(text);
+  else
+    typed_ = std::move(text);
+}
+
 InputDialogAnswer QtInputDialog::Run(const InputDialogRequest& request) {
   InputDialogModel model(request);
   InputDialogWindow window(model, help_, parent_.data());
-  window.TakeTypedText(std::exchange(typed_, QString()));
+  const QString typed = std::exchange(typed_, QString());
+  window.TakeTypedText(typed);
+  if (!typed.isEmpty()) typingOn_ = [&window](const QString& text) { window.TypeOn(text); };
   const int code = window.exec();
+  typingOn_ = nullptr;
   InputDialogAnswer answer;
   if (code == static_cast<int>(InputDialogResult::Ok) && window.point) {
     answer.result = InputDialogResult::Ok;

@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <functional>
 
 #include "app/dialog_help.h"
 #include "platform/input_dialog.h"
@@ -17,15 +18,17 @@ class QtInputDialog : public InputDialogService {
 
   void SetParent(QWidget* parent) { parent_ = parent; }
   void SetHelp(DialogHelp help) { help_ = std::move(help); }
-  // What the user typed into the view before the dialog opened: the next dialog starts with
-  // it in its rows, selected, so that typing on replaces it.
-  void SetTypedText(QString text) { typed_ = std::move(text); }
+  // What the user typed into the view before the dialog took the focus, all of it each time:
+  // the next dialog starts with it in its rows, and a dialog that opened with typed text
+  // takes the keys that still reached the view while it came up.
+  void SetTypedText(QString text);
   InputDialogAnswer Run(const InputDialogRequest& request) override;
 
  private:
   QPointer<QWidget> parent_;
   DialogHelp help_;
   QString typed_;
+  std::function<void(const QString&)> typingOn_;  // while a dialog opened by typing is up
 };
 
 }  // namespace korvo

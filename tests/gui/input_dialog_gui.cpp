@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/main_window.h"
+#include "app/view_widget.h"
 #include "commands/command_id.h"
 #include "commands/editor_session.h"
 #include "core/drawing.h"
@@ -227,6 +228,26 @@ class InputDialogGui : public QObject {
     QVERIFY(line != nullptr);
     QCOMPARE(line->end.x, 57.0);
     QCOMPARE(line->end.y, 2.0);
+  }
+
+  // A key that still reaches the view while the dialog comes up (fast typing) goes into the
+  // dialog too, and typing in the dialog goes on after it.
+  void keysReachingTheViewWhileTheDialogOpensAreKept() {
+    GuiRun run;
+    QString typed;
+    StartLine(run);
+    run.ThenAnswerDialog([&](QWidget* dialog) {
+      auto* row0 = Child<QLineEdit>(dialog, QStringLiteral("row0"));
+      if (row0 == nullptr) return;
+      QTest::keyClick(&run.app().mainWindow().viewWidget(), Qt::Key_7, Qt::NoModifier);
+      if (QWidget* focus = dialog->focusWidget()) QTest::keyClicks(focus, QStringLiteral("8"));
+      typed = row0->text();
+      ClickLater(dialog, QStringLiteral("cancel"));
+    });
+    run.Then([&] { run.Type(QStringLiteral("5")); });
+    run.Then([&] { run.Key(Qt::Key_Escape); });
+    QVERIFY2(run.Play(), qPrintable(run.Failure()));
+    QCOMPARE(typed, QStringLiteral("578"));
   }
 };
 
