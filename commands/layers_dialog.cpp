@@ -54,14 +54,7 @@ LayersDialogModel::LayersDialogModel(Drawing& drawing, MessageBoxService& messag
 LayersDialogModel::~LayersDialogModel() = default;
 
 std::optional<std::size_t> LayersDialogModel::FindRow(std::u16string_view name) const {
-  for (std::size_t i = 0; i < rows_.size(); ++i) {
-    if (rows_[i].copy->name == name) return i;
-  }
-  const std::u16string key = ToUpper(name);
-  for (std::size_t i = 0; i < rows_.size(); ++i) {
-    if (ToUpper(rows_[i].copy->name) == key) return i;
-  }
-  return std::nullopt;
+  return FindRowByName(rows_, name);
 }
 
 bool LayersDialogModel::SelectRow(std::size_t row) {

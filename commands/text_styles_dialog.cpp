@@ -82,14 +82,7 @@ TextStylesDialogModel::TextStylesDialogModel(Drawing& drawing, MessageBoxService
 TextStylesDialogModel::~TextStylesDialogModel() = default;
 
 std::optional<std::size_t> TextStylesDialogModel::FindStyle(std::u16string_view name) const {
-  for (std::size_t i = 0; i < rows_.size(); ++i) {
-    if (rows_[i].copy->name == name) return i;
-  }
-  const std::u16string key = ToUpper(name);
-  for (std::size_t i = 0; i < rows_.size(); ++i) {
-    if (ToUpper(rows_[i].copy->name) == key) return i;
-  }
-  return std::nullopt;
+  return FindRowByName(rows_, name);
 }
 
 void TextStylesDialogModel::ShowStyle(std::size_t index) {
