@@ -15,9 +15,9 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <cstring>
 #include <vector>
 
+#include "app/bitmap_image.h"
 #include "app/property_row_field.h"
 #include "app/qt_message_box.h"
 #include "platform/property_sheet.h"
@@ -28,19 +28,6 @@ namespace {
 
 constexpr int kPreviewWidth = 200;
 constexpr int kPreviewHeight = 160;
-
-// Our pixels hold red in the low byte, which is the byte order of this format; the fourth
-// byte is forced opaque.
-QImage ImageOf(const Bitmap& bitmap) {
-  QImage image(bitmap.width(), bitmap.height(), QImage::Format_RGBX8888);
-  if (image.isNull()) return image;
-  for (int y = 0; y < bitmap.height(); ++y) {
-    const uint32_t* from = bitmap.Row(y);
-    auto* to = reinterpret_cast<uint32_t*>(image.scanLine(y));
-    for (int x = 0; x < bitmap.width(); ++x) to[x] = from[x] | 0xFF000000u;
-  }
-  return image;
-}
 
 class SymbolDialogWindow : public QDialog {
  public:
@@ -153,7 +140,7 @@ class SymbolDialogWindow : public QDialog {
       preview_->clear();
       return;
     }
-    QImage image = ImageOf(*preview.picture);
+    QImage image = ImageOfBitmap(*preview.picture);
     image.setDevicePixelRatio(preview_->devicePixelRatioF());
     preview_->setPixmap(QPixmap::fromImage(image));
   }

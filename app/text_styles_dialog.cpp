@@ -5,7 +5,6 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -13,6 +12,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "app/bitmap_image.h"
 #include "commands/table_dialog_strings.h"
 #include "commands/text_style_preview.h"
 #include "commands/text_styles_dialog.h"
@@ -25,16 +25,6 @@ constexpr int kPreviewHeight = 60;
 
 QString ToQt(std::u16string_view text) {
   return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// The bitmap's pixels hold red in the low byte, as QImage's RGBX8888 reads them.
-QImage ToImage(const Bitmap& bitmap) {
-  QImage image(bitmap.width(), bitmap.height(), QImage::Format_RGBX8888);
-  for (int y = 0; y < bitmap.height(); ++y) {
-    auto* line = reinterpret_cast<uint32_t*>(image.scanLine(y));
-    for (int x = 0; x < bitmap.width(); ++x) line[x] = bitmap.Pixel(x, y) | 0xFF000000u;
-  }
-  return image;
 }
 
 }  // namespace
@@ -178,7 +168,7 @@ void TextStylesDialog::Edited() {
 void TextStylesDialog::UpdatePreview() {
   const auto style = model_.PreviewStyle();
   const auto bitmap = RenderTextStylePreview(*style, u"AaBbCc 123", kPreviewWidth, kPreviewHeight);
-  if (bitmap) preview_->setPixmap(QPixmap::fromImage(ToImage(*bitmap)));
+  if (bitmap) preview_->setPixmap(QPixmap::fromImage(ImageOfBitmap(*bitmap)));
 }
 
 void TextStylesDialog::accept() {
