@@ -9,35 +9,32 @@
 #include <QVBoxLayout>
 
 #include "app/qt_message_box.h"
+#include "app/qt_text.h"
 #include "exchange/bitmap_options_model.h"
 
 namespace korvo {
 namespace {
 
-QString Text(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 class BitmapOptionsWindow : public QDialog {
  public:
   BitmapOptionsWindow(BitmapOptionsModel& model, const DialogHelp& help, QWidget* parent)
       : QDialog(parent), model_(model) {
-    setWindowTitle(Text(BitmapOptionsModel::kCaption));
+    setWindowTitle(QtText(BitmapOptionsModel::kCaption));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
-    width_ = new QLineEdit(Text(model.widthText), this);
+    width_ = new QLineEdit(QtText(model.widthText), this);
     width_->setObjectName(QStringLiteral("width"));
-    height_ = new QLineEdit(Text(model.heightText), this);
+    height_ = new QLineEdit(QtText(model.heightText), this);
     height_->setObjectName(QStringLiteral("height"));
     background_ = new QComboBox(this);
     background_->setObjectName(QStringLiteral("background"));
     // The choice's index is the model's: 0 black, 1 white.
-    background_->addItem(Text(BitmapOptionsModel::kBlack));
-    background_->addItem(Text(BitmapOptionsModel::kWhite));
+    background_->addItem(QtText(BitmapOptionsModel::kBlack));
+    background_->addItem(QtText(BitmapOptionsModel::kWhite));
     background_->setCurrentIndex(model.backgroundChoice);
-    form->addRow(Text(BitmapOptionsModel::kWidthLabel), width_);
-    form->addRow(Text(BitmapOptionsModel::kHeightLabel), height_);
-    form->addRow(Text(BitmapOptionsModel::kBackgroundLabel), background_);
+    form->addRow(QtText(BitmapOptionsModel::kWidthLabel), width_);
+    form->addRow(QtText(BitmapOptionsModel::kHeightLabel), height_);
+    form->addRow(QtText(BitmapOptionsModel::kBackgroundLabel), background_);
     layout->addLayout(form);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/line_type_dialog.h"
+#include "app/qt_text.h"
 #include "commands/layers_dialog.h"
 #include "commands/line_type_dialog.h"
 #include "commands/table_dialog_strings.h"
@@ -17,10 +18,6 @@
 
 namespace korvo {
 namespace {
-
-QString ToQt(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QTableWidgetItem* Cell(const QString& text) {
   auto* item = new QTableWidgetItem(text);
@@ -32,7 +29,7 @@ QTableWidgetItem* Cell(const QString& text) {
 
 LayersDialog::LayersDialog(LayersDialogModel& model, const DialogHelp& help, QWidget* parent)
     : QDialog(parent), model_(model) {
-  setWindowTitle(ToQt(TableDialogString::kLayersTitle));
+  setWindowTitle(QtText(TableDialogString::kLayersTitle));
   setObjectName(QStringLiteral("LayersDialog"));
   table_ = new QTableWidget(this);
   table_->setObjectName(QStringLiteral("layers"));
@@ -93,13 +90,13 @@ void LayersDialog::Fill() {
     const Layer& layer = model_.Row(static_cast<std::size_t>(row));
     const bool selected = model_.SelectedRow() == static_cast<std::size_t>(row);
     const bool current = model_.CurrentRow() == static_cast<std::size_t>(row);
-    QTableWidgetItem* name = Cell(ToQt(layer.name));
+    QTableWidgetItem* name = Cell(QtText(layer.name));
     if (selected) name->setBackground(palette().highlight());
     if (selected) name->setForeground(palette().highlightedText());
     table_->setItem(row, 0, name);
-    const QString style = (layer.lineType ? ToQt(layer.lineType->name) : QString()) +
+    const QString style = (layer.lineType ? QtText(layer.lineType->name) : QString()) +
                           QStringLiteral(" ") +
-                          ToQt(LineTypeDialogModel::LineWeightTextOf(layer.lineWeight));
+                          QtText(LineTypeDialogModel::LineWeightTextOf(layer.lineWeight));
     QTableWidgetItem* lineType = Cell(style);
     lineType->setIcon(QIcon(ColorSwatch(layer.colorIndex, 16, 12)));
     table_->setItem(row, 1, lineType);

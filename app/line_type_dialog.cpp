@@ -10,6 +10,7 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include "app/qt_text.h"
 #include "commands/line_type_dialog.h"
 #include "commands/table_dialog_strings.h"
 #include "core/color_palette.h"
@@ -17,13 +18,6 @@
 #include "text/line_type.h"
 
 namespace korvo {
-namespace {
-
-QString ToQt(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 QPixmap ColorSwatch(int colorIndex, int width, int height) {
   QPixmap pixmap(width, height);
@@ -39,13 +33,13 @@ QPixmap ColorSwatch(int colorIndex, int width, int height) {
 LineTypeDialog::LineTypeDialog(LineTypeDialogModel& model, MessageBoxService& messages,
                                const DialogHelp& help, QWidget* parent)
     : QDialog(parent), model_(model), messages_(messages) {
-  setWindowTitle(ToQt(TableDialogString::kLineTypeTitle));
+  setWindowTitle(QtText(TableDialogString::kLineTypeTitle));
   setObjectName(QStringLiteral("LineTypeDialog"));
   auto* form = new QFormLayout;
 
   lineTypes_ = new QComboBox(this);
   lineTypes_->setObjectName(QStringLiteral("lineTypes"));
-  for (const LineType* type : model.LineTypes()) lineTypes_->addItem(ToQt(type->name));
+  for (const LineType* type : model.LineTypes()) lineTypes_->addItem(QtText(type->name));
   lineTypes_->setCurrentIndex(static_cast<int>(model.SelectedLineType()));
   connect(lineTypes_, &QComboBox::currentIndexChanged, this, [this](int index) {
     if (index >= 0) model_.SelectLineType(static_cast<std::size_t>(index));
@@ -55,14 +49,14 @@ LineTypeDialog::LineTypeDialog(LineTypeDialogModel& model, MessageBoxService& me
   lineWeight_ = new QComboBox(this);
   lineWeight_->setObjectName(QStringLiteral("lineWeight"));
   lineWeight_->setEditable(true);
-  for (const std::u16string& entry : model.LineWeightEntries()) lineWeight_->addItem(ToQt(entry));
-  lineWeight_->setEditText(ToQt(model.LineWeightText()));
+  for (const std::u16string& entry : model.LineWeightEntries()) lineWeight_->addItem(QtText(entry));
+  lineWeight_->setEditText(QtText(model.LineWeightText()));
   connect(lineWeight_, &QComboBox::editTextChanged, this,
           [this](const QString& text) { model_.SetLineWeightText(text.toStdU16String()); });
   form->addRow(tr("Lineweight:"), lineWeight_);
 
   if (model.EditsScale()) {
-    scale_ = new QLineEdit(ToQt(model.ScaleText()), this);
+    scale_ = new QLineEdit(QtText(model.ScaleText()), this);
     scale_->setObjectName(QStringLiteral("scale"));
     connect(scale_, &QLineEdit::textEdited, this,
             [this](const QString& text) { model_.SetScaleText(text.toStdU16String()); });
@@ -70,7 +64,7 @@ LineTypeDialog::LineTypeDialog(LineTypeDialogModel& model, MessageBoxService& me
   }
 
   auto* colorRow = new QHBoxLayout;
-  color_ = new QLineEdit(ToQt(model.ColorText()), this);
+  color_ = new QLineEdit(QtText(model.ColorText()), this);
   color_->setObjectName(QStringLiteral("color"));
   swatch_ = new QLabel(this);
   swatch_->setObjectName(QStringLiteral("swatch"));

@@ -4,6 +4,7 @@
 #include <QMenuBar>
 
 #include "app/main_window.h"
+#include "app/qt_text.h"
 #include "commands/command_engine.h"
 #include "commands/command_id.h"
 #include "commands/editor_session.h"
@@ -13,10 +14,6 @@
 
 namespace korvo {
 namespace {
-
-QString ToQString(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The menus show only what the session can run: an entry without a handler does nothing.
 bool IsRunnable(const CommandEngine& engine, const MenuEntry& entry) {
@@ -42,14 +39,14 @@ QAction* MainWindow::CommandAction(int id) const {
 void MainWindow::BuildMenus() {
   const CommandEngine& engine = session_.engine();
   for (const MenuDefinition& definition : MainMenus()) {
-    QMenu* menu = menuBar()->addMenu(ToQString(definition.title));
+    QMenu* menu = menuBar()->addMenu(QtText(definition.title));
     if (definition.part == MenuPart::Commands) commandPart_.push_back(menu->menuAction());
     // The command bar's part starts after File: "Stop" and "Options" go there.
     if (definition.part == MenuPart::Commands && stopAction_ == nullptr) {
-      stopAction_ = new QAction(ToQString(kStopMenuText), this);
+      stopAction_ = new QAction(QtText(kStopMenuText), this);
       connect(stopAction_, &QAction::triggered, this, [this] { PostCommand(CommandId::Stop); });
       menuBar()->insertAction(menu->menuAction(), stopAction_);
-      optionsMenu_ = new QMenu(ToQString(kOptionsMenuTitle), this);
+      optionsMenu_ = new QMenu(QtText(kOptionsMenuTitle), this);
       menuBar()->insertMenu(menu->menuAction(), optionsMenu_);
     }
     for (const MenuEntry& entry : definition.entries) {
@@ -58,7 +55,7 @@ void MainWindow::BuildMenus() {
         continue;
       }
       if (!IsRunnable(engine, entry)) continue;
-      QAction* action = menu->addAction(ToQString(entry.text));
+      QAction* action = menu->addAction(QtText(entry.text));
       if (!entry.shortcut.empty())
         action->setShortcut(QKeySequence(QString::fromLatin1(entry.shortcut)));
       action->setCheckable(entry.kind == MenuEntryKind::Toggle);
@@ -81,7 +78,7 @@ void MainWindow::ShowMenuBar(int menuBar) {
   optionsMenu_->clear();
   optionActions_.clear();
   for (const MenuEntry& entry : CommandMenuOptions(menuBar)) {
-    QAction* action = optionsMenu_->addAction(ToQString(entry.text));
+    QAction* action = optionsMenu_->addAction(QtText(entry.text));
     action->setData(entry.id);
     const int id = entry.id;
     connect(action, &QAction::triggered, this, [this, id] { PostCommand(id); });

@@ -5,6 +5,7 @@
 #include <QToolButton>
 
 #include "app/main_window.h"
+#include "app/qt_text.h"
 #include "commands/command_engine.h"
 #include "commands/command_table.h"
 #include "commands/editor_session.h"
@@ -14,18 +15,11 @@
 #include "platform/command_bar.h"
 
 namespace korvo {
-namespace {
-
-QString ToQString(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 void MainWindow::BuildStatusBar() {
   for (const int id : kModeToggleCommands) {
     auto* button = new QToolButton(statusBar());
-    button->setText(ToQString(CommandTable::NameOf(id)));
+    button->setText(QtText(CommandTable::NameOf(id)));
     button->setCheckable(true);
     button->setAutoRaise(true);
     // The drawing holds the state: a click only asks for the toggle.
@@ -54,7 +48,7 @@ void MainWindow::RefreshCommandBar() {
     commandBarShown_ = names;
     commandBarToolbar_->clear();
     for (const std::u16string& name : names) {
-      QAction* action = commandBarToolbar_->addAction(ToQString(name));
+      QAction* action = commandBarToolbar_->addAction(QtText(name));
       action->setCheckable(true);
       connect(action, &QAction::triggered, this, [this, name] { ChooseCommandBarEntry(name); });
     }
@@ -79,7 +73,7 @@ void MainWindow::ChooseCommandBarEntry(const std::u16string& text) {
 
 void MainWindow::RefreshTitle() {
   const Drawing& drawing = session_.drawing();
-  const QString title = ToQString(DrawingTitle(drawing)) + QStringLiteral("[*] - KorvoCAD");
+  const QString title = QtText(DrawingTitle(drawing)) + QStringLiteral("[*] - KorvoCAD");
   if (windowTitle() != title) setWindowTitle(title);
   setWindowModified(drawing.IsModified());
 }

@@ -5,13 +5,10 @@
 #include <cstddef>
 #include <string_view>
 
+#include "app/qt_text.h"
 #include "platform/property_sheet.h"
 
 namespace korvo {
-
-inline QString QtText(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The field that edits one row of a property sheet: a drop-down for two-way and list rows, a
 // line edit for the rest. Every change goes straight to the model's row; `owner` keeps the

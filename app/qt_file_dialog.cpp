@@ -1,14 +1,11 @@
 #include "app/qt_file_dialog.h"
+#include "app/qt_text.h"
 
 #include <QFileDialog>
 #include <QStringList>
 
 namespace korvo {
 namespace {
-
-QString ToQString(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // "dxf" of the pattern "*.dxf"; empty for a pattern that names no single extension.
 QString ExtensionOfPattern(std::u16string_view pattern) {
@@ -17,21 +14,21 @@ QString ExtensionOfPattern(std::u16string_view pattern) {
   const std::u16string_view extension = pattern.substr(kAnyName.size());
   if (extension.empty() || extension.find_first_of(u"*?;. ") != std::u16string_view::npos)
     return {};
-  return ToQString(extension);
+  return QtText(extension);
 }
 
 }  // namespace
 
 QString QtFileDialog::FilterText(const FileFilter& filter) {
-  const QString name = ToQString(filter.name);
-  const QString pattern = ToQString(filter.pattern);
+  const QString name = QtText(filter.name);
+  const QString pattern = QtText(filter.pattern);
   if (name.contains(QLatin1Char('(') + pattern + QLatin1Char(')'))) return name;
   return name + QStringLiteral(" (") + pattern + QLatin1Char(')');
 }
 
 std::optional<std::filesystem::path> QtFileDialog::Run(const FileDialogRequest& request) {
   const bool save = request.mode == FileDialogMode::Save;
-  QFileDialog dialog(parent_.data(), ToQString(request.title));
+  QFileDialog dialog(parent_.data(), QtText(request.title));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -40,7 +37,7 @@ std::optional<std::filesystem::path> QtFileDialog::Run(const FileDialogRequest& 
   dialog.setNameFilters(filters);
   if (request.selectedFilter < static_cast<std::size_t>(filters.size()))
     dialog.selectNameFilter(filters.at(static_cast<qsizetype>(request.selectedFilter)));
-  dialog.setDefaultSuffix(ToQString(request.defaultExtension));
+  dialog.setDefaultSuffix(QtText(request.defaultExtension));
   // A bare name takes the extension of the type the user picked, so that picking a type
   // chooses the format rather than only the files listed.
   if (!request.defaultExtension.empty()) {

@@ -15,13 +15,10 @@
 #include <utility>
 
 #include "app/qt_message_box.h"
+#include "app/qt_text.h"
 
 namespace korvo {
 namespace {
-
-QString Text(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The window shows the model's rows and hands every edit to it at once, so that the model
 // knows which rows were touched and reads untouched ones exactly as they were shown.
@@ -30,7 +27,7 @@ class InputDialogWindow : public QDialog {
   InputDialogWindow(InputDialogModel& model, const DialogHelp& help, QWidget* parent)
       : QDialog(parent), model_(model) {
     const std::u16string& caption = model.Request().description;
-    setWindowTitle(caption.empty() ? QStringLiteral("KorvoCAD") : Text(caption));
+    setWindowTitle(caption.empty() ? QStringLiteral("KorvoCAD") : QtText(caption));
     auto* layout = new QVBoxLayout(this);
     AddModes(*layout);
     form_ = new QFormLayout;
@@ -99,8 +96,8 @@ class InputDialogWindow : public QDialog {
     auto* row = new QHBoxLayout;
     auto* group = new QButtonGroup(this);
     for (InputDialogMode mode : modes) {
-      auto* button = new QRadioButton(Text(InputDialogModel::ModeLabel(mode)), this);
-      button->setObjectName(QStringLiteral("mode") + Text(InputDialogModel::ModeLabel(mode)));
+      auto* button = new QRadioButton(QtText(InputDialogModel::ModeLabel(mode)), this);
+      button->setObjectName(QStringLiteral("mode") + QtText(InputDialogModel::ModeLabel(mode)));
       group->addButton(button);
       row->addWidget(button);
       modeButtons_.push_back({mode, button});
@@ -137,8 +134,8 @@ class InputDialogWindow : public QDialog {
         model_.RowCount() < 2)
       return false;
     model_.TakeTypedText(text.toStdU16String());
-    rows_[0]->setText(Text(model_.RowText(0)));
-    rows_[1]->setText(Text(model_.RowText(1)));
+    rows_[0]->setText(QtText(model_.RowText(0)));
+    rows_[1]->setText(QtText(model_.RowText(1)));
     rows_[1]->setFocus();
     rows_[1]->end(false);
     return true;
@@ -154,8 +151,8 @@ class InputDialogWindow : public QDialog {
       const bool shown = i < model_.RowCount();
       form_->setRowVisible(static_cast<int>(i), shown);
       if (!shown) continue;
-      captions_[i]->setText(Text(model_.RowCaption(i)));
-      rows_[i]->setText(Text(model_.RowText(i)));
+      captions_[i]->setText(QtText(model_.RowCaption(i)));
+      rows_[i]->setText(QtText(model_.RowText(i)));
     }
     FocusRow(0);
   }

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "app/bitmap_image.h"
+#include "app/qt_text.h"
 #include "commands/table_dialog_strings.h"
 #include "commands/text_style_preview.h"
 #include "commands/text_styles_dialog.h"
@@ -23,16 +24,12 @@ namespace {
 constexpr int kPreviewWidth = 320;
 constexpr int kPreviewHeight = 60;
 
-QString ToQt(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 TextStylesDialog::TextStylesDialog(TextStylesDialogModel& model, const DialogHelp& help,
                                    QWidget* parent)
     : QDialog(parent), model_(model) {
-  setWindowTitle(ToQt(TableDialogString::kTextStylesTitle));
+  setWindowTitle(QtText(TableDialogString::kTextStylesTitle));
   setObjectName(QStringLiteral("TextStylesDialog"));
   auto* form = new QFormLayout;
 
@@ -54,7 +51,7 @@ TextStylesDialog::TextStylesDialog(TextStylesDialogModel& model, const DialogHel
 
   fonts_ = new QComboBox(this);
   fonts_->setObjectName(QStringLiteral("fonts"));
-  for (const std::u16string& font : model.Fonts()) fonts_->addItem(ToQt(font));
+  for (const std::u16string& font : model.Fonts()) fonts_->addItem(QtText(font));
   connect(fonts_, &QComboBox::currentTextChanged, this, [this](const QString& text) {
     if (filling_) return;
     model_.SetField(TextStyleField::Font, text.toStdU16String());
@@ -132,7 +129,7 @@ void TextStylesDialog::FillStyles() {
   filling_ = true;
   styles_->clear();
   for (std::size_t i = 0; i < model_.StyleCount(); ++i)
-    styles_->addItem(ToQt(model_.Style(i).name));
+    styles_->addItem(QtText(model_.Style(i).name));
   if (const auto selected = model_.SelectedStyle())
     styles_->setCurrentIndex(static_cast<int>(*selected));
   filling_ = false;
@@ -142,17 +139,17 @@ void TextStylesDialog::FillStyles() {
 void TextStylesDialog::ShowFields() {
   filling_ = true;
   const TextStyleFields& fields = model_.Fields();
-  styles_->setEditText(ToQt(fields.name));
-  const int font = fonts_->findText(ToQt(fields.font), Qt::MatchFixedString);
+  styles_->setEditText(QtText(fields.name));
+  const int font = fonts_->findText(QtText(fields.font), Qt::MatchFixedString);
   if (font >= 0) {
     fonts_->setCurrentIndex(font);
   } else {
     const QSignalBlocker blocker(fonts_);
     fonts_->setCurrentIndex(-1);
   }
-  height_->setText(ToQt(fields.height));
-  width_->setText(ToQt(fields.widthFactor));
-  oblique_->setText(ToQt(fields.obliqueDegrees));
+  height_->setText(QtText(fields.height));
+  width_->setText(QtText(fields.widthFactor));
+  oblique_->setText(QtText(fields.obliqueDegrees));
   upsideDown_->setChecked(fields.upsideDown);
   backwards_->setChecked(fields.backwards);
   filling_ = false;
